@@ -1,0 +1,19 @@
+// The playback start that a double-click on the channel list runs.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "player/media_player.h"
+
+namespace telvana {
+
+// Plays the channel of the selected row: closes the player's current media, sets the
+// channel's stream address, starts playback and names the channel in the status bar.
+// `selectedRowText` throws when no row is selected. A blank row does nothing. Every failure
+// is swallowed; the steps after the failing one do not run.
+void StartPlayback(const std::function<std::u16string()>& selectedRowText, MediaPlayer& player,
+                   const std::function<void(std::u16string_view)>& setPlayingStatus);
+
+}  // namespace telvana

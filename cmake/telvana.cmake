@@ -1,0 +1,58 @@
+# Build settings and helpers shared by every folder.
+
+add_compile_options(-Wall -Wextra -Wpedantic -Wno-missing-field-initializers)
+
+if(WIN32)
+  set(TELVANA_WINDOWS ON)
+  add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+  # One statically linked program that needs nothing but system DLLs.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  enable_language(RC)
+  set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+  # Tests run under Wine, each tree with its own prefix.
+  set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/tools/wine-run.sh;${CMAKE_BINARY_DIR}/wine-prefix")
+else()
+  set(TELVANA_WINDOWS OFF)
+endif()
+
+if(TELVANA_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(TELVANA_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# GoogleTest: Debian's sources, built for whichever target this tree is for.
+if(NOT TARGET gtest)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+endif()
+
+# telvana_test(NAME SOURCES... LIBS...): one test program, run by CTest (under Wine on Windows).
+function(telvana_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} gmock gtest_main)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  if(WIN32)
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+  else()
+    set_tests_properties(${name} PROPERTIES TIMEOUT 120)
+  endif()
+endfunction()
+
+# telvana_fuzz(NAME SOURCES... LIBS...): a libFuzzer target (fuzz tree only); tools/fuzz.sh
+# runs every one of them for a bounded time.
+function(telvana_fuzz name)
+  cmake_parse_arguments(F "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${F_SOURCES})
+  target_link_libraries(${name} PRIVATE ${F_LIBS})
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzzers)
+endfunction()

@@ -1,0 +1,46 @@
+// The media player as the rest of the program sees it: the operations the main window,
+// the playback start and the menu commands perform, nothing more. The control behind it
+// does its connecting, buffering and decoding on its own; every operation is called on
+// the user-interface thread and reports a failure by throwing PlayerError.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace telvana {
+
+class PlayerError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;  // message in UTF-8
+};
+
+// The controls object of the player: what starts playback of the current media.
+class PlayerControls {
+ public:
+  virtual ~PlayerControls() = default;
+  // Starts connecting, buffering and playing the current URL; returns at once.
+  virtual void play() = 0;
+};
+
+class MediaPlayer {
+ public:
+  virtual ~MediaPlayer() = default;
+
+  // Makes the address the current media; an empty address means no media.
+  virtual void setURL(std::u16string_view url) = 0;
+  // Stops playback and releases the current media; returns promptly in every state.
+  virtual void close() = 0;
+  // The controls object; `controls().play()` starts playback.
+  virtual PlayerControls& controls() = 0;
+  // True shows the video over the whole monitor, false returns it to the window.
+  // Refused with PlayerError when there is no video to show.
+  virtual void setFullScreen(bool on) = 0;
+  // True scales the video to the control's area, keeping its aspect ratio.
+  virtual void setStretchToFit(bool on) = 0;
+  // The show verb, carried out in place: the control becomes visible and active at its
+  // current bounds.
+  virtual void showInPlace() = 0;
+};
+
+}  // namespace telvana
