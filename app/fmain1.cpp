@@ -1,0 +1,180 @@
+#include "app/fmain1.h"
+
+#include <stdexcept>
+
+#include "app/date_format.h"
+#include "app/desktop_shortcut.h"
+#include "app/site_addresses.h"
+#include "catalogue/category_table.h"
+#include "catalogue/playback_start.h"
+#include "player/windows_media_player.h"
+#include "ui/message_box.h"
+#include "ui/shell_open.h"
+#include "ui/utf.h"
+
+namespace telvana {
+
+using namespace ui;
+
+namespace {
+constexpr wchar_t kFriendlyCaption[] = L"Korvane友情提醒";
+constexpr wchar_t kNetworkFault[] = L"您的网络出现故障，不能连入Internet，请检查！";
+constexpr wchar_t kShortcutFailed[] = L"创建桌面快捷方式失败！";
+constexpr wchar_t kConfirmExit[] = L"确实要退出Korvane影视Telvana吗？";
+constexpr wchar_t kFullScreenRefused[] = L"请在正常播放时切换屏幕模式！";
+constexpr wchar_t kClockPrefix[] = L"现在时刻：";
+
+// The channel list's rows as the catalogue fills them.
+class ListBoxRows : public ChannelListRows {
+ public:
+  explicit ListBoxRows(TListBox& list) : list_(list) {}
+  void clear() override { list_.Clear(); }
+  void append(std::u16string_view row) override { list_.Add(std::wstring(AsWide(row))); }
+
+ private:
+  TListBox& list_;
+};
+
+DayNames LocalDayNames() {
+  DayNames names;
+  for (int i = 0; i < 7; ++i) {
+    // The locale numbers the days from Monday (LOCALE_SDAYNAME1) to Sunday (LOCALE_SDAYNAME7).
+    const int fromMonday = (i + 6) % 7;
+    wchar_t buffer[80];
+    if (::GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDAYNAME1 + fromMonday, buffer, 80))
+      names.longNames[i] = std::u16string(AsUtf16(buffer));
+    if (::GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SABBREVDAYNAME1 + fromMonday, buffer, 80))
+      names.shortNames[i] = std::u16string(AsUtf16(buffer));
+  }
+  return names;
+}
+}  // namespace
+
+template <class T>
+T& TFmain1::Part(const wchar_t* name) const {
+  if (auto* part = dynamic_cast<T*>(FindComponent(name))) return *part;
+  throw std::runtime_error("the main window's description lacks " + Utf8FromWide(name));
+}
+
+MediaPlayer& TFmain1::Player() const {
+  return player_ ? *player_ : Part<TWindowsMediaPlayer>(L"WindowsMediaPlayer1");
+}
+
+TListBox& TFmain1::ChannelList() const { return Part<TListBox>(L"ListBox1"); }
+TStatusBar& TFmain1::StatusBar() const { return Part<TStatusBar>(L"StatusBar1"); }
+
+void TFmain1::RegisterHandlers() {
+  const auto notify = [this](void (TFmain1::*handler)(TComponent&)) {
+    return EventHandler{NotifyEvent([this, handler](TComponent& sender) { (this->*handler)(sender); })};
+  };
+  RegisterHandler("FormCreate", notify(&TFmain1::FormCreate));
+  RegisterHandler("FormShow", notify(&TFmain1::FormShow));
+  RegisterHandler("FormResize", notify(&TFmain1::FormResize));
+  RegisterHandler("Splitter1Moved", notify(&TFmain1::FormResize));
+  RegisterHandler("Splitter2Moved", notify(&TFmain1::FormResize));
+  RegisterHandler("FormClose", EventHandler{CloseEvent([this](TComponent& sender, TCloseAction& action) {
+                    FormClose(sender, action);
+                  })});
+  RegisterHandler("ListBox1DblClick", notify(&TFmain1::ListBox1DblClick));
+  RegisterHandler("Timer1Timer", notify(&TFmain1::Timer1Timer));
+  RegisterHandler("Image1DblClick", notify(&TFmain1::Image1DblClick));
+  RegisterHandler("Image2DblClick", notify(&TFmain1::Image2DblClick));
+  for (const char* name : {"N6Click", "N7Click", "N9Click", "N8Click", "N15Click", "N14Click", "N18Click",
+                           "N28Click", "N37Click", "N38Click", "N39Click", "N40Click", "N41Click", "N42Click",
+                           "N58Click", "N59Click", "N60Click", "N61Click", "N62Click", "N63Click", "N29Click",
+                           "N31Click", "N20Click", "N64Click", "N36Click", "N52Click", "N54Click", "N65Click"}) {
+    RegisterHandler(name, notify(&TFmain1::CategoryClick));
+  }
+  RegisterHandler("N69Click", notify(&TFmain1::FullScreenClick));
+  RegisterHandler("N2Click", notify(&TFmain1::FullScreenClick));
+  RegisterHandler("N70Click", notify(&TFmain1::NormalModeClick));
+  RegisterHandler("N5Click", notify(&TFmain1::NormalModeClick));
+  RegisterHandler("N72Click", notify(&TFmain1::StayOnTopClick));
+  RegisterHandler("N73Click", notify(&TFmain1::CancelStayOnTopClick));
+}
+
+void TFmain1::FormCreate(TComponent&) {
+  if (!RenewDesktopShortcut()) {
+    ShowMessageBox(Handle(), kShortcutFailed, Application().Title(), MB_OK);
+  }
+  // The first category, exactly as if the user had chosen it.
+  Part<TMenuItem>(L"N6").Click();
+}
+
+void TFmain1::FormShow(TComponent&) {}
+
+void TFmain1::FormResize(TComponent&) {
+  MediaPlayer& player = Player();
+  player.showInPlace();
+  player.setStretchToFit(true);
+}
+
+void TFmain1::FormClose(TComponent&, TCloseAction& action) {
+  try {
+    if (ShowMessageBox(Handle(), kConfirmExit, Application().Title(), MB_ICONQUESTION | MB_OKCANCEL) == IDOK) {
+      Player().close();
+    } else {
+      action = TCloseAction::caNone;
+    }
+  } catch (const std::exception&) {
+    Application().Terminate();
+  }
+}
+
+void TFmain1::ListBox1DblClick(TComponent&) {
+  TListBox& list = ChannelList();
+  StartPlayback(
+      [&list]() -> std::u16string {
+        const int index = list.ItemIndex();
+        if (index < 0 || index >= list.Count()) throw std::out_of_range("no row is selected");
+        return std::u16string(AsUtf16(list.Row(index)));
+      },
+      Player(), [this](std::u16string_view status) { StatusBar().SetPanelText(0, std::wstring(AsWide(status))); });
+}
+
+void TFmain1::Timer1Timer(TComponent&) {
+  SYSTEMTIME now;
+  ::GetLocalTime(&now);
+  const LocalDateTime when{now.wYear, now.wMonth, now.wDay, now.wDayOfWeek, now.wHour, now.wMinute, now.wSecond};
+  static const DayNames names = LocalDayNames();
+  StatusBar().SetPanelText(1, kClockPrefix + std::wstring(AsWide(FormatDateTime(kClockPattern, when, names))));
+}
+
+void TFmain1::OpenPage(const wchar_t* address) {
+  if (!ShellOpen(Handle(), address)) {
+    ShowMessageBox(Handle(), kNetworkFault, kFriendlyCaption, MB_ICONEXCLAMATION | MB_OK);
+  }
+}
+
+void TFmain1::Image1DblClick(TComponent&) { OpenPage(kMakerSite); }
+void TFmain1::Image2DblClick(TComponent&) { OpenPage(kSalesSite); }
+
+void TFmain1::CategoryClick(TComponent& sender) {
+  ListBoxRows rows(ChannelList());
+  FillChannelList(AsUtf16(As<TMenuItem>(sender).Caption()), rows);
+}
+
+void TFmain1::FullScreenClick(TComponent&) {
+  try {
+    Player().setFullScreen(true);
+  } catch (const std::exception&) {
+    ShowMessageBox(Handle(), kFullScreenRefused, kFriendlyCaption, MB_ICONEXCLAMATION | MB_OK);
+  }
+}
+
+void TFmain1::NormalModeClick(TComponent&) { Player().setFullScreen(false); }
+
+void TFmain1::StayOnTopClick(TComponent&) {
+  ::SetWindowPos(Handle(), HWND_TOPMOST, Left(), Top(), Width(), Height(), 0);
+}
+
+void TFmain1::CancelStayOnTopClick(TComponent&) {
+  ::SetWindowPos(Handle(), HWND_NOTOPMOST, Left(), Top(), Width(), Height(), 0);
+}
+
+const ClassInfo& TFmain1::StaticClass() {
+  static const ClassInfo info{"TFmain1", &TForm::StaticClass(), nullptr, {}};
+  return info;
+}
+
+}  // namespace telvana

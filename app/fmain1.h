@@ -1,0 +1,58 @@
+// The main window: the channel list between the two advertisement pictures and the player,
+// the status bar with its clock, the desktop shortcut renewed at start-up and the exit
+// confirmation. Its layout, menus and pictures come from its stored description.
+#pragma once
+
+#include "player/media_player.h"
+#include "ui/forms.h"
+#include "ui/std_controls.h"
+
+namespace telvana {
+
+class TWindowsMediaPlayer;
+
+class TFmain1 : public ui::TForm {
+ public:
+  explicit TFmain1(ui::TComponent* owner) : TForm(owner) {}
+  static const ui::ClassInfo& StaticClass();
+  const ui::ClassInfo& Class() const override { return StaticClass(); }
+
+  // The player the window drives: WindowsMediaPlayer1, unless a test puts a stand-in here.
+  MediaPlayer& Player() const;
+  void SetPlayer(MediaPlayer& player) { player_ = &player; }
+
+  ui::TListBox& ChannelList() const;
+  ui::TStatusBar& StatusBar() const;
+
+  // Handlers named by the description.
+  void FormCreate(ui::TComponent& sender);
+  void FormShow(ui::TComponent& sender);
+  void FormResize(ui::TComponent& sender);  // also Splitter1Moved and Splitter2Moved
+  void FormClose(ui::TComponent& sender, ui::TCloseAction& action);
+  void ListBox1DblClick(ui::TComponent& sender);
+  void Timer1Timer(ui::TComponent& sender);
+  void Image1DblClick(ui::TComponent& sender);
+  void Image2DblClick(ui::TComponent& sender);
+  // Every category item: fills the channel list with the category named by its caption.
+  void CategoryClick(ui::TComponent& sender);
+  void FullScreenClick(ui::TComponent& sender);     // N69Click, N2Click
+  void NormalModeClick(ui::TComponent& sender);     // N70Click, N5Click
+  void StayOnTopClick(ui::TComponent& sender);      // N72Click
+  void CancelStayOnTopClick(ui::TComponent& sender);  // N73Click
+
+ protected:
+  std::wstring DescriptionResource() const override { return L"FMAIN1"; }
+  void RegisterHandlers() override;
+
+ private:
+  template <class T>
+  T& Part(const wchar_t* name) const;
+  void OpenPage(const wchar_t* address);
+
+  MediaPlayer* player_ = nullptr;
+};
+
+// The application's title on the task bar.
+inline constexpr wchar_t kApplicationTitle[] = L"Korvane影视Telvana(免费版)";
+
+}  // namespace telvana

@@ -1,0 +1,194 @@
+// Controls: components that show on screen, with a parent, bounds, an alignment, colour,
+// font, caption, visibility, hint, cursor and context menu. Every control of this program
+// has its own window (TWinControl); the split between the two classes keeps what a layout
+// needs apart from what a window handle needs.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/component.h"
+#include "ui/graphics.h"
+#include "ui/win_handles.h"
+#include "ui/window_proc.h"
+
+namespace telvana::ui {
+
+class TWinControl;
+class TPopupMenu;
+class TForm;
+
+enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+inline constexpr std::wstring_view kAlignNames[] = {L"alNone", L"alTop", L"alBottom",
+                                                    L"alLeft", L"alRight", L"alClient"};
+
+// Reflected notifications: a parent passes WM_COMMAND, WM_NOTIFY and the colour requests of
+// a child control back to that child as CN_BASE + the message.
+inline constexpr UINT CN_BASE = 0xBC00;
+inline constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
+inline constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+inline constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + WM_CTLCOLORLISTBOX;
+
+struct TMessage {
+  HWND hwnd;
+  UINT msg;
+  WPARAM wParam;
+  LPARAM lParam;
+  LRESULT result = 0;
+};
+
+using MessageHandler = std::function<void(TMessage&)>;
+
+class TControl : public TComponent {
+ public:
+  explicit TControl(TComponent* owner) : TComponent(owner) {}
+
+  static const ClassInfo& StaticClass();
+  const ClassInfo& Class() const override { return StaticClass(); }
+
+  TWinControl* Parent() const { return parent_; }
+  virtual void SetParent(TWinControl* parent);
+  TForm* ParentForm() const;
+
+  int Left() const { return bounds_.left; }
+  int Top() const { return bounds_.top; }
+  int Width() const { return bounds_.right - bounds_.left; }
+  int Height() const { return bounds_.bottom - bounds_.top; }
+  const RECT& BoundsRect() const { return bounds_; }
+  virtual void SetBounds(int left, int top, int width, int height);
+
+  TAlign Align() const { return align_; }
+  void SetAlign(TAlign align);
+  bool Visible() const { return visible_; }
+  virtual void SetVisible(bool visible);
+
+  TColor Color() const { return color_; }
+  virtual void SetColor(TColor color);
+  const TFont& Font() const { return font_; }
+  void SetFont(const TFont& font);  // also clears ParentFont
+  bool ParentFont() const { return parentFont_; }
+  void SetParentFont(bool parentFont);
+
+  const std::wstring& Caption() const { return caption_; }
+  virtual void SetCaption(const std::wstring& caption);
+  const std::wstring& Hint() const { return hint_; }
+  void SetHint(const std::wstring& hint);
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool show);
+  TCursor Cursor() const { return cursor_; }
+  void SetCursor(TCursor cursor) { cursor_ = cursor; }
+  TPopupMenu* PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }
+  bool DoubleBuffered() const { return doubleBuffered_; }
+  void SetDoubleBuffered(bool on) { doubleBuffered_ = on; }
+
+  NotifyEvent OnClick, OnDblClick, OnResize;
+
+ protected:
+  virtual void FontChanged() {}
+  virtual void HintChanged() {}
+  void ParentFontChanged(const TFont& parentFont);
+
+  TWinControl* parent_ = nullptr;
+  RECT bounds_{0, 0, 0, 0};
+  TAlign align_ = TAlign::alNone;
+  bool visible_ = true;
+  TColor color_ = clBtnFace;
+  TFont font_;
+  bool parentFont_ = true;
+  std::wstring caption_;
+  std::wstring hint_;
+  bool showHint_ = false;
+  TCursor cursor_ = TCursor::crDefault;
+  TPopupMenu* popupMenu_ = nullptr;
+  bool doubleBuffered_ = false;
+
+  friend class TWinControl;
+};
+
+class TWinControl : public TControl {
+ public:
+  explicit TWinControl(TComponent* owner);
+  ~TWinControl() override;
+
+  static const ClassInfo& StaticClass();
+  const ClassInfo& Class() const override { return StaticClass(); }
+
+  HWND Handle() const { return handle_; }
+  bool HandleAllocated() const { return handle_ != nullptr; }
+  // Creates the window, then the windows of the child controls, in creation order.
+  void CreateHandle();
+
+  const std::vector<TControl*>& Controls() const { return controls_; }
+  void InsertControl(TControl& control);
+  void RemoveControl(TControl& control);
+
+  // The replaceable message handler: every message of the window goes through it. Whoever
+  // replaces it keeps the previous handler, chains to it, and puts it back when done.
+  MessageHandler WindowProc;
+  // The class's own handling; what it does not handle goes to DefaultHandler.
+  virtual void WndProc(TMessage& message);
+  void DefaultHandler(TMessage& message);
+  LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+
+  void SetBounds(int left, int top, int width, int height) override;
+  void SetVisible(bool visible) override;
+  void SetCaption(const std::wstring& caption) override;
+  void SetColor(TColor color) override;
+
+  // The area that aligned children share, in client coordinates.
+  virtual RECT AlignArea() const;
+  // Places the aligned children in creation order: top, bottom, left, right and client
+  // children each take their band from what the earlier ones left.
+  void AlignControls();
+
+  HFONT FontHandle();
+  HBRUSH ColorBrush();
+
+  // The place of the control in the Tab order of its siblings (its z-order once created).
+  int TabOrder() const { return tabOrder_; }
+  void SetTabOrder(int order) { tabOrder_ = order; }
+
+  static TWinControl* FromHandle(HWND window);
+
+ protected:
+  struct CreateParams {
+    const wchar_t* className = nullptr;  // null: the framework's own window class
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    DWORD exStyle = 0;
+    UINT classStyle = CS_DBLCLKS;
+    HWND parent = nullptr;
+    RECT bounds{};
+  };
+  virtual void FillCreateParams(CreateParams& params);
+  // Runs once the window exists, before the children get theirs.
+  virtual void HandleCreated() {}
+  void FontChanged() override;
+  void HintChanged() override;
+  // Paints the background in the control's colour (WM_ERASEBKGND).
+  bool EraseBackground(HDC dc);
+  virtual void Paint(HDC /*dc*/, const RECT& /*area*/) {}
+  bool paints_ = false;  // true: WM_PAINT calls Paint, double-buffered if asked
+
+ private:
+  static LRESULT CALLBACK StaticWndProc(HWND, UINT, WPARAM, LPARAM);
+  void Dispatch(TMessage& message);
+  void UpdateBoundsFromWindow();
+  void PaintWindow();
+  bool ReflectToChild(TMessage& message);
+
+  HWND handle_ = nullptr;
+  bool ownClass_ = true;
+  win::WindowProcReplacement nativeProc_;  // for windows of a system class
+  std::vector<TControl*> controls_;
+  win::Font fontHandle_;
+  win::Brush colorBrush_;
+  TColor brushColor_ = 0;
+  bool aligning_ = false;
+  int tabOrder_ = -1;
+};
+
+}  // namespace telvana::ui

@@ -1,0 +1,506 @@
+#include "ui/forms.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "ui/form_reader.h"
+#include "ui/message_box.h"
+#include "ui/resources.h"
+#include "ui/utf.h"
+
+namespace telvana::ui {
+
+namespace {
+
+// An .ico file: a directory of images; we take the one closest to the asked size.
+win::Icon IconFromFile(const PropBytes& file, int size) {
+  if (file.size() < 6) return {};
+  const auto u16 = [&](std::size_t at) { return static_cast<unsigned>(file[at] | file[at + 1] << 8); };
+  const auto u32 = [&](std::size_t at) {
+    return static_cast<std::uint32_t>(file[at] | file[at + 1] << 8 | file[at + 2] << 16 |
+                                      std::uint32_t{file[at + 3]} << 24);
+  };
+  if (u16(0) != 0 || u16(2) != 1) return {};
+  const unsigned count = u16(4);
+  int bestDistance = 1 << 30;
+  std::uint32_t bestOffset = 0, bestLength = 0;
+  for (unsigned i = 0; i < count; ++i) {
+    const std::size_t entry = 6 + 16 * std::size_t{i};
+    if (entry + 16 > file.size()) return {};
+    const int width = file[entry] ? file[entry] : 256;
+    const std::uint32_t length = u32(entry + 8), offset = u32(entry + 12);
+    if (offset > file.size() || length > file.size() - offset) continue;
+    const int distance = std::abs(width - size);
+    if (distance < bestDistance) {
+      bestDistance = distance;
+      bestOffset = offset;
+      bestLength = length;
+    }
+  }
+  if (!bestLength) return {};
+  std::vector<BYTE> image(file.begin() + bestOffset, file.begin() + bestOffset + bestLength);
+  return win::Icon(::CreateIconFromResourceEx(image.data(), bestLength, TRUE, 0x00030000, size, size,
+                                              LR_DEFAULTCOLOR));
+}
+
+constexpr wchar_t kApplicationClass[] = L"TelvanaApplication";
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------
+// TForm
+
+TForm::TForm(TComponent* owner) : TWinControl(owner) {
+  visible_ = false;
+  SetBounds(0, 0, 320, 240);
+}
+
+TForm::~TForm() {
+  if (Handle()) ::SetMenu(Handle(), nullptr);  // the menu belongs to its component
+}
+
+void TForm::Create() {
+  RegisterHandlers();
+  readProblems_ = ReadFormDescription(*this, DescriptionResource());
+  CreateHandle();
+  for (const auto& c : Components()) c->Loaded();
+  Loaded();
+  if (OnCreate) OnCreate(*this);
+}
+
+void TForm::RegisterHandler(std::string name, EventHandler handler) {
+  handlers_[std::move(name)] = std::move(handler);
+}
+
+const EventHandler* TForm::FindHandler(std::string_view name) const {
+  auto it = handlers_.find(name);
+  return it == handlers_.end() ? nullptr : &it->second;
+}
+
+void TForm::FillCreateParams(CreateParams& params) {
+  TWinControl::FillCreateParams(params);
+  params.parent = Application().Handle();  // owner: the application window
+  params.style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  params.exStyle = 0;
+  switch (borderStyle_) {
+    case TBorderStyle::bsNone:
+      params.style |= WS_POPUP;
+      break;
+    case TBorderStyle::bsSingle:
+      params.style |= WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_BORDER;
+      break;
+    case TBorderStyle::bsSizeable:
+      params.style |= WS_OVERLAPPEDWINDOW;
+      break;
+    case TBorderStyle::bsDialog:
+      params.style |= WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+      params.exStyle |= WS_EX_DLGMODALFRAME;
+      break;
+    case TBorderStyle::bsToolWindow:
+      params.style |= WS_CAPTION | WS_SYSMENU;
+      params.exStyle |= WS_EX_TOOLWINDOW;
+      break;
+    case TBorderStyle::bsSizeToolWin:
+      params.style |= WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+      params.exStyle |= WS_EX_TOOLWINDOW;
+      break;
+  }
+  if (formStyle_ == TFormStyle::fsStayOnTop) params.exStyle |= WS_EX_TOPMOST;
+  if (clientWidth_ >= 0 && clientHeight_ >= 0) {
+    RECT r{0, 0, clientWidth_, clientHeight_};
+    ::AdjustWindowRectEx(&r, params.style, menu_ != nullptr, params.exStyle);
+    params.bounds.right = params.bounds.left + (r.right - r.left);
+    params.bounds.bottom = params.bounds.top + (r.bottom - r.top);
+  }
+}
+
+void TForm::HandleCreated() {
+  if (menu_) ::SetMenu(Handle(), menu_->Handle());
+  if (icon_) {
+    ::SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+    ::SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
+  }
+}
+
+void TForm::SetMenu(TMainMenu* menu) {
+  menu_ = menu;
+  if (Handle()) ::SetMenu(Handle(), menu_ ? menu_->Handle() : nullptr);
+}
+
+void TForm::SetFormStyle(TFormStyle style) {
+  formStyle_ = style;
+  if (Handle()) {
+    ::SetWindowPos(Handle(), style == TFormStyle::fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0,
+                   0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
+void TForm::SetIcon(const PropBytes& iconFile) {
+  icon_ = IconFromFile(iconFile, ::GetSystemMetrics(SM_CXICON));
+  if (!icon_) throw PropertyError("the icon file cannot be read");
+  if (Handle()) HandleCreated();
+}
+
+void TForm::SetClientSize(int width, int height) {
+  clientWidth_ = width;
+  clientHeight_ = height;
+  if (Handle()) {
+    RECT r{0, 0, width, height};
+    ::AdjustWindowRectEx(&r, ::GetWindowLongW(Handle(), GWL_STYLE), ::GetMenu(Handle()) != nullptr,
+                         ::GetWindowLongW(Handle(), GWL_EXSTYLE));
+    SetBounds(Left(), Top(), r.right - r.left, r.bottom - r.top);
+  }
+}
+
+int TForm::ClientWidth() const {
+  if (!Handle()) return clientWidth_;
+  RECT r;
+  ::GetClientRect(Handle(), &r);
+  return r.right;
+}
+
+int TForm::ClientHeight() const {
+  if (!Handle()) return clientHeight_;
+  RECT r;
+  ::GetClientRect(Handle(), &r);
+  return r.bottom;
+}
+
+void TForm::PlaceForShow() {
+  if (placed_) return;
+  placed_ = true;
+  if (position_ == TPosition::poDesigned) return;
+  RECT area;
+  HWND relative = nullptr;
+  if (position_ == TPosition::poMainFormCenter || position_ == TPosition::poOwnerFormCenter) {
+    TForm* main = Application().MainForm();
+    if (main && main != this && main->Handle() && ::IsWindowVisible(main->Handle())) relative = main->Handle();
+  }
+  if (relative) {
+    ::GetWindowRect(relative, &area);
+  } else {
+    // The work area of the monitor that holds the main form, or the primary one.
+    HWND anchor = Application().MainForm() ? Application().MainForm()->Handle() : nullptr;
+    MONITORINFO info{sizeof(info)};
+    ::GetMonitorInfoW(::MonitorFromWindow(anchor, MONITOR_DEFAULTTOPRIMARY), &info);
+    area = position_ == TPosition::poDesktopCenter ? info.rcMonitor : info.rcWork;
+  }
+  const int left = area.left + ((area.right - area.left) - Width()) / 2;
+  const int top = area.top + ((area.bottom - area.top) - Height()) / 2;
+  SetBounds(left, top, Width(), Height());
+}
+
+void TForm::Show() {
+  if (!Handle()) CreateHandle();
+  PlaceForShow();
+  visible_ = true;
+  ::ShowWindow(Handle(), SW_SHOW);
+  ::SetForegroundWindow(Handle());
+  if (OnShow) OnShow(*this);
+}
+
+void TForm::Hide() {
+  visible_ = false;
+  if (Handle()) ::ShowWindow(Handle(), SW_HIDE);
+}
+
+void TForm::Close() {
+  TCloseAction action = TCloseAction::caHide;
+  if (OnClose) OnClose(*this, action);
+  if (action == TCloseAction::caNone) return;
+  if (modal_) {
+    if (modalResult_ == mrNone) modalResult_ = mrCancel;
+    return;
+  }
+  if (this == Application().MainForm()) {
+    Application().Terminate();
+  } else if (action == TCloseAction::caMinimize) {
+    ::ShowWindow(Handle(), SW_MINIMIZE);
+  } else {
+    Hide();
+  }
+}
+
+int TForm::ShowModal() {
+  // Every other window of the program is disabled while the form is up.
+  std::vector<HWND> disabled;
+  for (TForm* form : Application().Forms()) {
+    if (form != this && form->Handle() && ::IsWindowEnabled(form->Handle())) {
+      ::EnableWindow(form->Handle(), FALSE);
+      disabled.push_back(form->Handle());
+    }
+  }
+  modal_ = true;
+  modalResult_ = mrNone;
+  Show();
+  while (modalResult_ == mrNone && !Application().Terminated()) {
+    if (!Application().HandleMessage()) break;
+  }
+  modal_ = false;
+  for (HWND w : disabled) ::EnableWindow(w, TRUE);
+  Hide();
+  if (TForm* main = Application().MainForm(); main && main != this && main->Handle()) {
+    ::SetActiveWindow(main->Handle());
+  }
+  const int result = modalResult_;
+  modalResult_ = mrNone;
+  return result;
+}
+
+template <class F>
+bool TForm::ForEachMenu(F&& f) {
+  if (menu_ && f(*menu_)) return true;
+  for (const auto& c : Components()) {
+    if (auto* popup = dynamic_cast<TPopupMenu*>(c.get()); popup && f(*popup)) return true;
+  }
+  return false;
+}
+
+TMenuItem* TForm::FindMenuCommand(UINT command) {
+  TMenuItem* found = nullptr;
+  ForEachMenu([&](TMenu& menu) { return (found = menu.FindItem(command)) != nullptr; });
+  return found;
+}
+
+bool TForm::IsShortCut(int shortCut) {
+  TMenuItem* found = nullptr;
+  ForEachMenu([&](TMenu& menu) { return (found = menu.FindShortCut(shortCut)) != nullptr; });
+  if (!found) return false;
+  found->Click();
+  return true;
+}
+
+void TForm::UpdateHint(TWinControl& control) {
+  if (!Handle() || !control.Handle()) return;
+  const bool wanted = control.ShowHint() && !control.Hint().empty();
+  if (!hintWindow_ && !wanted) return;
+  if (!hintWindow_) {
+    hintWindow_ = win::Window(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                                WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),
+                                                nullptr, ::GetModuleHandleW(nullptr), nullptr));
+    ::SendMessageW(hintWindow_.get(), TTM_SETMAXTIPWIDTH, 0, 400);
+  }
+  TTTOOLINFOW tool{sizeof(tool)};
+  tool.uFlags = TTF_IDISHWND;
+  tool.hwnd = Handle();
+  tool.uId = reinterpret_cast<UINT_PTR>(control.Handle());
+  ::SendMessageW(hintWindow_.get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  if (wanted) {
+    std::wstring text = control.Hint();
+    tool.lpszText = text.data();
+    ::SendMessageW(hintWindow_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+}
+
+void TForm::RelayHintEvent(const TMessage& message) {
+  if (!hintWindow_) return;
+  MSG msg{message.hwnd, message.msg, message.wParam, message.lParam, ::GetMessageTime(), {}};
+  ::SendMessageW(hintWindow_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+}
+
+void TForm::WndProc(TMessage& m) {
+  switch (m.msg) {
+    case WM_CLOSE:
+      Close();
+      return;
+    case WM_COMMAND:
+      if (m.lParam == 0 && HIWORD(m.wParam) == 0) {  // a menu command
+        if (TMenuItem* item = FindMenuCommand(LOWORD(m.wParam))) {
+          item->Click();
+          return;
+        }
+      }
+      break;
+    case WM_MEASUREITEM: {
+      auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(m.lParam);
+      if (measure.CtlType == ODT_MENU &&
+          ForEachMenu([&](TMenu& menu) { return menu.MeasureItem(measure); })) {
+        m.result = TRUE;
+        return;
+      }
+      break;
+    }
+    case WM_DRAWITEM: {
+      const auto& draw = *reinterpret_cast<DRAWITEMSTRUCT*>(m.lParam);
+      if (draw.CtlType == ODT_MENU && ForEachMenu([&](TMenu& menu) { return menu.DrawItem(draw); })) {
+        m.result = TRUE;
+        return;
+      }
+      break;
+    }
+    case WM_SYSCOMMAND:
+      if ((m.wParam & 0xFFF0) == SC_MINIMIZE && this == Application().MainForm() && Application().Handle()) {
+        Application().Minimize();
+        return;
+      }
+      break;
+    case WM_DESTROY:
+      if (OnDestroy) OnDestroy(*this);
+      ::SetMenu(m.hwnd, nullptr);  // the menu handle belongs to its component
+      break;
+  }
+  TWinControl::WndProc(m);
+}
+
+const ClassInfo& TForm::StaticClass() {
+  static const ClassInfo info{
+      "TForm", &TWinControl::StaticClass(), nullptr,
+      {
+          EnumProp<TForm, TPosition>("Position", kPositionNames, [](const TForm& f) { return f.position_; },
+                                     [](TForm& f, TPosition v) { f.SetPosition(v); }),
+          EnumProp<TForm, TBorderStyle>("BorderStyle", kBorderStyleNames,
+                                        [](const TForm& f) { return f.borderStyle_; },
+                                        [](TForm& f, TBorderStyle v) { f.SetBorderStyle(v); }),
+          EnumProp<TForm, TFormStyle>("FormStyle", kFormStyleNames, [](const TForm& f) { return f.formStyle_; },
+                                      [](TForm& f, TFormStyle v) { f.SetFormStyle(v); }),
+          IntProp<TForm>("ClientWidth", [](const TForm& f) { return f.ClientWidth(); },
+                         [](TForm& f, std::int64_t v) { f.SetClientSize(int(v), f.clientHeight_); }),
+          IntProp<TForm>("ClientHeight", [](const TForm& f) { return f.ClientHeight(); },
+                         [](TForm& f, std::int64_t v) { f.SetClientSize(f.clientWidth_, int(v)); }),
+          {"Menu", PropKind::Component,
+           [](const TComponent& c) { return PropValue{static_cast<TComponent*>(As<TForm>(c).menu_)}; },
+           [](TComponent& c, const PropValue& v) {
+             As<TForm>(c).SetMenu(v.Component() ? &As<TMainMenu>(*v.Component()) : nullptr);
+           }},
+          {"Icon", PropKind::Binary, nullptr,
+           [](TComponent& c, const PropValue& v) { As<TForm>(c).SetIcon(v.Bytes()); }},
+          EventProp<TForm>("OnCreate", &TForm::OnCreate),
+          EventProp<TForm>("OnShow", &TForm::OnShow),
+          EventProp<TForm>("OnDestroy", &TForm::OnDestroy),
+          EventProp<TForm>("OnClose", &TForm::OnClose),
+      }};
+  return info;
+}
+
+// ---------------------------------------------------------------------------------------
+// TApplication
+
+TApplication& Application() {
+  static TApplication application;
+  return application;
+}
+
+TApplication::~TApplication() = default;
+
+void TApplication::Initialize() {
+  INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
+  ::InitCommonControlsEx(&icc);
+  WNDCLASSEXW wc{sizeof(wc)};
+  wc.lpfnWndProc = WindowProcedure;
+  wc.hInstance = ::GetModuleHandleW(nullptr);
+  wc.lpszClassName = kApplicationClass;
+  ::RegisterClassExW(&wc);
+  // A window of no size that stands for the program on the task bar, with the program's
+  // title, and owns the forms (so the forms themselves have no task-bar buttons).
+  const int x = ::GetSystemMetrics(SM_CXSCREEN) / 2, y = ::GetSystemMetrics(SM_CYSCREEN) / 2;
+  window_ = win::Window(::CreateWindowExW(0, kApplicationClass, title_.c_str(),
+                                          WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                                          x, y, 0, 0, nullptr, nullptr, wc.hInstance, nullptr));
+}
+
+void TApplication::SetTitle(const std::wstring& title) {
+  title_ = title;
+  if (window_) ::SetWindowTextW(window_.get(), title_.c_str());
+}
+
+LRESULT CALLBACK TApplication::WindowProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_RESTORE) {
+        Application().Restore();
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      if (TForm* main = Application().MainForm()) main->Close();
+      return 0;
+    case WM_ACTIVATE:
+      // Activating the task-bar window passes the focus on to the main form.
+      if (LOWORD(wParam) != WA_INACTIVE && !::IsIconic(hwnd)) {
+        if (TForm* main = Application().MainForm(); main && main->Handle() && ::IsWindowVisible(main->Handle())) {
+          ::SetActiveWindow(main->Handle());
+          return 0;
+        }
+      }
+      break;
+  }
+  return ::DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+void TApplication::Minimize() {
+  if (!window_) return;
+  for (TForm* form : forms_) {
+    if (form->Handle() && ::IsWindowVisible(form->Handle())) ::ShowWindow(form->Handle(), SW_HIDE);
+  }
+  ::ShowWindow(window_.get(), SW_MINIMIZE);
+}
+
+void TApplication::Restore() {
+  if (!window_) return;
+  ::ShowWindow(window_.get(), SW_RESTORE);
+  for (TForm* form : forms_) {
+    if (form->Handle() && form->Visible()) ::ShowWindow(form->Handle(), SW_SHOW);
+  }
+  if (mainForm_ && mainForm_->Handle()) ::SetForegroundWindow(mainForm_->Handle());
+}
+
+bool TApplication::Dispatch(MSG& msg) {
+  if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+    int shortCut = static_cast<int>(msg.wParam & 0xFF);
+    if (::GetKeyState(VK_SHIFT) < 0) shortCut |= scShift;
+    if (::GetKeyState(VK_CONTROL) < 0) shortCut |= scCtrl;
+    if (::GetKeyState(VK_MENU) < 0) shortCut |= scAlt;
+    HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(root)); form && form->IsShortCut(shortCut)) {
+      return true;
+    }
+  }
+  ::TranslateMessage(&msg);
+  ::DispatchMessageW(&msg);
+  return true;
+}
+
+bool TApplication::HandleMessage() {
+  MSG msg;
+  if (::GetMessageW(&msg, nullptr, 0, 0) <= 0) {
+    terminated_ = true;
+    return false;
+  }
+  return Dispatch(msg);
+}
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      terminated_ = true;
+      return;
+    }
+    Dispatch(msg);
+  }
+}
+
+void TApplication::Run() {
+  if (mainForm_) {
+    if (window_) ::ShowWindow(window_.get(), SW_SHOWNORMAL);
+    mainForm_->Show();
+  }
+  while (!terminated_ && HandleMessage()) {
+  }
+}
+
+void TApplication::Terminate() {
+  if (terminated_) return;
+  terminated_ = true;
+  ::PostQuitMessage(0);
+}
+
+void TApplication::HandleException(const std::exception& error) {
+  HWND owner = mainForm_ ? mainForm_->Handle() : nullptr;
+  ShowMessageBox(owner, WideFromUtf8(error.what()), title_, MB_ICONSTOP | MB_OK);
+}
+
+}  // namespace telvana::ui

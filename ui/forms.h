@@ -1,0 +1,166 @@
+// Forms (top-level windows read from stored descriptions) and the application object that
+// holds the title, the main form, the list of forms and the message loop.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/control.h"
+#include "ui/menus.h"
+
+namespace telvana::ui {
+
+class TMainMenu;
+
+enum class TPosition { poDesigned, poScreenCenter, poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
+inline constexpr std::wstring_view kPositionNames[] = {L"poDesigned", L"poScreenCenter", L"poDesktopCenter",
+                                                       L"poMainFormCenter", L"poOwnerFormCenter"};
+enum class TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+inline constexpr std::wstring_view kBorderStyleNames[] = {L"bsNone",   L"bsSingle",     L"bsSizeable",
+                                                          L"bsDialog", L"bsToolWindow", L"bsSizeToolWin"};
+enum class TFormStyle { fsNormal, fsStayOnTop };
+inline constexpr std::wstring_view kFormStyleNames[] = {L"fsNormal", L"fsStayOnTop"};
+
+// Modal results.
+inline constexpr int mrNone = 0;
+inline constexpr int mrOk = IDOK;
+inline constexpr int mrCancel = IDCANCEL;
+
+class TForm : public TWinControl {
+ public:
+  explicit TForm(TComponent* owner);
+  ~TForm() override;
+
+  static const ClassInfo& StaticClass();
+  const ClassInfo& Class() const override { return StaticClass(); }
+
+  // Builds the form: registers the form class's handlers, reads its stored description
+  // (an RCDATA resource of the program), creates the window hidden, lets every component
+  // know it is loaded, then runs OnCreate. A faulty part of a description is skipped (and
+  // listed in ReadProblems) so that the form still opens.
+  void Create();
+  const std::vector<std::string>& ReadProblems() const { return readProblems_; }
+
+  // Handlers that descriptions may name, registered by the form class.
+  void RegisterHandler(std::string name, EventHandler handler);
+  const EventHandler* FindHandler(std::string_view name) const;
+
+  void Show();
+  void Hide();
+  // Asks OnClose; hides the form, ends a modal loop, or ends the program for the main form.
+  void Close();
+  int ShowModal();
+  int ModalResult() const { return modalResult_; }
+  void SetModalResult(int result) { modalResult_ = result; }
+
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* menu);
+  TPosition Position() const { return position_; }
+  void SetPosition(TPosition position) { position_ = position; }
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TBorderStyle style) { borderStyle_ = style; }
+  TFormStyle FormStyle() const { return formStyle_; }
+  void SetFormStyle(TFormStyle style);
+  void SetIcon(const PropBytes& iconFile);
+  void SetClientSize(int width, int height);
+  int ClientWidth() const;
+  int ClientHeight() const;
+
+  // The shortcut key of a menu item of this form (main menu first, then context menus).
+  bool IsShortCut(int shortCut);
+
+  // Hints: controls of this form register their hint text; mouse messages are relayed.
+  void UpdateHint(TWinControl& control);
+  void RelayHintEvent(const TMessage& message);
+
+  NotifyEvent OnCreate, OnShow, OnDestroy;
+  CloseEvent OnClose;
+
+  void WndProc(TMessage& message) override;
+
+ protected:
+  // The name of the form's description resource, and the handlers it may name.
+  virtual std::wstring DescriptionResource() const = 0;
+  virtual void RegisterHandlers() {}
+
+  void FillCreateParams(CreateParams& params) override;
+  void HandleCreated() override;
+
+ private:
+  TMenuItem* FindMenuCommand(UINT command);
+  template <class F>
+  bool ForEachMenu(F&& f);
+  void PlaceForShow();
+
+  std::map<std::string, EventHandler, std::less<>> handlers_;
+  TMainMenu* menu_ = nullptr;
+  TPosition position_ = TPosition::poDesigned;
+  TBorderStyle borderStyle_ = TBorderStyle::bsSizeable;
+  TFormStyle formStyle_ = TFormStyle::fsNormal;
+  win::Icon icon_;
+  int modalResult_ = mrNone;
+  bool modal_ = false;
+  bool placed_ = false;
+  int clientWidth_ = -1, clientHeight_ = -1;  // asked for by the description, or -1
+  win::Window hintWindow_;
+  std::vector<std::string> readProblems_;
+};
+
+class TApplication : public TComponent {
+ public:
+  TApplication() : TComponent(nullptr) {}
+  ~TApplication() override;
+
+  // Common controls and the application's own window, which carries the title on the
+  // task bar and owns the forms.
+  void Initialize();
+  const std::wstring& Title() const { return title_; }
+  void SetTitle(const std::wstring& title);
+  HWND Handle() const { return window_.get(); }
+
+  // Creates a form owned by the application; the first one becomes the main form.
+  template <class F>
+  F& CreateForm() {
+    F* form = TComponent::New<F>(*this);
+    forms_.push_back(form);
+    if (!mainForm_) mainForm_ = form;
+    form->Create();
+    return *form;
+  }
+  TForm* MainForm() const { return mainForm_; }
+  const std::vector<TForm*>& Forms() const { return forms_; }
+
+  // Shows the main form and runs the message loop until Terminate.
+  void Run();
+  // Handles the messages waiting now (tests and modal loops).
+  void ProcessMessages();
+  // Handles one message; false when WM_QUIT came.
+  bool HandleMessage();
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+
+  // The default error report: a message box with the error's text.
+  void HandleException(const std::exception& error);
+
+  void Minimize();
+  void Restore();
+
+ private:
+  bool Dispatch(MSG& msg);
+  static LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
+
+  std::wstring title_;
+  win::Window window_;
+  std::vector<TForm*> forms_;
+  TForm* mainForm_ = nullptr;
+  bool terminated_ = false;
+};
+
+// The one application object of the program.
+TApplication& Application();
+
+}  // namespace telvana::ui

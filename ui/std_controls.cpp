@@ -1,0 +1,520 @@
+#include "ui/std_controls.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "ui/forms.h"
+#include "ui/jpeg_decode.h"
+
+namespace telvana::ui {
+
+// ---------------------------------------------------------------------------------------
+// TPanel
+
+TPanel::TPanel(TComponent* owner) : TWinControl(owner) {
+  paints_ = true;
+  SetBounds(0, 0, 185, 41);
+}
+
+int TPanel::BorderExtent() const {
+  return (bevelOuter_ != TBevelCut::bvNone ? bevelWidth_ : 0) +
+         (bevelInner_ != TBevelCut::bvNone ? bevelWidth_ : 0);
+}
+
+RECT TPanel::AlignArea() const {
+  RECT r = TWinControl::AlignArea();
+  ::InflateRect(&r, -BorderExtent(), -BorderExtent());
+  return r;
+}
+
+void TPanel::SetBevelOuter(TBevelCut cut) {
+  bevelOuter_ = cut;
+  AlignControls();
+  if (Handle()) ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TPanel::SetBevelInner(TBevelCut cut) {
+  bevelInner_ = cut;
+  AlignControls();
+  if (Handle()) ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TPanel::SetBevelWidth(int width) {
+  bevelWidth_ = std::max(1, width);
+  AlignControls();
+  if (Handle()) ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+namespace {
+// One bevel ring of `width` pixels: light top-left and dark bottom-right when raised.
+void DrawBevel(HDC dc, RECT& r, TBevelCut cut, int width) {
+  if (cut == TBevelCut::bvNone) return;
+  const COLORREF light = ::GetSysColor(COLOR_BTNHIGHLIGHT), dark = ::GetSysColor(COLOR_BTNSHADOW);
+  const COLORREF topLeft = cut == TBevelCut::bvRaised ? light : dark;
+  const COLORREF bottomRight = cut == TBevelCut::bvRaised ? dark : light;
+  for (int i = 0; i < width; ++i) {
+    const RECT top{r.left, r.top, r.right, r.top + 1}, left{r.left, r.top, r.left + 1, r.bottom};
+    const RECT bottom{r.left, r.bottom - 1, r.right, r.bottom}, right{r.right - 1, r.top, r.right, r.bottom};
+    ::SetBkColor(dc, topLeft);
+    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &top, nullptr, 0, nullptr);
+    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &left, nullptr, 0, nullptr);
+    ::SetBkColor(dc, bottomRight);
+    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &bottom, nullptr, 0, nullptr);
+    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &right, nullptr, 0, nullptr);
+    ::InflateRect(&r, -1, -1);
+  }
+}
+}  // namespace
+
+void TPanel::Paint(HDC dc, const RECT& area) {
+  RECT r = area;
+  DrawBevel(dc, r, bevelOuter_, bevelWidth_);
+  DrawBevel(dc, r, bevelInner_, bevelWidth_);
+  if (!Caption().empty()) {
+    win::SelectObjectScope font(dc, FontHandle());
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, ColorToRGB(Font().Color));
+    ::DrawTextW(dc, Caption().c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  }
+}
+
+const ClassInfo& TPanel::StaticClass() {
+  static const ClassInfo info{
+      "TPanel", &TWinControl::StaticClass(),
+      [](TComponent& owner) -> TComponent* { return TComponent::New<TPanel>(owner); },
+      {
+          EnumProp<TPanel, TBevelCut>("BevelOuter", kBevelNames, [](const TPanel& p) { return p.bevelOuter_; },
+                                      [](TPanel& p, TBevelCut v) { p.SetBevelOuter(v); }),
+          EnumProp<TPanel, TBevelCut>("BevelInner", kBevelNames, [](const TPanel& p) { return p.bevelInner_; },
+                                      [](TPanel& p, TBevelCut v) { p.SetBevelInner(v); }),
+          IntProp<TPanel>("BevelWidth", [](const TPanel& p) { return p.bevelWidth_; },
+                          [](TPanel& p, std::int64_t v) { p.SetBevelWidth(int(v)); }),
+      }};
+  return info;
+}
+
+// ---------------------------------------------------------------------------------------
+// TSplitter
+
+TSplitter::TSplitter(TComponent* owner) : TWinControl(owner) {
+  paints_ = true;
+  cursor_ = TCursor::crHSplit;
+  SetBounds(0, 0, 3, 100);
+  align_ = TAlign::alLeft;
+}
+
+void TSplitter::SetBeveled(bool on) {
+  beveled_ = on;
+  if (Handle()) ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+TControl* TSplitter::Neighbour() const {
+  if (!parent_) return nullptr;
+  for (TControl* c : parent_->Controls()) {
+    if (c == this || !c->Visible() || c->Align() != align_) continue;
+    switch (align_) {
+      case TAlign::alLeft: if (c->BoundsRect().right == Left()) return c; break;
+      case TAlign::alRight: if (c->BoundsRect().left == BoundsRect().right) return c; break;
+      case TAlign::alTop: if (c->BoundsRect().bottom == Top()) return c; break;
+      case TAlign::alBottom: if (c->BoundsRect().top == BoundsRect().bottom) return c; break;
+      default: break;
+    }
+  }
+  return nullptr;
+}
+
+namespace {
+bool Horizontal(TAlign a) { return a == TAlign::alLeft || a == TAlign::alRight; }
+int Extent(const TControl& c, TAlign a) { return Horizontal(a) ? c.Width() : c.Height(); }
+}  // namespace
+
+void TSplitter::ResizeNeighbour(int delta) {
+  TControl* neighbour = Neighbour();
+  if (!neighbour) return;
+  // Room the client-aligned control can give up while keeping MinSize itself.
+  int spare = 0;
+  for (TControl* c : parent_->Controls()) {
+    if (c->Visible() && c->Align() == TAlign::alClient) spare = Extent(*c, align_) - minSize_;
+  }
+  const bool grows = align_ == TAlign::alLeft || align_ == TAlign::alTop;
+  const int wanted = neighbourStart_ + (grows ? delta : -delta);
+  const int largest = std::max(minSize_, Extent(*neighbour, align_) + std::max(spare, 0));
+  const int size = std::clamp(wanted, minSize_, largest);
+  if (size == Extent(*neighbour, align_)) return;
+  if (Horizontal(align_)) {
+    neighbour->SetBounds(neighbour->Left(), neighbour->Top(), size, neighbour->Height());
+  } else {
+    neighbour->SetBounds(neighbour->Left(), neighbour->Top(), neighbour->Width(), size);
+  }
+  parent_->AlignControls();
+}
+
+void TSplitter::MoveBy(int delta) {
+  TControl* neighbour = Neighbour();
+  if (!neighbour) return;
+  neighbourStart_ = Extent(*neighbour, align_);
+  ResizeNeighbour(delta);
+  if (OnMoved) OnMoved(*this);
+}
+
+void TSplitter::WndProc(TMessage& m) {
+  const auto parentPos = [&] {
+    POINT p{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
+    ::MapWindowPoints(Handle(), parent_ ? parent_->Handle() : nullptr, &p, 1);
+    return Horizontal(align_) ? p.x : p.y;
+  };
+  switch (m.msg) {
+    case WM_LBUTTONDOWN:
+      if (TControl* neighbour = Neighbour()) {
+        dragging_ = true;
+        dragStart_ = parentPos();
+        neighbourStart_ = Extent(*neighbour, align_);
+        ::SetCapture(Handle());
+      }
+      return;
+    case WM_MOUSEMOVE:
+      if (dragging_) ResizeNeighbour(parentPos() - dragStart_);
+      break;
+    case WM_LBUTTONUP:
+      if (dragging_) {
+        ResizeNeighbour(parentPos() - dragStart_);
+        dragging_ = false;
+        ::ReleaseCapture();
+        if (OnMoved) OnMoved(*this);
+      }
+      return;
+    case WM_CAPTURECHANGED:
+      dragging_ = false;
+      break;
+  }
+  TWinControl::WndProc(m);
+}
+
+void TSplitter::Paint(HDC dc, const RECT& area) {
+  ::FillRect(dc, &area, ColorBrush());
+  if (!beveled_) return;
+  // A raised edge: light on the leading side, dark on the trailing side.
+  RECT lead = area, trail = area;
+  if (Horizontal(align_)) {
+    lead.right = lead.left + 1;
+    trail.left = trail.right - 1;
+  } else {
+    lead.bottom = lead.top + 1;
+    trail.top = trail.bottom - 1;
+  }
+  ::SetBkColor(dc, ::GetSysColor(COLOR_BTNHIGHLIGHT));
+  ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &lead, nullptr, 0, nullptr);
+  ::SetBkColor(dc, ::GetSysColor(COLOR_BTNSHADOW));
+  ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &trail, nullptr, 0, nullptr);
+}
+
+const ClassInfo& TSplitter::StaticClass() {
+  static const ClassInfo info{
+      "TSplitter", &TWinControl::StaticClass(),
+      [](TComponent& owner) -> TComponent* { return TComponent::New<TSplitter>(owner); },
+      {
+          BoolProp<TSplitter>("Beveled", [](const TSplitter& s) { return s.beveled_; },
+                              [](TSplitter& s, bool v) { s.SetBeveled(v); }),
+          IntProp<TSplitter>("MinSize", [](const TSplitter& s) { return s.minSize_; },
+                             [](TSplitter& s, std::int64_t v) { s.SetMinSize(int(v)); }),
+          // A dragged neighbour never snaps shut.
+          BoolProp<TSplitter>("AutoSnap", [](const TSplitter&) { return false; },
+                              [](TSplitter&, bool on) {
+                                if (on) throw PropertyError("snapping splitters are not supported");
+                              }),
+          EventProp<TSplitter>("OnMoved", &TSplitter::OnMoved),
+      }};
+  return info;
+}
+
+// ---------------------------------------------------------------------------------------
+// TListBox
+
+TListBox::TListBox(TComponent* owner) : TWinControl(owner) {
+  color_ = clWindow;
+  SetBounds(0, 0, 121, 97);
+}
+
+void TListBox::FillCreateParams(CreateParams& params) {
+  TWinControl::FillCreateParams(params);
+  params.className = WC_LISTBOXW;
+  params.style |= WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+  if (ctl3D_) params.exStyle |= WS_EX_CLIENTEDGE;
+  else params.style |= WS_BORDER;
+}
+
+void TListBox::HandleCreated() {
+  if (itemHeight_ > 0) ::SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, itemHeight_);
+  for (const std::wstring& row : rows_) {
+    ::SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+  }
+  ::SendMessageW(Handle(), LB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
+}
+
+void TListBox::Clear() {
+  rows_.clear();
+  itemIndex_ = -1;
+  if (Handle()) ::SendMessageW(Handle(), LB_RESETCONTENT, 0, 0);
+}
+
+void TListBox::Add(const std::wstring& row) {
+  if (Handle()) {
+    const LRESULT r = ::SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+    if (r == LB_ERR || r == LB_ERRSPACE) throw PropertyError("the list box has no room for another row");
+  }
+  rows_.push_back(row);
+}
+
+int TListBox::ItemIndex() const {
+  if (!Handle()) return itemIndex_;
+  return static_cast<int>(::SendMessageW(Handle(), LB_GETCURSEL, 0, 0));
+}
+
+void TListBox::SetItemIndex(int index) {
+  itemIndex_ = (index >= 0 && index < Count()) ? index : -1;
+  if (Handle()) ::SendMessageW(Handle(), LB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
+}
+
+void TListBox::SetItemHeight(int height) {
+  itemHeight_ = height;
+  if (Handle() && height > 0) ::SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, height);
+}
+
+void TListBox::WndProc(TMessage& m) {
+  switch (m.msg) {
+    case CN_COMMAND:
+      if (HIWORD(m.wParam) == LBN_DBLCLK && OnDblClick) OnDblClick(*this);
+      else if (HIWORD(m.wParam) == LBN_SELCHANGE && OnClick) OnClick(*this);
+      return;
+    case CN_CTLCOLORLISTBOX: {
+      HDC dc = reinterpret_cast<HDC>(m.wParam);
+      ::SetTextColor(dc, ColorToRGB(Font().Color));
+      ::SetBkColor(dc, ColorToRGB(Color()));
+      m.result = reinterpret_cast<LRESULT>(ColorBrush());
+      return;
+    }
+    case WM_LBUTTONDBLCLK:
+      break;  // the list box itself reports it as LBN_DBLCLK
+  }
+  TWinControl::WndProc(m);
+}
+
+const ClassInfo& TListBox::StaticClass() {
+  static const ClassInfo info{
+      "TListBox", &TWinControl::StaticClass(),
+      [](TComponent& owner) -> TComponent* { return TComponent::New<TListBox>(owner); },
+      {
+          IntProp<TListBox>("ItemHeight", [](const TListBox& l) { return l.itemHeight_; },
+                            [](TListBox& l, std::int64_t v) { l.SetItemHeight(int(v)); }),
+          BoolProp<TListBox>("Ctl3D", [](const TListBox& l) { return l.ctl3D_; },
+                             [](TListBox& l, bool v) { l.SetCtl3D(v); }),
+          {"Items.Strings", PropKind::Strings,
+           [](const TComponent& c) { return PropValue{As<TListBox>(c).Rows()}; },
+           [](TComponent& c, const PropValue& v) {
+             auto& list = As<TListBox>(c);
+             list.Clear();
+             for (const std::wstring& row : v.Strings()) list.Add(row);
+           }},
+      }};
+  return info;
+}
+
+// ---------------------------------------------------------------------------------------
+// TStatusBar
+
+TStatusBar::TStatusBar(TComponent* owner) : TWinControl(owner) {
+  SetBounds(0, 0, 200, 19);
+  align_ = TAlign::alBottom;
+}
+
+void TStatusBar::FillCreateParams(CreateParams& params) {
+  TWinControl::FillCreateParams(params);
+  params.className = STATUSCLASSNAMEW;
+  // The layout is ours: the bar must not move or size itself.
+  params.style |= SBARS_SIZEGRIP | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER;
+}
+
+void TStatusBar::HandleCreated() { UpdatePanels(); }
+
+void TStatusBar::SetPanels(std::vector<Panel> panels) {
+  panels_ = std::move(panels);
+  UpdatePanels();
+}
+
+void TStatusBar::UpdatePanels() {
+  if (!Handle() || panels_.empty()) return;
+  std::vector<int> edges;
+  int right = 0;
+  for (std::size_t i = 0; i + 1 < panels_.size(); ++i) {
+    right += panels_[i].width;
+    edges.push_back(right);
+  }
+  edges.push_back(-1);  // the last panel reaches the right end
+  ::SendMessageW(Handle(), SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+  for (std::size_t i = 0; i < panels_.size(); ++i) UpdatePanelText(static_cast<int>(i));
+}
+
+void TStatusBar::SetPanelText(int index, const std::wstring& text) {
+  panels_.at(static_cast<std::size_t>(index)).text = text;
+  UpdatePanelText(index);
+}
+
+void TStatusBar::UpdatePanelText(int index) {
+  if (!Handle()) return;
+  const Panel& panel = panels_[static_cast<std::size_t>(index)];
+  // A status bar centres text after one tab and right-aligns it after two.
+  std::wstring shown = panel.alignment == TAlignment::taCenter         ? L"\t" + panel.text
+                       : panel.alignment == TAlignment::taRightJustify ? L"\t\t" + panel.text
+                                                                        : panel.text;
+  ::SendMessageW(Handle(), SB_SETTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(shown.c_str()));
+}
+
+const ClassInfo& TStatusBar::StaticClass() {
+  static const ClassInfo info{
+      "TStatusBar", &TWinControl::StaticClass(),
+      [](TComponent& owner) -> TComponent* { return TComponent::New<TStatusBar>(owner); },
+      {
+          {"Panels", PropKind::Collection, nullptr,
+           [](TComponent& c, const PropValue& v) {
+             std::vector<Panel> panels;
+             for (const auto& item : v.Items()) {
+               Panel& panel = panels.emplace_back();
+               for (const auto& [name, value] : item) {
+                 if (name == "Width") panel.width = static_cast<int>(value.Int());
+                 else if (name == "Text") panel.text = value.Text();
+                 else if (name == "Alignment") {
+                   const auto* found = std::find(std::begin(kAlignmentNames), std::end(kAlignmentNames), value.Text());
+                   if (found == std::end(kAlignmentNames)) throw PropertyError("unknown panel alignment");
+                   panel.alignment = static_cast<TAlignment>(found - std::begin(kAlignmentNames));
+                 } else {
+                   throw PropertyError("unknown property " + name + " of a status panel");
+                 }
+               }
+             }
+             As<TStatusBar>(c).SetPanels(std::move(panels));
+           }},
+      }};
+  return info;
+}
+
+// ---------------------------------------------------------------------------------------
+// TImage
+
+TImage::TImage(TComponent* owner) : TWinControl(owner) {
+  paints_ = true;
+  SetBounds(0, 0, 105, 105);
+}
+
+void TImage::SetPictureData(const PropBytes& jpeg) {
+  std::optional<PixelImage> decoded = DecodeJpeg(jpeg);
+  picture_ = decoded ? std::move(*decoded) : PixelImage{};
+  if (Handle()) ::InvalidateRect(Handle(), nullptr, TRUE);
+  if (!decoded) throw PropertyError("the picture is damaged and cannot be shown");
+}
+
+void TImage::SetStretch(bool on) {
+  stretch_ = on;
+  if (Handle()) ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TImage::Paint(HDC dc, const RECT& area) {
+  if (picture_.empty()) return;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = picture_.width;
+  info.bmiHeader.biHeight = -picture_.height;  // top-down rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  const int width = stretch_ ? area.right - area.left : picture_.width;
+  const int height = stretch_ ? area.bottom - area.top : picture_.height;
+  ::SetStretchBltMode(dc, HALFTONE);
+  ::SetBrushOrgEx(dc, 0, 0, nullptr);
+  ::StretchDIBits(dc, area.left, area.top, width, height, 0, 0, picture_.width, picture_.height,
+                  picture_.pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+}
+
+const ClassInfo& TImage::StaticClass() {
+  static const ClassInfo info{
+      "TImage", &TWinControl::StaticClass(),
+      [](TComponent& owner) -> TComponent* { return TComponent::New<TImage>(owner); },
+      {
+          {"Picture.Data", PropKind::Binary, nullptr,
+           [](TComponent& c, const PropValue& v) { As<TImage>(c).SetPictureData(v.Bytes()); }},
+          BoolProp<TImage>("Stretch", [](const TImage& i) { return i.stretch_; },
+                           [](TImage& i, bool v) { i.SetStretch(v); }),
+      }};
+  return info;
+}
+
+// ---------------------------------------------------------------------------------------
+// TTimer
+
+namespace {
+constexpr wchar_t kTimerClass[] = L"TelvanaTimer";
+constexpr UINT_PTR kTimerId = 1;
+}  // namespace
+
+TTimer::TTimer(TComponent* owner) : TComponent(owner) {
+  WNDCLASSEXW wc{sizeof(wc)};
+  wc.lpfnWndProc = WindowProcedure;
+  wc.hInstance = ::GetModuleHandleW(nullptr);
+  wc.lpszClassName = kTimerClass;
+  ::RegisterClassExW(&wc);  // fails harmlessly once the class exists
+  window_ = win::Window(::CreateWindowExW(0, kTimerClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                          wc.hInstance, nullptr));
+  ::SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  Update();
+}
+
+TTimer::~TTimer() {
+  if (window_) ::KillTimer(window_.get(), kTimerId);
+}
+
+void TTimer::SetEnabled(bool on) {
+  enabled_ = on;
+  Update();
+}
+
+void TTimer::SetInterval(int ms) {
+  interval_ = ms;
+  Update();
+}
+
+void TTimer::Update() {
+  ::KillTimer(window_.get(), kTimerId);
+  if (enabled_ && interval_ > 0) ::SetTimer(window_.get(), kTimerId, static_cast<UINT>(interval_), nullptr);
+}
+
+LRESULT CALLBACK TTimer::WindowProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_TIMER && wParam == kTimerId) {
+    auto* timer = reinterpret_cast<TTimer*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (timer && timer->OnTimer) {
+      try {
+        timer->OnTimer(*timer);
+      } catch (const std::exception& error) {
+        Application().HandleException(error);
+      }
+    }
+    return 0;
+  }
+  return ::DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+const ClassInfo& TTimer::StaticClass() {
+  static const ClassInfo info{
+      "TTimer", &TComponent::StaticClass(),
+      [](TComponent& owner) -> TComponent* { return TComponent::New<TTimer>(owner); },
+      {
+          BoolProp<TTimer>("Enabled", [](const TTimer& t) { return t.enabled_; },
+                           [](TTimer& t, bool v) { t.SetEnabled(v); }),
+          IntProp<TTimer>("Interval", [](const TTimer& t) { return t.interval_; },
+                          [](TTimer& t, std::int64_t v) { t.SetInterval(int(v)); }),
+          EventProp<TTimer>("OnTimer", &TTimer::OnTimer),
+      }};
+  return info;
+}
+
+}  // namespace telvana::ui

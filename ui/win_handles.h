@@ -1,0 +1,157 @@
+// Owning and borrowing wrappers for Win32 handles. Each handle kind has one wrapper
+// template instance; the owning flavour frees its handle once, the borrowing flavour never
+// does, and both offer the same interface. Neither is copyable; the owning one is movable.
+#pragma once
+
+#include <windows.h>
+#include <objbase.h>
+
+#include <utility>
+
+namespace telvana::win {
+
+template <class H, class Traits, bool Owning>
+class Handle {
+ public:
+  Handle() = default;
+  explicit Handle(H h) : h_(h) {}
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  Handle(Handle&& other) noexcept : h_(std::exchange(other.h_, H{})) {}
+  Handle& operator=(Handle&& other) noexcept {
+    if (this != &other) reset(std::exchange(other.h_, H{}));
+    return *this;
+  }
+  ~Handle() { reset(); }
+
+  H get() const { return h_; }
+  explicit operator bool() const { return h_ != H{}; }
+  H release() { return std::exchange(h_, H{}); }
+  void reset(H h = H{}) {
+    if constexpr (Owning) {
+      if (h_ != H{}) Traits::Free(h_);
+    }
+    h_ = h;
+  }
+
+ private:
+  H h_{};
+};
+
+struct GdiObjectTraits {
+  static void Free(HGDIOBJ h) { ::DeleteObject(h); }
+};
+struct MemoryDcTraits {
+  static void Free(HDC h) { ::DeleteDC(h); }
+};
+struct MenuTraits {
+  static void Free(HMENU h) { ::DestroyMenu(h); }
+};
+struct IconTraits {
+  static void Free(HICON h) { ::DestroyIcon(h); }
+};
+struct WindowTraits {
+  static void Free(HWND h) { ::DestroyWindow(h); }
+};
+struct RegKeyTraits {
+  static void Free(HKEY h) { ::RegCloseKey(h); }
+};
+
+template <class H>
+using GdiObject = Handle<H, GdiObjectTraits, true>;
+template <class H>
+using BorrowedGdiObject = Handle<H, GdiObjectTraits, false>;
+using Font = GdiObject<HFONT>;
+using Brush = GdiObject<HBRUSH>;
+using Bitmap = GdiObject<HBITMAP>;
+using Region = GdiObject<HRGN>;
+using MemoryDc = Handle<HDC, MemoryDcTraits, true>;
+using Menu = Handle<HMENU, MenuTraits, true>;
+using BorrowedMenu = Handle<HMENU, MenuTraits, false>;
+using Icon = Handle<HICON, IconTraits, true>;
+using Window = Handle<HWND, WindowTraits, true>;
+using RegKey = Handle<HKEY, RegKeyTraits, true>;
+
+// A device context obtained with GetDC (or GetWindowDC), released with ReleaseDC.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window, bool wholeWindow = false)
+      : window_(window), dc_(wholeWindow ? ::GetWindowDC(window) : ::GetDC(window)) {}
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  ~WindowDc() {
+    if (dc_) ::ReleaseDC(window_, dc_);
+  }
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// BeginPaint / EndPaint.
+class PaintDc {
+ public:
+  explicit PaintDc(HWND window) : window_(window) { ::BeginPaint(window, &ps_); }
+  PaintDc(const PaintDc&) = delete;
+  PaintDc& operator=(const PaintDc&) = delete;
+  ~PaintDc() { ::EndPaint(window_, &ps_); }
+  HDC get() const { return ps_.hdc; }
+  const RECT& area() const { return ps_.rcPaint; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT ps_{};
+};
+
+// Selects an object into a DC for one scope and always puts the previous one back.
+class SelectObjectScope {
+ public:
+  SelectObjectScope(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
+  SelectObjectScope(const SelectObjectScope&) = delete;
+  SelectObjectScope& operator=(const SelectObjectScope&) = delete;
+  ~SelectObjectScope() { ::SelectObject(dc_, previous_); }
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// CoInitialize for one scope.
+class ComScope {
+ public:
+  ComScope() : result_(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+  ComScope(const ComScope&) = delete;
+  ComScope& operator=(const ComScope&) = delete;
+  ~ComScope() {
+    if (SUCCEEDED(result_)) ::CoUninitialize();
+  }
+
+ private:
+  HRESULT result_;
+};
+
+// An interface pointer released once.
+template <class I>
+class ComPtr {
+ public:
+  ComPtr() = default;
+  ComPtr(const ComPtr&) = delete;
+  ComPtr& operator=(const ComPtr&) = delete;
+  ~ComPtr() {
+    if (p_) p_->Release();
+  }
+  I* operator->() const { return p_; }
+  I* get() const { return p_; }
+  I** put() {
+    if (p_) p_->Release();
+    p_ = nullptr;
+    return &p_;
+  }
+  void** putVoid() { return reinterpret_cast<void**>(put()); }
+
+ private:
+  I* p_ = nullptr;
+};
+
+}  // namespace telvana::win
