@@ -14,6 +14,9 @@ mkdir -p "$(dirname "$WINEPREFIX")"
   flock 9
   if [ ! -f "$WINEPREFIX/.telvana-ready" ]; then
     wineboot -i >/dev/null 2>&1 || true
+    # Wine draws the window frames itself, as Windows does; on a virtual display there is
+    # no window manager to draw them.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 || true
     wineserver -w
     touch "$WINEPREFIX/.telvana-ready"
   fi
