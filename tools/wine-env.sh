@@ -21,4 +21,8 @@ mkdir -p "$(dirname "$WINEPREFIX")"
     touch "$WINEPREFIX/.telvana-ready"
   fi
 ) 9>"$WINEPREFIX.lock"
-wineserver -p 60 >/dev/null 2>&1 || true
+# Start the server and Wine's own services here, with their output going nowhere: they
+# outlive the program, and if they inherited its output they would hold a caller's pipe
+# (CTest's, a shell's `| tail`) open until they exit.
+wineserver -p 60 </dev/null >/dev/null 2>&1 || true
+wine wineboot </dev/null >/dev/null 2>&1 || true

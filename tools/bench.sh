@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# `make bench`: the native benchmarks, then the Windows figures under Wine.
+# Usage: bench.sh NATIVE_BUILD_DIR WINDOWS_BUILD_DIR
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+native=$(realpath "$1")
+win=$(realpath "$2")
+
+shopt -s nullglob
+for b in "$native"/bench/*; do
+  [ -x "$b" ] || continue
+  echo "== $(basename "$b")"
+  "$b" --benchmark_min_time=0.2
+done
+
+echo "== start-up under Wine"
+"$here/with-display.sh" bash -c '
+  . "$1/wine-env.sh" "$2/wine-prefix"
+  wine "$2/bench/startup_probe.exe" "$(winepath -w "$2/Telvana.exe")" \
+    "$(winepath -w "$2/bench/minimal_window.exe")" 7
+' _ "$here" "$win"
