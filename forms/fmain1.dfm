@@ -303,6 +303,8 @@ object Fmain1: TFmain1
       OnClick = N73Click
     end
   end
+  object ApplicationEvents1: TApplicationEvents
+  end
   object Timer1: TTimer
     Enabled = True
     Interval = 1000

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   cmake ninja-build make nasm dpkg-dev
-  wine wine64 xvfb x11-utils imagemagick
+  wine wine64 fonts-wine xvfb x11-utils imagemagick
   fonts-wqy-microhei locales
   googletest libbenchmark-dev clang libclang-rt-14-dev libjpeg62-turbo-dev
 )

@@ -153,8 +153,21 @@ void TWinControl::CreateHandle() {
   UpdateBoundsFromWindow();
   HandleCreated();
   AlignControls();
+  std::vector<TWinControl*> windows;
   for (TControl* c : controls_) {
-    if (auto* win = dynamic_cast<TWinControl*>(c)) win->CreateHandle();
+    if (auto* win = dynamic_cast<TWinControl*>(c)) {
+      win->CreateHandle();
+      windows.push_back(win);
+    }
+  }
+  // The Tab key visits siblings in z-order: put them in their tab order, the unnumbered last.
+  std::stable_sort(windows.begin(), windows.end(), [](const TWinControl* a, const TWinControl* b) {
+    return static_cast<unsigned>(a->tabOrder_) < static_cast<unsigned>(b->tabOrder_);
+  });
+  HWND after = HWND_TOP;
+  for (TWinControl* win : windows) {
+    ::SetWindowPos(win->handle_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    after = win->handle_;
   }
   HintChanged();
 }

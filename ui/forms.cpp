@@ -375,6 +375,13 @@ const ClassInfo& TForm::StaticClass() {
   return info;
 }
 
+const ClassInfo& TApplicationEvents::StaticClass() {
+  static const ClassInfo info{
+      "TApplicationEvents", &TComponent::StaticClass(),
+      [](TComponent& owner) -> TComponent* { return TComponent::New<TApplicationEvents>(owner); }, {}};
+  return info;
+}
+
 // ---------------------------------------------------------------------------------------
 // TApplication
 

@@ -160,6 +160,15 @@ class TApplication : public TComponent {
   bool terminated_ = false;
 };
 
+// A component that forwards the application's events to handlers of the form that owns it;
+// with no handler connected it has no effect.
+class TApplicationEvents : public TComponent {
+ public:
+  explicit TApplicationEvents(TComponent* owner) : TComponent(owner) {}
+  static const ClassInfo& StaticClass();
+  const ClassInfo& Class() const override { return StaticClass(); }
+};
+
 // The one application object of the program.
 TApplication& Application();
 

@@ -9,7 +9,7 @@ void RegisterStandardClasses() {
   for (const ClassInfo* info :
        {&TPanel::StaticClass(), &TSplitter::StaticClass(), &TListBox::StaticClass(), &TStatusBar::StaticClass(),
         &TImage::StaticClass(), &TTimer::StaticClass(), &TMainMenu::StaticClass(), &TPopupMenu::StaticClass(),
-        &TMenuItem::StaticClass()}) {
+        &TMenuItem::StaticClass(), &TApplicationEvents::StaticClass()}) {
     RegisterComponentClass(*info);
   }
 }
