@@ -1,0 +1,108 @@
+// A media player for tests: it plays nothing, records every call in order and can be told to
+// refuse any operation. Portable, header-only; used by the catalogue tests and the main
+// window's tests alike.
+//
+// The log holds one entry per call, refused calls included:
+//   "close", "URL=<address as UTF-8>", "play", "fullScreen=0|1", "stretchToFit=0|1", "show".
+// A refused call throws PlayerError after it is logged and leaves the player's state as it was.
+#pragma once
+
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "player/media_player.h"
+
+namespace telvana::testsupport {
+
+class RecordingPlayer final : public MediaPlayer, private PlayerControls {
+ public:
+  enum class Op { close, setURL, play, setFullScreen, setStretchToFit, showInPlace };
+
+  RecordingPlayer() = default;
+  RecordingPlayer(const RecordingPlayer&) = delete;
+  RecordingPlayer& operator=(const RecordingPlayer&) = delete;
+
+  // From now on `op` throws PlayerError until succeed(op) or succeedAll().
+  void fail(Op op) { failing_.insert(op); }
+  void succeed(Op op) { failing_.erase(op); }
+  void succeedAll() { failing_.clear(); }
+
+  const std::vector<std::string>& calls() const { return calls_; }
+  void clearCalls() { calls_.clear(); }
+
+  // The state the calls that went through have left behind.
+  const std::u16string& url() const { return url_; }
+  bool fullScreen() const { return fullScreen_; }
+  bool stretchToFit() const { return stretchToFit_; }
+  bool shown() const { return shown_; }
+
+  void setURL(std::u16string_view url) override {
+    record(Op::setURL, "URL=" + ToUtf8(url));
+    url_ = url;
+  }
+  void close() override { record(Op::close, "close"); }
+  PlayerControls& controls() override { return *this; }
+  void setFullScreen(bool on) override {
+    record(Op::setFullScreen, on ? "fullScreen=1" : "fullScreen=0");
+    fullScreen_ = on;
+  }
+  void setStretchToFit(bool on) override {
+    record(Op::setStretchToFit, on ? "stretchToFit=1" : "stretchToFit=0");
+    stretchToFit_ = on;
+  }
+  void showInPlace() override {
+    record(Op::showInPlace, "show");
+    shown_ = true;
+  }
+
+  // UTF-16 to UTF-8, so that logged addresses read naturally in test output. An unpaired
+  // surrogate becomes U+FFFD.
+  static std::string ToUtf8(std::u16string_view text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+      char32_t c = text[i];
+      if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+          text[i + 1] <= 0xDFFF) {
+        c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+        ++i;
+      } else if (c >= 0xD800 && c <= 0xDFFF) {
+        c = 0xFFFD;
+      }
+      if (c < 0x80) {
+        out += static_cast<char>(c);
+      } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+      } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+      } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+      }
+    }
+    return out;
+  }
+
+ private:
+  void play() override { record(Op::play, "play"); }
+
+  void record(Op op, std::string entry) {
+    calls_.push_back(entry);
+    if (failing_.count(op) != 0) throw PlayerError("refused by test: " + entry);
+  }
+
+  std::vector<std::string> calls_;
+  std::set<Op> failing_;
+  std::u16string url_;
+  bool fullScreen_ = false;
+  bool stretchToFit_ = false;
+  bool shown_ = false;
+};
+
+}  // namespace telvana::testsupport
