@@ -1,0 +1,106 @@
+// Figures for reading skins: how fast TLZH unpacks, and how long the whole read of a skin
+// shaped like the main window's stored one takes (container, description, every bitmap).
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "skin/bmp_decoder.h"
+#include "skin/byte_order.h"
+#include "skin/lzh.h"
+#include "skin/lzh_encoder.h"
+#include "skin/quick_ini.h"
+#include "skin/skin_packer.h"
+#include "skin/skin_reader.h"
+#include "tests/skin/sample_skin.h"
+
+namespace telvana {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+const Bytes& SampleSkinFile() {
+  static const Bytes file = PackSkin(testing::SampleSkinEntries());
+  return file;
+}
+
+Bytes Noise(std::size_t n) {
+  Bytes out(n);
+  std::uint32_t s = 12345;
+  for (auto& b : out) {
+    s ^= s << 13, s ^= s >> 17, s ^= s << 5;
+    b = static_cast<std::uint8_t>(s >> 24);
+  }
+  return out;
+}
+
+void UnpackFile(benchmark::State& state, const Bytes& file) {
+  const std::uint32_t count = ReadLe32(file, 0);
+  const std::span<const std::uint8_t> stream = std::span<const std::uint8_t>(file).subspan(4);
+  for (auto _ : state) {
+    Bytes out;
+    TLZH().Unpack(count, stream, out);
+    benchmark::DoNotOptimize(out.data());
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * count);
+  state.counters["in_MB/s"] = benchmark::Counter(
+      static_cast<double>(stream.size()) * state.iterations() / 1e6, benchmark::Counter::kIsRate);
+  state.SetLabel(std::to_string(stream.size()) + " -> " + std::to_string(count) + " bytes");
+}
+
+// The sample skin: 257 KB of bitmaps and description in about 20 KB.
+void BM_UnpackSampleSkin(benchmark::State& state) {
+  UnpackFile(state, SampleSkinFile());
+}
+BENCHMARK(BM_UnpackSampleSkin)->Unit(benchmark::kMicrosecond);
+
+// Data that does not compress: every symbol a literal, the slowest case per output byte.
+void BM_UnpackIncompressible(benchmark::State& state) {
+  static const Bytes file = PackSkinContainer(Noise(256 * 1024));
+  UnpackFile(state, file);
+}
+BENCHMARK(BM_UnpackIncompressible)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadSkin(benchmark::State& state) {
+  for (auto _ : state) {
+    TSkinReader reader;
+    benchmark::DoNotOptimize(reader.ReadSkin(SampleSkinFile()));
+  }
+}
+BENCHMARK(BM_ReadSkin)->Unit(benchmark::kMicrosecond);
+
+// What loading a skin costs before any painting: unpack, directory, description, and every
+// bitmap decoded.
+void BM_WholeReadSampleSkin(benchmark::State& state) {
+  for (auto _ : state) {
+    TSkinReader reader;
+    reader.ReadSkin(SampleSkinFile());
+    Bytes entry;
+    std::string name;
+    reader.FindEntry(".ini", entry, name);
+    TQuickIni ini;
+    ini.Load(entry);
+    for (const std::string& entry_name : reader.Names()) {
+      if (entry_name.ends_with(".bmp")) {
+        reader.GetEntry(entry_name, entry);
+        benchmark::DoNotOptimize(DecodeBitmap(entry).pixels.data());
+      }
+    }
+    benchmark::DoNotOptimize(ini.ReadSections().size());
+  }
+}
+BENCHMARK(BM_WholeReadSampleSkin)->Unit(benchmark::kMicrosecond);
+
+// The packer's side, for the build: our encoder over the sample container.
+void BM_PackSampleSkin(benchmark::State& state) {
+  const Bytes container = BuildSkinContainer(testing::SampleSkinEntries());
+  for (auto _ : state) benchmark::DoNotOptimize(LzhPack(container).data());
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * container.size()));
+}
+BENCHMARK(BM_PackSampleSkin)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace telvana
+
+BENCHMARK_MAIN();
