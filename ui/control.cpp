@@ -364,8 +364,16 @@ void TWinControl::AlignControls() {
   if (aligning_) return;
   aligning_ = true;
   RECT r = AlignArea();
+  // The bands first, in creation order; client controls then fill what is left, whenever
+  // they were created.
+  std::vector<TControl*> order;
   for (TControl* c : controls_) {
-    if (!c->visible_ || c->align_ == TAlign::alNone) continue;
+    if (c->visible_ && c->align_ != TAlign::alNone && c->align_ != TAlign::alClient) order.push_back(c);
+  }
+  for (TControl* c : controls_) {
+    if (c->visible_ && c->align_ == TAlign::alClient) order.push_back(c);
+  }
+  for (TControl* c : order) {
     const int w = std::max(0, static_cast<int>(r.right - r.left));
     const int h = std::max(0, static_cast<int>(r.bottom - r.top));
     switch (c->align_) {

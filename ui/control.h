@@ -141,8 +141,8 @@ class TWinControl : public TControl {
 
   // The area that aligned children share, in client coordinates.
   virtual RECT AlignArea() const;
-  // Places the aligned children in creation order: top, bottom, left, right and client
-  // children each take their band from what the earlier ones left.
+  // Places the aligned children: top, bottom, left and right children in creation order,
+  // each taking its band from what the earlier ones left; client children fill the rest.
   void AlignControls();
 
   HFONT FontHandle();
