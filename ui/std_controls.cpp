@@ -133,14 +133,19 @@ int Extent(const TControl& c, TAlign a) { return Horizontal(a) ? c.Width() : c.H
 void TSplitter::ResizeNeighbour(int delta) {
   TControl* neighbour = Neighbour();
   if (!neighbour) return;
-  // Room the client-aligned control can give up while keeping MinSize itself.
-  int spare = 0;
+  // The neighbour may take everything the other bands on this axis leave, but for MinSize
+  // kept free for the client area.
+  const RECT area = parent_->AlignArea();
+  int room = Horizontal(align_) ? area.right - area.left : area.bottom - area.top;
   for (TControl* c : parent_->Controls()) {
-    if (c->Visible() && c->Align() == TAlign::alClient) spare = Extent(*c, align_) - minSize_;
+    if (c != neighbour && c->Visible() && c->Align() != TAlign::alNone && c->Align() != TAlign::alClient &&
+        Horizontal(c->Align()) == Horizontal(align_)) {
+      room -= Extent(*c, align_);
+    }
   }
   const bool grows = align_ == TAlign::alLeft || align_ == TAlign::alTop;
   const int wanted = neighbourStart_ + (grows ? delta : -delta);
-  const int largest = std::max(minSize_, Extent(*neighbour, align_) + std::max(spare, 0));
+  const int largest = std::max(minSize_, room - minSize_);
   const int size = std::clamp(wanted, minSize_, largest);
   if (size == Extent(*neighbour, align_)) return;
   if (Horizontal(align_)) {
