@@ -1,3 +1,4 @@
+// Run-length encoded bitmaps (RLE8 and RLE4): runs, literals, line ends and jumps.
 #include <algorithm>
 
 #include "skin/bmp_layout.h"

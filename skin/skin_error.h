@@ -17,7 +17,7 @@ enum class SkinFault {
   kBadBitmap,          // not a well-formed Windows bitmap
   kUnsupportedBitmap,  // a well-formed bitmap in a form we do not decode (JPEG, PNG, ...)
   kBitmapTooLarge,     // a bitmap whose dimensions exceed the limits of skin_limits.h
-  kNoMemory,           // the decompressor could not get its tables
+  kNoMemory,           // the decompressor could not get its tables or its output
 };
 
 class SkinLoadError : public std::runtime_error {

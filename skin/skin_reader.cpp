@@ -1,6 +1,7 @@
 #include "skin/skin_reader.h"
 
 #include <algorithm>
+#include <new>
 
 #include "skin/ascii.h"
 #include "skin/byte_order.h"
@@ -40,7 +41,12 @@ bool TSkinReader::ReadSkin(std::span<const std::uint8_t> skin_file) {
                                                   std::to_string(limits_.max_unpacked_bytes));
   }
   std::vector<std::uint8_t> container;
-  TLZH().Unpack(unpacked, skin_file.subspan(4), container);
+  try {
+    TLZH().Unpack(unpacked, skin_file.subspan(4), container);
+  } catch (const std::bad_alloc&) {
+    throw SkinLoadError(SkinFault::kNoMemory,
+                        "no memory for " + std::to_string(unpacked) + " unpacked skin bytes");
+  }
   return Adopt(std::move(container));
 }
 
