@@ -8,7 +8,7 @@ win=$(realpath "$2")
 
 shopt -s nullglob
 for b in "$native"/bench/*; do
-  [ -x "$b" ] || continue
+  [ -f "$b" ] && [ -x "$b" ] || continue
   echo "== $(basename "$b")"
   "$b" --benchmark_min_time=0.2
 done
