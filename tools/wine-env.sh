@@ -17,6 +17,8 @@ mkdir -p "$(dirname "$WINEPREFIX")"
     # Wine draws the window frames itself, as Windows does; on a virtual display there is
     # no window manager to draw them.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 || true
+    # Wine's own fonts (Marlett draws the caption buttons), where the prefix finds them.
+    cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     wineserver -w
     touch "$WINEPREFIX/.telvana-ready"
   fi
