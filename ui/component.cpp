@@ -86,6 +86,7 @@ PropValue TComponent::GetProperty(std::string_view name) const {
 void TComponent::SetProperty(std::string_view name, const PropValue& value) {
   const PropInfo* p = Class().Find(name);
   if (!p) throw PropertyError("unknown property " + std::string(name));
+  if (!p->set) throw PropertyError("property " + std::string(name) + " cannot be written");
   p->set(*this, value);
 }
 

@@ -121,7 +121,7 @@ void TMenu::SetOwnerDraw(bool on) {
 }
 
 HMENU TMenu::Handle() {
-  if (!handle_) {
+  if (!handle_ && !released_) {
     handle_ = win::Menu(IsMenuBar() ? ::CreateMenu() : ::CreatePopupMenu());
     Build(handle_.get(), *root_);
   }
@@ -155,8 +155,13 @@ void TMenu::Build(HMENU menu, TMenuItem& parent) {
   }
 }
 
+void TMenu::Release() {
+  released_ = true;
+  handle_.reset();
+}
+
 void TMenu::ItemChanged(TMenuItem& item, bool structure) {
-  if (!handle_) return;
+  if (!handle_ || released_) return;
   if (structure || !item.container_) {
     win::Menu previous = std::move(handle_);  // freed only once the new one is in place
     Handle();

@@ -96,6 +96,9 @@ class TMenu : public TComponent {
   // The window that receives the menu's messages: the form that owns the menu.
   HWND OwnerWindow() const;
 
+  // Frees the menu handle and stops following changes of the items (the form is going).
+  void Release();
+
   // Item events for owner-drawn items, routed here by the owning form.
   bool MeasureItem(MEASUREITEMSTRUCT& measure);
   bool DrawItem(const DRAWITEMSTRUCT& draw);
@@ -111,6 +114,7 @@ class TMenu : public TComponent {
 
   TMenuItem* root_;
   bool ownerDraw_ = false;
+  bool released_ = false;
   win::Menu handle_;
 };
 
