@@ -35,6 +35,11 @@ class TQuickIni {
   std::optional<ColourValue> ReadColourTriple(std::string_view section,
                                               std::string_view prefix) const;
 
+  // True when the section has a line with the key, whatever its value (even an empty one).
+  bool HasKey(std::string_view section, std::string_view key) const {
+    return Find(section, key) != nullptr;
+  }
+
   // The section names without brackets, trimmed, in file order (a repeated one repeats).
   std::vector<std::string> ReadSections() const;
 

@@ -18,6 +18,8 @@ enum class SkinFault {
   kUnsupportedBitmap,  // a well-formed bitmap in a form we do not decode (JPEG, PNG, ...)
   kBitmapTooLarge,     // a bitmap whose dimensions exceed the limits of skin_limits.h
   kNoMemory,           // the decompressor could not get its tables or its output
+  kOlderFormat,        // a container of an older format (its message has been shown)
+  kUnreadableFile,     // a skin file that exists but cannot be read
 };
 
 class SkinLoadError : public std::runtime_error {

@@ -18,4 +18,9 @@ inline constexpr int kMaxSkinEntries = 1001;
 inline constexpr int kMaxBitmapSide = 16384;
 inline constexpr std::int64_t kMaxBitmapPixels = std::int64_t{4} * 1024 * 1024;
 
+// All pictures of one skin together: 8 Mi pixels (32 MiB decoded). A skin names about forty
+// pictures, and the per-bitmap bound alone would let them take forty times 16 MiB; the
+// stored skin holds fewer than 100 000 pixels.
+inline constexpr std::int64_t kMaxSkinPixels = std::int64_t{8} * 1024 * 1024;
+
 }  // namespace telvana
