@@ -6,8 +6,10 @@
 namespace telvana {
 
 namespace {
+// Never destroyed: skin data components of forms that the application frees at exit still
+// leave the manager then, after the function's statics are gone.
 std::unique_ptr<SkinManagerLink>& TheManager() {
-  static std::unique_ptr<SkinManagerLink> manager;
+  static auto& manager = *new std::unique_ptr<SkinManagerLink>();
   return manager;
 }
 }  // namespace
