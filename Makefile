@@ -23,11 +23,13 @@ asan: deps
 	@cmake -S . -B $(ASAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DTELVANA_SANITIZE=ON >/dev/null
 	@cmake --build $(ASAN)
 
-win: deps
+# The Windows tree packs its skins with the native tree's skingen and skintool.
+win: deps native
 	@prefix=$$(bash tools/build-libjpeg.sh | tail -n 1) && \
 	  cmake -S . -B $(WIN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
 	    -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake \
-	    -DTELVANA_JPEG_PREFIX=$$prefix >/dev/null
+	    -DTELVANA_JPEG_PREFIX=$$prefix \
+	    -DTELVANA_NATIVE_TOOLS=$(CURDIR)/$(NATIVE) >/dev/null
 	@cmake --build $(WIN)
 
 run: win
