@@ -3,6 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -12,7 +15,9 @@
 #include "skin/lzh_encoder.h"
 #include "skin/quick_ini.h"
 #include "skin/skin_packer.h"
+#include "skin/skin_parse.h"
 #include "skin/skin_reader.h"
+#include "skin/skin_stream.h"
 #include "tests/skin/sample_skin.h"
 
 namespace telvana {
@@ -99,6 +104,56 @@ void BM_PackSampleSkin(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * container.size()));
 }
 BENCHMARK(BM_PackSampleSkin)->Unit(benchmark::kMillisecond);
+
+// The skins the program carries, as the build packed them: the main window's stored skin
+// and the five skin files.
+Bytes ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+struct Shipped {
+  std::string name;
+  Bytes file;
+};
+
+const std::vector<Shipped>& ShippedSkins() {
+  static const std::vector<Shipped> skins = [] {
+    std::vector<Shipped> all;
+    const Bytes value = ReadFile(TELVANA_STORED_SKIN);
+    const std::span<const std::uint8_t> stored = SkinFileOfStreamProperty(value);
+    all.push_back({"stored", Bytes(stored.begin(), stored.end())});
+    for (int n = 1; n <= 5; ++n) {
+      all.push_back(
+          {std::to_string(n) + ".skn",
+           ReadFile(std::filesystem::path(TELVANA_SKIN_FOLDER) / (std::to_string(n) + ".skn"))});
+    }
+    return all;
+  }();
+  return skins;
+}
+
+// Unpack of each shipped skin: microseconds per skin, and megabytes per second of output.
+void BM_UnpackShipped(benchmark::State& state) {
+  const Shipped& skin = ShippedSkins()[static_cast<std::size_t>(state.range(0))];
+  UnpackFile(state, skin.file);
+  state.SetLabel(skin.name + ": " + std::to_string(skin.file.size() - 4) + " -> " +
+                 std::to_string(ReadLe32(skin.file, 0)) + " bytes");
+}
+BENCHMARK(BM_UnpackShipped)->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
+
+// The whole load of each shipped skin, as the skin data component does it: unpack, the
+// directory, the description, every picture decoded and every element record filled.
+void BM_LoadShipped(benchmark::State& state) {
+  const Shipped& skin = ShippedSkins()[static_cast<std::size_t>(state.range(0))];
+  for (auto _ : state) {
+    auto records = LoadSkinRecords(skin.file);
+    benchmark::DoNotOptimize(records->SysButtons.size());
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * ReadLe32(skin.file, 0));
+  state.SetLabel(skin.name);
+}
+BENCHMARK(BM_LoadShipped)->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace telvana

@@ -1,37 +1,55 @@
-// The whole read of a skin, as the skin data component does it: a skin file (or a SkinStream
-// value), its description, and every bitmap.
+// The whole load of a skin, as the skin data component does it: a skin file (or a SkinStream
+// value), its container, its description, every picture it names, and the element records.
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
 
-#include "skin/bmp_decoder.h"
+#include "fuzz/skin/fuzz_checks.h"
 #include "skin/byte_order.h"
-#include "skin/quick_ini.h"
 #include "skin/skin_error.h"
-#include "skin/skin_reader.h"
+#include "skin/skin_parse.h"
 #include "skin/skin_stream.h"
 
 namespace {
 
-void ReadWhole(std::span<const std::uint8_t> file) {
-  // 256 KiB unpacked keeps each run quick; the program's limit only differs in size.
-  telvana::TSkinReader reader({256u * 1024});
-  if (!reader.ReadSkin(file)) return;
-  std::vector<std::uint8_t> entry;
-  std::string name;
-  reader.FindEntry(".ini", entry, name);
-  telvana::TQuickIni ini;
-  ini.Load(entry);
-  const telvana::BitmapLimits limits{4096, 1 << 20};
-  for (const std::string& section : ini.ReadSections()) {
-    for (const char* key : {"Image", "Bitmap", "ButtonImage", "CheckButton", "Left"}) {
-      reader.GetEntry(ini.ReadString(section, key, ""), entry);
-      if (!entry.empty()) telvana::TryDecodeBitmap(entry, limits);
-    }
+void CheckRecords(const telvana::SkinRecords& r) {
+  // Three buttons of a maximised child window always close the list.
+  FUZZ_CHECK(r.SysButtons.size() >= 3);
+  for (std::size_t i = 0; i < 3; ++i) {
+    FUZZ_CHECK(r.SysButtons[r.SysButtons.size() - 3 + i]->Action == 7 + static_cast<int>(i));
   }
-  for (int i = 0; i < reader.EntryCount(); ++i) telvana::TryDecodeBitmap(reader.Entry(i), limits);
+  auto check_picture = [](const telvana::PixelImage& p) {
+    FUZZ_CHECK(p.pixels.size() ==
+                   static_cast<std::size_t>(p.width) * static_cast<std::size_t>(p.height) ||
+               (p.width == 0 && p.pixels.empty()));
+  };
+  for (const auto& b : r.SysButtons) {
+    FUZZ_CHECK(b->FrameCount >= 1);
+    check_picture(b->Image);
+  }
+  for (const auto* b : {&r.Left, &r.Right, &r.Top, &r.Bottom}) {
+    FUZZ_CHECK(b->FrameCount >= 1);
+    check_picture(b->Image);
+  }
+  FUZZ_CHECK(r.Buttons.CheckButtonFrame >= 1 && r.Buttons.RadioButtonFrame >= 1);
+  for (const auto& o : r.Slots) {
+    if (!o) continue;
+    FUZZ_CHECK(o->FrameCount >= 1);
+    check_picture(o->Image);
+  }
+  if (const auto* combo = r.SlotAs<telvana::TDataSkinBorder>(telvana::SkinSlot::kComboButton)) {
+    FUZZ_CHECK(combo->Image2.width == combo->Image.width);
+  }
+}
+
+void LoadWhole(std::span<const std::uint8_t> file) {
+  // 256 KiB unpacked and 1 Mi pixels keep each run quick; the program's limits only differ in
+  // size.
+  const telvana::SkinParseLimits parse{{4096, 1 << 20}, 1 << 20};
+  const auto records = telvana::LoadSkinRecords(file, {256u * 1024}, parse);
+  if (records) CheckRecords(*records);
 }
 
 }  // namespace
@@ -40,9 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::span<const std::uint8_t> input(data, size);
   try {
     if (size >= 4 && telvana::ReadLe32(input, 0) == size - 4) {
-      ReadWhole(telvana::SkinFileOfStreamProperty(input));
+      LoadWhole(telvana::SkinFileOfStreamProperty(input));
     } else {
-      ReadWhole(input);
+      LoadWhole(input);
     }
   } catch (const telvana::SkinLoadError&) {
   }
