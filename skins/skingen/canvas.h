@@ -41,9 +41,10 @@ constexpr Rgb Muted(Rgb c, int percent) {
   return Mix(c, Grey(c), percent);
 }
 
-// A key-colour pixel can never come out of a mix by accident: nudge such results.
+// A drawn pixel is never the key colour by accident (keys are set with Canvas::Key): a mix
+// that lands on it exactly is nudged by one step of blue.
 constexpr std::uint32_t Pixel(Rgb c) {
-  if (c == kKey) return 0;  // never asked for: keys are set with Canvas::Key
+  if (c == kKey) c.b = 254;
   return 0xFF000000u | (std::uint32_t(std::clamp(c.r, 0, 255)) << 16) |
          (std::uint32_t(std::clamp(c.g, 0, 255)) << 8) | std::uint32_t(std::clamp(c.b, 0, 255));
 }
