@@ -8,9 +8,13 @@ namespace telvana::player {
 
 namespace {
 
-bool IsAsciiBlank(unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsAsciiBlank(unsigned char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Blanks that stored addresses and metafiles carry around an address, as UTF-8 sequences:
 // no-break space, ideographic space, byte-order mark.
@@ -88,7 +92,8 @@ std::string NormalizeAddressBytes(std::string_view address) {
   std::string out = EscapeAddress(TrimBlanks(address));
   const std::size_t colon = SchemeEnd(out);
   if (colon != std::string::npos) {
-    std::transform(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(colon), out.begin(), LowerAscii);
+    std::transform(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(colon), out.begin(),
+                   LowerAscii);
   }
   return out;
 }
@@ -119,7 +124,8 @@ std::string ResolveReference(std::string_view base, std::string_view reference) 
   if (SchemeEnd(reference) != std::string_view::npos) return std::string(reference);
   const std::size_t colon = SchemeEnd(base);
   if (colon == std::string_view::npos) return std::string(reference);
-  if (reference.starts_with("//")) return std::string(base.substr(0, colon + 1)) + std::string(reference);
+  if (reference.starts_with("//"))
+    return std::string(base.substr(0, colon + 1)) + std::string(reference);
   const std::size_t authorityStart = colon + 3;
   std::size_t pathStart = base.find_first_of("/?#", authorityStart);
   if (pathStart == std::string_view::npos) pathStart = base.size();
@@ -128,7 +134,8 @@ std::string ResolveReference(std::string_view base, std::string_view reference) 
   std::string_view path = base.substr(pathStart);
   path = path.substr(0, path.find_first_of("?#"));
   const std::size_t lastSlash = path.rfind('/');
-  const std::string_view directory = lastSlash == std::string_view::npos ? "/" : path.substr(0, lastSlash + 1);
+  const std::string_view directory =
+      lastSlash == std::string_view::npos ? "/" : path.substr(0, lastSlash + 1);
   return std::string(origin) + std::string(directory) + std::string(reference);
 }
 

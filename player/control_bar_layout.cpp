@@ -36,11 +36,14 @@ ControlLayout LayoutControl(int width, int height, UiMode mode) {
   l.bar = {0, height - barHeight, width, height};
   int rowTop = l.bar.top;
   if (mode == UiMode::Full) {
-    l.seek = {kMargin + 2, rowTop + 4, std::max(kMargin + 2, width - kMargin - 2), rowTop + kSeekRowHeight - 4};
+    l.seek = {kMargin + 2, rowTop + 4, std::max(kMargin + 2, width - kMargin - 2),
+              rowTop + kSeekRowHeight - 4};
     rowTop += kSeekRowHeight;
   }
   const int buttonTop = rowTop + (l.bar.bottom - rowTop - kButtonSize) / 2;
-  const auto button = [&](int left) { return Box{left, buttonTop, left + kButtonSize, buttonTop + kButtonSize}; };
+  const auto button = [&](int left) {
+    return Box{left, buttonTop, left + kButtonSize, buttonTop + kButtonSize};
+  };
   int x = kMargin;
   l.playPause = button(x);
   x += kButtonSize + kGap;
@@ -70,15 +73,15 @@ BarPart HitTest(const ControlLayout& l, int x, int y, bool seekable) {
   if (l.video.Contains(x, y)) return BarPart::Video;
   if (!l.bar.Contains(x, y)) return BarPart::None;
   // The slider's track is thin: the whole row around it answers.
-  if (seekable && !l.seek.Empty() && y >= l.bar.top && y < l.bar.top + kSeekRowHeight && x >= l.seek.left - 4 &&
-      x < l.seek.right + 4) {
+  if (seekable && !l.seek.Empty() && y >= l.bar.top && y < l.bar.top + kSeekRowHeight &&
+      x >= l.seek.left - 4 && x < l.seek.right + 4) {
     return BarPart::Seek;
   }
   if (l.playPause.Contains(x, y)) return BarPart::PlayPause;
   if (l.stop.Contains(x, y)) return BarPart::Stop;
   if (l.mute.Contains(x, y)) return BarPart::Mute;
-  if (!l.volume.Empty() && x >= l.volume.left - 4 && x < l.volume.right + 4 && y >= l.playPause.top &&
-      y < l.playPause.bottom) {
+  if (!l.volume.Empty() && x >= l.volume.left - 4 && x < l.volume.right + 4 &&
+      y >= l.playPause.top && y < l.playPause.bottom) {
     return BarPart::Volume;
   }
   if (l.time.Contains(x, y)) return BarPart::Time;

@@ -21,12 +21,12 @@ enum class UiMode { Full, Mini, None };
 enum class BarPart { None, Video, Seek, PlayPause, Stop, Mute, Volume, Status, Time };
 
 struct ControlLayout {
-  Box video;      // the area that shows the picture (or the audio-only picture)
-  Box bar;        // the whole bar; empty in mode "none"
-  Box seek;       // the position slider's track; empty without the slider row
+  Box video;  // the area that shows the picture (or the audio-only picture)
+  Box bar;    // the whole bar; empty in mode "none"
+  Box seek;   // the position slider's track; empty without the slider row
   Box playPause, stop, mute, volume;
-  Box status;     // the status text
-  Box time;       // "position / duration"; empty when the bar is too narrow
+  Box status;  // the status text
+  Box time;    // "position / duration"; empty when the bar is too narrow
 };
 
 inline constexpr int kSeekRowHeight = 14;

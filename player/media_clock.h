@@ -69,7 +69,8 @@ class MediaClock {
         const double ahead = seconds - NowLocked(now);
         if (ahead <= 0) return true;
         const auto wait = std::min<Clock::duration>(
-            std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(ahead)), poll);
+            std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(ahead)),
+            poll);
         changed_.wait_for(lock, wait);
       } else {
         changed_.wait_for(lock, poll);

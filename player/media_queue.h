@@ -36,7 +36,8 @@ class MediaQueue {
       if (aborted_) return;
       bytes_ += item.bytes;
       if (item.kind == Kind::Data && item.start == item.start) {
-        lastEnd_ = items_.empty() ? item.start + item.duration : std::max(lastEnd_, item.start + item.duration);
+        lastEnd_ = items_.empty() ? item.start + item.duration
+                                  : std::max(lastEnd_, item.start + item.duration);
       }
       items_.push_back(std::move(item));
     }
@@ -47,7 +48,8 @@ class MediaQueue {
   std::optional<Item> Pop(std::chrono::milliseconds timeout) {
     std::unique_lock lock(mutex_);
     const int wakes = wakes_;
-    changed_.wait_for(lock, timeout, [&] { return aborted_ || !items_.empty() || wakes_ != wakes; });
+    changed_.wait_for(lock, timeout,
+                      [&] { return aborted_ || !items_.empty() || wakes_ != wakes; });
     if (aborted_ || items_.empty()) return std::nullopt;
     Item item = std::move(items_.front());
     items_.pop_front();
@@ -115,7 +117,8 @@ class MediaQueue {
   // True when an end-of-stream item waits in the queue.
   bool EndQueued() const {
     std::lock_guard lock(mutex_);
-    return std::any_of(items_.begin(), items_.end(), [](const Item& i) { return i.kind == Kind::EndOfStream; });
+    return std::any_of(items_.begin(), items_.end(),
+                       [](const Item& i) { return i.kind == Kind::EndOfStream; });
   }
 
  private:
@@ -123,7 +126,8 @@ class MediaQueue {
   // kept as items come.
   double BufferedLocked() const {
     for (const Item& item : items_) {
-      if (item.kind == Kind::Data && item.start == item.start) return std::max(0.0, lastEnd_ - item.start);
+      if (item.kind == Kind::Data && item.start == item.start)
+        return std::max(0.0, lastEnd_ - item.start);
     }
     return 0.0;
   }

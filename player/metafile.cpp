@@ -11,8 +11,12 @@ namespace telvana::player {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+bool IsBlank(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
+char LowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::string Lower(std::string_view s) {
   std::string out(s);
@@ -50,7 +54,8 @@ std::string DecodeText(std::string_view bytes) {
   std::u16string wide;
   wide.reserve((bytes.size() - start) / 2);
   for (std::size_t i = start; i + 1 < bytes.size(); i += 2) {
-    wide.push_back(static_cast<char16_t>(littleEndian ? at(i) | (at(i + 1) << 8) : (at(i) << 8) | at(i + 1)));
+    wide.push_back(
+        static_cast<char16_t>(littleEndian ? at(i) | (at(i + 1) << 8) : (at(i) << 8) | at(i + 1)));
   }
   return Utf16ToUtf8(wide);
 }
@@ -137,8 +142,8 @@ struct Tag {
 };
 
 bool IsNameChar(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == ':' ||
-         c == '-' || c == '.';
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+         c == ':' || c == '-' || c == '.';
 }
 
 // Reads the tags of a markup text in order, forgivingly: comments, declarations and
@@ -198,8 +203,8 @@ void ScanTags(std::string_view text, Visit&& visit) {
           std::size_t end = text.find(quote, p);
           // A value whose closing quote is missing ends with its tag.
           const std::size_t tagEnd = text.find('>', p);
-          if (end == std::string_view::npos || (tagEnd != std::string_view::npos && text.find('\n', p) < end &&
-                                                tagEnd < end)) {
+          if (end == std::string_view::npos ||
+              (tagEnd != std::string_view::npos && text.find('\n', p) < end && tagEnd < end)) {
             end = tagEnd == std::string_view::npos ? n : tagEnd;
             value = DecodeEntities(text.substr(p, end - p));
             p = end;
@@ -211,7 +216,8 @@ void ScanTags(std::string_view text, Visit&& visit) {
           const std::size_t valueStart = p;
           while (p < n && !IsBlank(text[p]) && text[p] != '>') ++p;
           std::string_view raw = text.substr(valueStart, p - valueStart);
-          if (p < n && text[p] == '>' && raw.ends_with('/')) raw.remove_suffix(1);  // "<ref href=x/>"
+          if (p < n && text[p] == '>' && raw.ends_with('/'))
+            raw.remove_suffix(1);  // "<ref href=x/>"
           value = DecodeEntities(raw);
         }
       }
@@ -306,8 +312,8 @@ void ParseSmil(std::string_view text, EntryList& list) {
       const std::string* name = tag.Attribute("name");
       const std::string* content = tag.Attribute("content");
       if (name && content && Lower(*name) == "base") list.SetBase(*content);
-    } else if (tag.name == "audio" || tag.name == "video" || tag.name == "ref" || tag.name == "animation" ||
-               tag.name == "media") {
+    } else if (tag.name == "audio" || tag.name == "video" || tag.name == "ref" ||
+               tag.name == "animation" || tag.name == "media") {
       if (const std::string* src = tag.Attribute("src")) list.Add(*src);
     }
   });
@@ -337,7 +343,8 @@ MetafileKind SniffMetafile(std::string_view head) {
   const std::string lower = Lower(text);
   const std::size_t asx = lower.find("<asx");
   const std::size_t smil = lower.find("<smil");
-  if (asx != std::string::npos && (smil == std::string::npos || asx < smil)) return MetafileKind::Asx;
+  if (asx != std::string::npos && (smil == std::string::npos || asx < smil))
+    return MetafileKind::Asx;
   if (smil != std::string::npos) return MetafileKind::Smil;
   if (lower.find("[reference]") != std::string::npos) return MetafileKind::Asx;
   MetafileKind kind = MetafileKind::None;
@@ -357,7 +364,8 @@ MetafileKind MetafileKindFromExtension(std::string_view extension) {
   return MetafileKind::None;
 }
 
-std::vector<std::string> ParseMetafile(MetafileKind kind, std::string_view text, std::string_view base) {
+std::vector<std::string> ParseMetafile(MetafileKind kind, std::string_view text,
+                                       std::string_view base) {
   const std::string decoded = DecodeText(text);
   EntryList list(base);
   switch (kind) {

@@ -30,6 +30,7 @@ inline constexpr std::size_t kMaxMetafileEntries = 64;
 // address the metafile came from (`base`) and normalised (see NormalizeAddressBytes).
 // Entries with a scheme the player does not stream from (file:, javascript:, ...) are left
 // out. The text may be UTF-8, UTF-16 with a byte-order mark, or a local code page.
-std::vector<std::string> ParseMetafile(MetafileKind kind, std::string_view text, std::string_view base);
+std::vector<std::string> ParseMetafile(MetafileKind kind, std::string_view text,
+                                       std::string_view base);
 
 }  // namespace telvana::player

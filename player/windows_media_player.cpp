@@ -1,63 +1,523 @@
 #include "player/windows_media_player.h"
 
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "player/player_painting.h"
+#include "ui/forms.h"
 #include "ui/utf.h"
 
 namespace telvana {
 
 using namespace ui;
+using player::BarPart;
+using player::Box;
+using player::PlaybackState;
+
+namespace {
+// The bar's time and slider follow the clock this often while something plays.
+constexpr UINT_PTR kPositionTimer = 1;
+constexpr UINT kPositionInterval = 250;
+// In full screen the bar shows while the mouse moves, and hides when it rests this long.
+constexpr UINT_PTR kHideBarTimer = 2;
+constexpr UINT kHideBarDelay = 2500;
+
+bool ShowsPicture(PlaybackState s) {
+  return s == PlaybackState::Buffering || s == PlaybackState::Playing || s == PlaybackState::Paused;
+}
+bool Running(PlaybackState s) {
+  return s == PlaybackState::Connecting || s == PlaybackState::Buffering ||
+         s == PlaybackState::Playing;
+}
+}  // namespace
 
 TWindowsMediaPlayer::TWindowsMediaPlayer(TComponent* owner) : TWinControl(owner) {
   paints_ = true;
   doubleBuffered_ = true;
   color_ = clBlack;
   SetBounds(0, 0, 480, 389);
+  engine_.SetVolume(volume_, muted_);
 }
+
+TWindowsMediaPlayer::~TWindowsMediaPlayer() {
+  // No engine thread may post to the window once it is gone.
+  engine_.Close();
+  if (host_) LeaveFullScreen();
+}
+
+// ---------------------------------------------------------------------------------------
+// The operations of the program
 
 void TWindowsMediaPlayer::setURL(std::u16string_view url) {
+  if (engine_.IsOpen()) engine_.Close();
   url_ = url;
-  state_ = url_.empty() ? State::Closed : State::Ready;
+  stoppedByUser_ = false;
+  OnStatus();
 }
 
-void TWindowsMediaPlayer::close() { state_ = State::Closed; }
+void TWindowsMediaPlayer::close() {
+  LeaveFullScreen();
+  engine_.Close();
+  url_.clear();
+  stoppedByUser_ = false;
+  OnStatus();
+}
 
 void TWindowsMediaPlayer::play() {
-  // The current media stays ready; nothing is sent anywhere until the engine plays it.
-  if (!url_.empty()) state_ = State::Ready;
+  if (url_.empty()) return;
+  if (engine_.IsOpen()) {
+    const PlaybackState s = engine_.Status().state;
+    if (s == PlaybackState::Paused) {
+      engine_.SetPaused(false);
+      OnStatus();
+      return;
+    }
+    if (s != PlaybackState::Stopped && s != PlaybackState::Failed) return;  // already on its way
+  }
+  stoppedByUser_ = false;
+  engine_.Open(url_, settings_);
+  OnStatus();
+}
+
+void TWindowsMediaPlayer::pause() {
+  const PlaybackState s = state();
+  if (s == PlaybackState::Playing || s == PlaybackState::Buffering) {
+    engine_.SetPaused(true);
+    OnStatus();
+  }
+}
+
+void TWindowsMediaPlayer::stop() {
+  if (!engine_.IsOpen()) return;
+  LeaveFullScreen();
+  engine_.Close();
+  stoppedByUser_ = true;
+  OnStatus();
 }
 
 void TWindowsMediaPlayer::setFullScreen(bool on) {
-  if (on) throw PlayerError("没有可全屏显示的视频");
+  if (!on) {
+    LeaveFullScreen();
+    return;
+  }
+  if (!HasVideoToShow()) throw PlayerError("没有可以全屏显示的视频");
+  if (!host_) EnterFullScreen();
 }
 
 void TWindowsMediaPlayer::setStretchToFit(bool on) {
   stretchToFit_ = on;
-  if (Handle()) ::InvalidateRect(Handle(), nullptr, FALSE);
+  UpdatePictureSize();
+  InvalidateVideo();
 }
 
 void TWindowsMediaPlayer::showInPlace() {
   // Before its window exists the control shows itself at its bounds once it is created.
   SetVisible(true);
-  if (Handle()) {
+  if (Handle() && !host_) {
     ::SetWindowPos(Handle(), nullptr, Left(), Top(), Width(), Height(),
                    SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   }
 }
 
-void TWindowsMediaPlayer::Paint(HDC dc, const RECT& area) { ::FillRect(dc, &area, ColorBrush()); }
+void TWindowsMediaPlayer::setMuted(bool muted) {
+  muted_ = muted;
+  engine_.SetVolume(volume_, muted_);
+  InvalidateBar();
+}
+
+void TWindowsMediaPlayer::setVolume(double volume) {
+  volume_ = std::clamp(volume, 0.0, 1.0);
+  if (volume_ > 0) muted_ = false;
+  engine_.SetVolume(volume_, muted_);
+  InvalidateBar();
+}
+
+// ---------------------------------------------------------------------------------------
+// What it shows
+
+PlaybackState TWindowsMediaPlayer::state() const {
+  if (engine_.IsOpen()) return status_.state;
+  return stoppedByUser_ ? PlaybackState::Stopped : PlaybackState::Closed;
+}
+
+std::u16string TWindowsMediaPlayer::statusText() const {
+  return player::StatusText(state(), status_.bufferingPercent, status_.failure);
+}
+
+player::UiMode TWindowsMediaPlayer::Mode() const {
+  if (host_ && !fullScreenBar_) return player::UiMode::None;
+  if (uiMode_ == L"none") return player::UiMode::None;
+  if (uiMode_ == L"mini") return player::UiMode::Mini;
+  return player::UiMode::Full;
+}
+
+player::ControlLayout TWindowsMediaPlayer::layout() const {
+  RECT client{0, 0, Width(), Height()};
+  if (Handle()) ::GetClientRect(Handle(), &client);
+  return player::LayoutControl(client.right, client.bottom, Mode());
+}
+
+Box TWindowsMediaPlayer::pictureBox() const {
+  return player::FitPicture(status_.videoWidth, status_.videoHeight, status_.sampleAspect,
+                            layout().video, stretchToFit_);
+}
+
+bool TWindowsMediaPlayer::HasVideoToShow() const {
+  return engine_.IsOpen() && status_.hasVideo && ShowsPicture(status_.state);
+}
+
+player::BarView TWindowsMediaPlayer::View() const {
+  player::BarView v;
+  const PlaybackState s = state();
+  v.playing = Running(s);
+  v.canStop = engine_.IsOpen();
+  v.muted = muted_;
+  v.volume = volume_;
+  v.seekable = engine_.IsOpen() && status_.seekable && s != PlaybackState::Failed;
+  v.duration = status_.duration;
+  v.position = dragFraction_ >= 0 ? dragFraction_ * status_.duration : status_.position;
+  v.live = engine_.IsOpen() && ShowsPicture(s) && status_.duration <= 0;
+  v.status = statusText();
+  v.hot = hot_;
+  v.pressed = pressed_;
+  return v;
+}
+
+void TWindowsMediaPlayer::Paint(HDC dc, const RECT&) {
+  const player::ControlLayout l = layout();
+  const PlaybackState s = state();
+  if (status_.hasVideo && ShowsPicture(s)) {
+    const Box box = pictureBox();
+    player::PaintAround(dc, l.video, box);
+    bool drawn = false;
+    engine_.WithPicture([&](const player::Picture& picture) {
+      player::PaintPicture(dc, box, picture);
+      drawn = true;
+    });
+    if (!drawn) player::PaintAround(dc, l.video, Box{});
+  } else if (status_.hasAudio && ShowsPicture(s)) {
+    player::PaintSoundPicture(dc, l.video);
+  } else {
+    player::PaintAround(dc, l.video, Box{});
+  }
+  player::PaintControlBar(dc, l, View(), FontHandle());
+}
+
+void TWindowsMediaPlayer::DrawPicture(HDC dc) {
+  if (!status_.hasVideo || !ShowsPicture(state())) return;
+  const Box box = pictureBox();
+  engine_.WithPicture([&](const player::Picture& picture) {
+    player::PaintPicture(dc, box, picture);
+    if (picture.number != pictureNumber_) {
+      pictureNumber_ = picture.number;
+      ++picturesShown_;
+    }
+  });
+}
+
+void TWindowsMediaPlayer::InvalidateBar() {
+  if (!Handle()) return;
+  const RECT r = player::ToRect(layout().bar);
+  ::InvalidateRect(Handle(), &r, FALSE);
+}
+
+void TWindowsMediaPlayer::InvalidateVideo() {
+  if (Handle()) ::InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TWindowsMediaPlayer::UpdatePictureSize() {
+  const Box box = pictureBox();
+  if (status_.hasVideo) {
+    engine_.SetPictureSize(box.Width(), box.Height());
+  } else {
+    engine_.SetPictureSize(0, 0);
+  }
+}
+
+// ---------------------------------------------------------------------------------------
+// News from the engine
+
+void TWindowsMediaPlayer::StatusChanged() {
+  HWND window = window_;
+  if (window && !statusPosted_.exchange(true) && !::PostMessageW(window, WM_PLAYERSTATUS, 0, 0))
+    statusPosted_ = false;
+}
+
+void TWindowsMediaPlayer::PictureReady() {
+  HWND window = window_;
+  if (window && !picturePosted_.exchange(true) && !::PostMessageW(window, WM_PLAYERPICTURE, 0, 0)) {
+    picturePosted_ = false;
+  }
+}
+
+void TWindowsMediaPlayer::OnStatus() {
+  statusPosted_ = false;
+  const player::PlaybackStatus old = status_;
+  status_ = engine_.Status();
+  if (old.videoWidth != status_.videoWidth || old.videoHeight != status_.videoHeight ||
+      old.sampleAspect != status_.sampleAspect || old.hasVideo != status_.hasVideo) {
+    UpdatePictureSize();
+  }
+  if (old.state != status_.state || old.hasVideo != status_.hasVideo ||
+      old.hasAudio != status_.hasAudio || !engine_.IsOpen()) {
+    InvalidateVideo();
+  } else {
+    InvalidateBar();
+  }
+  if (host_ && !HasVideoToShow()) LeaveFullScreen();
+  UpdateTimer();
+}
+
+void TWindowsMediaPlayer::OnPicture() {
+  picturePosted_ = false;
+  if (!Handle()) return;
+  win::WindowDc dc(Handle());
+  DrawPicture(dc.get());
+}
+
+void TWindowsMediaPlayer::UpdateTimer() {
+  if (!Handle()) return;
+  const bool wanted = engine_.IsOpen() && Running(status_.state);
+  if (wanted && !timerRunning_) {
+    ::SetTimer(Handle(), kPositionTimer, kPositionInterval, nullptr);
+  } else if (!wanted && timerRunning_) {
+    ::KillTimer(Handle(), kPositionTimer);
+  }
+  timerRunning_ = wanted;
+}
+
+// ---------------------------------------------------------------------------------------
+// The mouse and the keyboard
+
+void TWindowsMediaPlayer::TogglePlay() {
+  switch (state()) {
+    case PlaybackState::Playing:
+    case PlaybackState::Buffering:
+      pause();
+      break;
+    case PlaybackState::Connecting:
+      break;
+    default:
+      play();
+      break;
+  }
+}
+
+void TWindowsMediaPlayer::DragTo(int x) {
+  const player::ControlLayout l = layout();
+  if (pressed_ == BarPart::Seek) {
+    dragFraction_ = player::SliderFraction(l.seek, x);
+  } else if (pressed_ == BarPart::Volume) {
+    setVolume(player::SliderFraction(l.volume, x));
+  }
+  InvalidateBar();
+}
+
+void TWindowsMediaPlayer::OnMouseDown(int x, int y) {
+  if (Handle()) ::SetFocus(Handle());
+  const BarPart part = player::HitTest(layout(), x, y, View().seekable);
+  if (part == BarPart::Video || part == BarPart::None || part == BarPart::Status ||
+      part == BarPart::Time)
+    return;
+  pressed_ = part;
+  ::SetCapture(Handle());
+  if (part == BarPart::Seek || part == BarPart::Volume) DragTo(x);
+  InvalidateBar();
+}
+
+void TWindowsMediaPlayer::OnMouseMove(int x, int y) {
+  if (!tracking_) {
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+    tracking_ = ::TrackMouseEvent(&track) != FALSE;
+  }
+  if (host_) {
+    if (!fullScreenBar_) ShowFullScreenBar(true);
+    ::SetTimer(Handle(), kHideBarTimer, kHideBarDelay, nullptr);
+  }
+  if (pressed_ == BarPart::Seek || pressed_ == BarPart::Volume) DragTo(x);
+  const BarPart part = player::HitTest(layout(), x, y, View().seekable);
+  if (part != hot_) {
+    hot_ = part;
+    InvalidateBar();
+  }
+}
+
+void TWindowsMediaPlayer::OnMouseUp(int x, int y) {
+  const BarPart pressed = pressed_;
+  if (pressed == BarPart::None) return;
+  pressed_ = BarPart::None;
+  if (::GetCapture() == Handle()) ::ReleaseCapture();
+  const BarPart part = player::HitTest(layout(), x, y, View().seekable);
+  if (pressed == BarPart::Seek) {
+    if (dragFraction_ >= 0) engine_.Seek(dragFraction_ * status_.duration);
+    dragFraction_ = -1;
+  } else if (part == pressed) {
+    if (pressed == BarPart::PlayPause) TogglePlay();
+    if (pressed == BarPart::Stop) stop();
+    if (pressed == BarPart::Mute) setMuted(!muted_);
+  }
+  InvalidateBar();
+}
+
+void TWindowsMediaPlayer::WndProc(TMessage& m) {
+  switch (m.msg) {
+    case WM_PLAYERSTATUS:
+      OnStatus();
+      return;
+    case WM_PLAYERPICTURE:
+      OnPicture();
+      return;
+    case WM_TIMER:
+      if (m.wParam == kPositionTimer) {
+        status_ = engine_.Status();
+        InvalidateBar();
+        return;
+      }
+      if (m.wParam == kHideBarTimer) {
+        ::KillTimer(Handle(), kHideBarTimer);
+        if (pressed_ == BarPart::None) ShowFullScreenBar(false);
+        return;
+      }
+      break;
+    case WM_SIZE:
+      TWinControl::WndProc(m);
+      UpdatePictureSize();
+      InvalidateVideo();
+      return;
+    case WM_LBUTTONDOWN:
+      OnMouseDown(GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam));
+      break;
+    case WM_LBUTTONDBLCLK: {
+      const int x = GET_X_LPARAM(m.lParam), y = GET_Y_LPARAM(m.lParam);
+      if (player::HitTest(layout(), x, y, false) == BarPart::Video) {
+        // As in every player: a double-click on the picture switches full screen.
+        if (host_) {
+          LeaveFullScreen();
+        } else if (HasVideoToShow()) {
+          EnterFullScreen();
+        }
+        m.result = 0;
+        if (TForm* form = ParentForm()) form->RelayHintEvent(m);
+        return;
+      }
+      OnMouseDown(x, y);  // a quick second click on a button is a click too
+      break;
+    }
+    case WM_MOUSEMOVE:
+      OnMouseMove(GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam));
+      break;
+    case WM_LBUTTONUP:
+      OnMouseUp(GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam));
+      break;
+    case WM_MOUSELEAVE:
+      tracking_ = false;
+      if (hot_ != BarPart::None) {
+        hot_ = BarPart::None;
+        InvalidateBar();
+      }
+      break;
+    case WM_CAPTURECHANGED:
+      if (pressed_ != BarPart::None && reinterpret_cast<HWND>(m.lParam) != Handle()) {
+        pressed_ = BarPart::None;
+        dragFraction_ = -1;
+        InvalidateBar();
+      }
+      break;
+    case WM_KEYDOWN:
+      if (m.wParam == VK_ESCAPE && host_) {
+        LeaveFullScreen();
+        return;
+      }
+      if (m.wParam == VK_SPACE) {
+        TogglePlay();
+        return;
+      }
+      break;
+    case WM_DESTROY:
+      // The window goes before the control (its parent went): nothing may post to it now.
+      engine_.Close();
+      window_ = nullptr;
+      timerRunning_ = false;
+      break;
+  }
+  TWinControl::WndProc(m);
+}
+
+void TWindowsMediaPlayer::HandleCreated() {
+  window_ = Handle();
+}
+
+// ---------------------------------------------------------------------------------------
+// Full screen
+
+void TWindowsMediaPlayer::SetBounds(int left, int top, int width, int height) {
+  if (host_) {
+    // The window is lent out: remember where it goes back to.
+    normalBounds_ = RECT{left, top, left + std::max(width, 0), top + std::max(height, 0)};
+    return;
+  }
+  TWinControl::SetBounds(left, top, width, height);
+}
+
+void TWindowsMediaPlayer::EnterFullScreen() {
+  if (host_ || !Handle()) return;
+  HWND root = ::GetAncestor(Handle(), GA_ROOT);
+  normalParent_ = ::GetParent(Handle());
+  normalBounds_ = BoundsRect();
+  host_ = std::make_unique<player::FullScreenHost>(root, root);
+  host_->OnCloseRequest = [this] { LeaveFullScreen(); };
+  fullScreenBar_ = false;
+  ::SetParent(Handle(), host_->Handle());
+  const RECT area = host_->Area();
+  ::SetWindowPos(Handle(), HWND_TOP, 0, 0, area.right - area.left, area.bottom - area.top,
+                 SWP_SHOWWINDOW);
+  ::SetFocus(Handle());
+  UpdatePictureSize();
+  InvalidateVideo();
+}
+
+void TWindowsMediaPlayer::LeaveFullScreen() {
+  if (!host_) return;
+  ::KillTimer(Handle(), kHideBarTimer);
+  // The window comes home before its host goes, which would take it along.
+  ::SetParent(Handle(), normalParent_);
+  auto host = std::move(host_);
+  fullScreenBar_ = false;
+  const RECT b = normalBounds_;
+  TWinControl::SetBounds(b.left, b.top, b.right - b.left, b.bottom - b.top);
+  host.reset();
+  UpdatePictureSize();
+  InvalidateVideo();
+}
+
+void TWindowsMediaPlayer::ShowFullScreenBar(bool show) {
+  if (!host_ || fullScreenBar_ == show) return;
+  fullScreenBar_ = show;
+  UpdatePictureSize();
+  InvalidateVideo();
+}
+
+// ---------------------------------------------------------------------------------------
 
 const ClassInfo& TWindowsMediaPlayer::StaticClass() {
   static const ClassInfo info{
-      "TWindowsMediaPlayer", &TWinControl::StaticClass(),
+      "TWindowsMediaPlayer",
+      &TWinControl::StaticClass(),
       [](TComponent& owner) -> TComponent* { return TComponent::New<TWindowsMediaPlayer>(owner); },
       {
-          TextProp<TWindowsMediaPlayer>("uiMode", [](const TWindowsMediaPlayer& p) { return p.uiMode_; },
-                                        [](TWindowsMediaPlayer& p, const std::wstring& v) {
-                                          if (v != L"full" && v != L"mini" && v != L"none")
-                                            throw PropertyError("unknown user interface mode");
-                                          p.uiMode_ = v;
-                                        }),
-          BoolProp<TWindowsMediaPlayer>("stretchToFit", [](const TWindowsMediaPlayer& p) { return p.stretchToFit_; },
-                                        [](TWindowsMediaPlayer& p, bool v) { p.setStretchToFit(v); }),
+          TextProp<TWindowsMediaPlayer>(
+              "uiMode", [](const TWindowsMediaPlayer& p) { return p.uiMode_; },
+              [](TWindowsMediaPlayer& p, const std::wstring& v) {
+                if (v != L"full" && v != L"mini" && v != L"none")
+                  throw PropertyError("unknown user interface mode");
+                p.uiMode_ = v;
+                p.UpdatePictureSize();
+                p.InvalidateVideo();
+              }),
+          BoolProp<TWindowsMediaPlayer>(
+              "stretchToFit", [](const TWindowsMediaPlayer& p) { return p.stretchToFit_; },
+              [](TWindowsMediaPlayer& p, bool v) { p.setStretchToFit(v); }),
       }};
   return info;
 }
@@ -68,12 +528,16 @@ TWebBrowser::TWebBrowser(TComponent* owner) : TWinControl(owner) {
   SetBounds(0, 0, 300, 23);
 }
 
-void TWebBrowser::Paint(HDC dc, const RECT& area) { ::FillRect(dc, &area, ColorBrush()); }
+void TWebBrowser::Paint(HDC dc, const RECT& area) {
+  ::FillRect(dc, &area, ColorBrush());
+}
 
 const ClassInfo& TWebBrowser::StaticClass() {
   static const ClassInfo info{
-      "TWebBrowser", &TWinControl::StaticClass(),
-      [](TComponent& owner) -> TComponent* { return TComponent::New<TWebBrowser>(owner); }, {}};
+      "TWebBrowser",
+      &TWinControl::StaticClass(),
+      [](TComponent& owner) -> TComponent* { return TComponent::New<TWebBrowser>(owner); },
+      {}};
   return info;
 }
 

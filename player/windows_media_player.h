@@ -1,21 +1,38 @@
-// The media player control of the main window. It keeps the current media and answers the
-// operations the program performs; connecting, buffering, decoding and drawing belong to
-// the playback engine, which this control will host. Until then the video area stays dark
-// and a full-screen request is refused, since there is never video to show.
+// The media player control of the main window: our own control in place of the platform's,
+// offering the operations the program performs on it. The playback engine connects, buffers,
+// decodes and times on its own threads and posts what changed to this window; the control
+// only paints pictures and its control bar, and answers the mouse and the keyboard.
+//
+// In mode "full" a bar under the video carries play and pause, stop, mute, volume, a
+// position slider for media that can seek, and the state in words. Right-clicking shows the
+// control's context menu. Full screen lends the control's window to a borderless window
+// over the monitor; Escape and a double-click on the video bring it back.
 #pragma once
 
+#include <atomic>
+#include <memory>
 #include <string>
 
+#include "player/control_bar_layout.h"
+#include "player/full_screen_host.h"
 #include "player/media_player.h"
+#include "player/playback_engine.h"
+#include "player/player_painting.h"
 #include "ui/control.h"
 
 namespace telvana {
 
-class TWindowsMediaPlayer : public ui::TWinControl, public MediaPlayer, private PlayerControls {
+class TWindowsMediaPlayer : public ui::TWinControl,
+                            public MediaPlayer,
+                            private PlayerControls,
+                            private player::PlaybackEngine::Listener {
  public:
-  enum class State { Closed, Ready };
+  // Private messages: the engine's threads post them; each stands for "look again".
+  static constexpr UINT WM_PLAYERSTATUS = WM_APP + 0x310;
+  static constexpr UINT WM_PLAYERPICTURE = WM_APP + 0x311;
 
   explicit TWindowsMediaPlayer(ui::TComponent* owner);
+  ~TWindowsMediaPlayer() override;
   static const ui::ClassInfo& StaticClass();
   const ui::ClassInfo& Class() const override { return StaticClass(); }
 
@@ -28,20 +45,85 @@ class TWindowsMediaPlayer : public ui::TWinControl, public MediaPlayer, private 
   void showInPlace() override;
 
   const std::u16string& URL() const { return url_; }
-  State state() const { return state_; }
   bool stretchToFit() const { return stretchToFit_; }
   const std::wstring& uiMode() const { return uiMode_; }
+  bool fullScreen() const { return host_ != nullptr; }
+
+  // What the bar shows, as of the last message from the engine.
+  player::PlaybackState state() const;
+  const player::PlaybackStatus& status() const { return status_; }
+  std::u16string statusText() const;
+  player::ControlLayout layout() const;
+  // The rectangle the picture takes in the video area.
+  player::Box pictureBox() const;
+  bool muted() const { return muted_; }
+  double volume() const { return volume_; }
+  void setMuted(bool muted);
+  void setVolume(double volume);
+  void pause();
+  void stop();
+  // The engine's limits (the tests shorten them).
+  void setEngineSettings(const player::EngineSettings& settings) { settings_ = settings; }
+  // Pictures drawn on the screen since the control was made.
+  std::uint64_t picturesShown() const { return picturesShown_; }
+
+  void SetBounds(int left, int top, int width, int height) override;
+  void WndProc(ui::TMessage& message) override;
 
  protected:
   void Paint(HDC dc, const RECT& area) override;
+  void HandleCreated() override;
 
  private:
-  void play() override;  // PlayerControls
+  void play() override;           // PlayerControls
+  void StatusChanged() override;  // PlaybackEngine::Listener, on the engine's threads
+  void PictureReady() override;
+
+  player::UiMode Mode() const;
+  bool HasVideoToShow() const;
+  void OnStatus();
+  void OnPicture();
+  void DrawPicture(HDC dc);
+  void UpdatePictureSize();
+  void InvalidateBar();
+  void InvalidateVideo();
+  void TogglePlay();
+  void OnMouseDown(int x, int y);
+  void OnMouseMove(int x, int y);
+  void OnMouseUp(int x, int y);
+  void DragTo(int x);
+  void EnterFullScreen();
+  void LeaveFullScreen();
+  void ShowFullScreenBar(bool show);
+  void UpdateTimer();
+  player::BarView View() const;
 
   std::u16string url_;
-  State state_ = State::Closed;
   bool stretchToFit_ = false;
   std::wstring uiMode_ = L"full";
+
+  player::PlaybackEngine engine_{*this};
+  player::EngineSettings settings_;
+  player::PlaybackStatus status_;
+  bool stoppedByUser_ = false;
+  bool muted_ = false;
+  double volume_ = 0.8;
+
+  std::atomic<HWND> window_{nullptr};  // for the engine's threads
+  std::atomic<bool> statusPosted_{false}, picturePosted_{false};
+  std::uint64_t pictureNumber_ = 0;  // the last picture drawn
+  std::uint64_t picturesShown_ = 0;
+
+  player::BarPart hot_ = player::BarPart::None;
+  player::BarPart pressed_ = player::BarPart::None;
+  double dragFraction_ = -1;  // where the position slider is being dragged to
+  bool tracking_ = false;
+  bool timerRunning_ = false;
+
+  std::unique_ptr<player::FullScreenHost> host_;
+  HWND normalParent_ = nullptr;
+  RECT normalBounds_{};
+  bool fullScreenBar_ = false;
 };
 
 // The thin strip at the top of the main window: a plain strip of our own. The program never

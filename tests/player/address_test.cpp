@@ -8,7 +8,8 @@ namespace {
 using Strings = std::vector<std::string>;
 
 TEST(NormalizeAddress, TrimsSurroundingBlanksOfEveryKind) {
-  EXPECT_EQ(NormalizeAddress(u"  mms://live.example.com/ggtv \t\r\n"), "mms://live.example.com/ggtv");
+  EXPECT_EQ(NormalizeAddress(u"  mms://live.example.com/ggtv \t\r\n"),
+            "mms://live.example.com/ggtv");
   EXPECT_EQ(NormalizeAddress(u"\u3000\u00A0\uFEFFrtsp://h/a.rm\u3000"), "rtsp://h/a.rm");
   EXPECT_EQ(NormalizeAddress(u" \u3000 "), "");
   EXPECT_EQ(NormalizeAddress(u""), "");
@@ -22,7 +23,8 @@ TEST(NormalizeAddress, PercentEncodesNonAsciiAsUtf8) {
 
 TEST(NormalizeAddress, EscapesInnerBlanksAndControlsButKeepsEscapes) {
   EXPECT_EQ(NormalizeAddress(u"http://h/a b%20c\x01"), "http://h/a%20b%20c%01");
-  EXPECT_EQ(NormalizeAddress(u"http://h/play.asp?id=380&gs=wmv"), "http://h/play.asp?id=380&gs=wmv");
+  EXPECT_EQ(NormalizeAddress(u"http://h/play.asp?id=380&gs=wmv"),
+            "http://h/play.asp?id=380&gs=wmv");
 }
 
 TEST(NormalizeAddress, LowerCasesOnlyTheScheme) {

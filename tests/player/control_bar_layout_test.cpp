@@ -6,10 +6,12 @@ namespace telvana::player {
 namespace {
 
 bool Inside(const Box& inner, const Box& outer) {
-  return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top && inner.bottom <= outer.bottom;
+  return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
+         inner.bottom <= outer.bottom;
 }
 bool Apart(const Box& a, const Box& b) {
-  return a.Empty() || b.Empty() || a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
+  return a.Empty() || b.Empty() || a.right <= b.left || b.right <= a.left || a.bottom <= b.top ||
+         b.bottom <= a.top;
 }
 
 TEST(LayoutControl, FullModePutsTheBarUnderTheVideo) {
@@ -71,11 +73,14 @@ TEST(LayoutControl, TinyAndDegenerateSizesStayWellFormed) {
 
 TEST(HitTest, FindsEachPart) {
   const ControlLayout l = LayoutControl(480, 389, UiMode::Full);
-  const auto centre = [](const Box& b) { return std::pair{(b.left + b.right) / 2, (b.top + b.bottom) / 2}; };
-  const std::pair<Box, BarPart> cases[] = {{l.video, BarPart::Video}, {l.playPause, BarPart::PlayPause},
-                                           {l.stop, BarPart::Stop},   {l.mute, BarPart::Mute},
-                                           {l.volume, BarPart::Volume}, {l.status, BarPart::Status},
-                                           {l.time, BarPart::Time},   {l.seek, BarPart::Seek}};
+  const auto centre = [](const Box& b) {
+    return std::pair{(b.left + b.right) / 2, (b.top + b.bottom) / 2};
+  };
+  const std::pair<Box, BarPart> cases[] = {
+      {l.video, BarPart::Video},   {l.playPause, BarPart::PlayPause},
+      {l.stop, BarPart::Stop},     {l.mute, BarPart::Mute},
+      {l.volume, BarPart::Volume}, {l.status, BarPart::Status},
+      {l.time, BarPart::Time},     {l.seek, BarPart::Seek}};
   for (const auto& [box, part] : cases) {
     const auto [x, y] = centre(box);
     EXPECT_EQ(HitTest(l, x, y, true), part);

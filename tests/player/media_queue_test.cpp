@@ -58,7 +58,8 @@ TEST(MediaQueue, AbortEndsAWaitingPopAndDropsLaterPushes) {
     std::this_thread::sleep_for(20ms);
     q.Abort();
   });
-  EXPECT_FALSE(q.Pop(std::chrono::hours(1)).has_value());  // would hang the test if Abort did not wake it
+  EXPECT_FALSE(
+      q.Pop(std::chrono::hours(1)).has_value());  // would hang the test if Abort did not wake it
   aborter.join();
   q.Push(Data(1, 0, 0, 1));
   EXPECT_EQ(q.Size(), 0u);

@@ -19,34 +19,44 @@ TEST(Asx, EntriesAndTheirAlternativesInOrder) {
 }
 
 TEST(Asx, UpperCaseTagsUnquotedValuesAndBareAmpersands) {
-  const char* text = "<ASX VERSION=3><ENTRY><REF HREF=mms://a/x?id=1&gs=wmv></ENTRY>"
-                     "<Entry><Ref Href = 'http://b/y?a=1&amp;b=2' /></Entry></ASX>";
-  EXPECT_EQ(ParseMetafile(MetafileKind::Asx, text, kBase), (Strings{"mms://a/x?id=1&gs=wmv", "http://b/y?a=1&b=2"}));
+  const char* text =
+      "<ASX VERSION=3><ENTRY><REF HREF=mms://a/x?id=1&gs=wmv></ENTRY>"
+      "<Entry><Ref Href = 'http://b/y?a=1&amp;b=2' /></Entry></ASX>";
+  EXPECT_EQ(ParseMetafile(MetafileKind::Asx, text, kBase),
+            (Strings{"mms://a/x?id=1&gs=wmv", "http://b/y?a=1&b=2"}));
 }
 
 TEST(Asx, TextAroundTheMarkupAndCommentsAreIgnored) {
-  const char* text = "garbage before <html>\r\n<!-- <ref href=\"mms://commented/out\"/> -->\n"
-                     "<asx><entry><ref href=\"mms://a/x\"/></entry></asx>\ntrailing words & more < 3";
+  const char* text =
+      "garbage before <html>\r\n<!-- <ref href=\"mms://commented/out\"/> -->\n"
+      "<asx><entry><ref href=\"mms://a/x\"/></entry></asx>\ntrailing words & more < 3";
   EXPECT_EQ(ParseMetafile(MetafileKind::Asx, text, kBase), (Strings{"mms://a/x"}));
 }
 
 TEST(Asx, RelativeReferencesAndBase) {
-  EXPECT_EQ(ParseMetafile(MetafileKind::Asx, "<asx><entry><ref href=\"clip.wmv\"/></entry></asx>", kBase),
-            (Strings{"http://127.0.0.1:8080/live/clip.wmv"}));
-  EXPECT_EQ(ParseMetafile(MetafileKind::Asx,
-                          "<asx><base href=\"http://other/media/\"/><entry><ref href=\"c.wmv\"/></entry></asx>", kBase),
-            (Strings{"http://other/media/c.wmv"}));
+  EXPECT_EQ(
+      ParseMetafile(MetafileKind::Asx, "<asx><entry><ref href=\"clip.wmv\"/></entry></asx>", kBase),
+      (Strings{"http://127.0.0.1:8080/live/clip.wmv"}));
+  EXPECT_EQ(
+      ParseMetafile(
+          MetafileKind::Asx,
+          "<asx><base href=\"http://other/media/\"/><entry><ref href=\"c.wmv\"/></entry></asx>",
+          kBase),
+      (Strings{"http://other/media/c.wmv"}));
 }
 
 TEST(Asx, EntryRefsCountAndDuplicatesAndForeignSchemesDoNot) {
-  const char* text = "<asx><entryref href=\"http://a/more.asx\"/><entry><ref href=\"mms://a/x\"/>"
-                     "<ref href=\"mms://a/x\"/><ref href=\"file:///c:/boot.ini\"/></entry></asx>";
-  EXPECT_EQ(ParseMetafile(MetafileKind::Asx, text, kBase), (Strings{"http://a/more.asx", "mms://a/x"}));
+  const char* text =
+      "<asx><entryref href=\"http://a/more.asx\"/><entry><ref href=\"mms://a/x\"/>"
+      "<ref href=\"mms://a/x\"/><ref href=\"file:///c:/boot.ini\"/></entry></asx>";
+  EXPECT_EQ(ParseMetafile(MetafileKind::Asx, text, kBase),
+            (Strings{"http://a/more.asx", "mms://a/x"}));
 }
 
 TEST(Asx, AddressesAreTrimmedAndEscaped) {
   const char* text = "<asx><entry><ref href=\"  mms://h/徐州 台 \"/></entry></asx>";
-  EXPECT_EQ(ParseMetafile(MetafileKind::Asx, text, kBase), (Strings{"mms://h/%E5%BE%90%E5%B7%9E%20%E5%8F%B0"}));
+  EXPECT_EQ(ParseMetafile(MetafileKind::Asx, text, kBase),
+            (Strings{"mms://h/%E5%BE%90%E5%B7%9E%20%E5%8F%B0"}));
 }
 
 TEST(Asx, Utf16WithAndWithoutMark) {
@@ -71,22 +81,27 @@ TEST(Asx, TheOlderReferenceForm) {
 
 TEST(Asx, CharacterReferences) {
   const char* text = "<asx><ref href=\"mms://h/&#24464;&#x5DDE;&bogus;&#xZZ;&\"/></asx>";
-  EXPECT_EQ(ParseMetafile(MetafileKind::Asx, text, kBase), (Strings{"mms://h/%E5%BE%90%E5%B7%9E&bogus;&#xZZ;&"}));
+  EXPECT_EQ(ParseMetafile(MetafileKind::Asx, text, kBase),
+            (Strings{"mms://h/%E5%BE%90%E5%B7%9E&bogus;&#xZZ;&"}));
 }
 
 TEST(Asx, AnUnclosedQuoteEndsWithItsTag) {
-  const char* text = "<asx><entry><ref href=\"mms://h/a>\n</entry><entry><ref href=\"mms://h/b\"/></entry></asx>";
+  const char* text =
+      "<asx><entry><ref href=\"mms://h/a>\n</entry><entry><ref href=\"mms://h/b\"/></entry></asx>";
   EXPECT_EQ(ParseMetafile(MetafileKind::Asx, text, kBase), (Strings{"mms://h/a", "mms://h/b"}));
 }
 
 TEST(Ram, OneAddressALineWithCommentsAndStop) {
-  const char* text = "# RealMedia\r\nrtsp://h/one.rm\r\n\r\n  pnm://h/two.rm  \nhttp://h/three.rm\n--stop--\nrtsp://h/after.rm\n";
+  const char* text =
+      "# RealMedia\r\nrtsp://h/one.rm\r\n\r\n  pnm://h/two.rm  "
+      "\nhttp://h/three.rm\n--stop--\nrtsp://h/after.rm\n";
   EXPECT_EQ(ParseMetafile(MetafileKind::Ram, text, kBase),
             (Strings{"rtsp://h/one.rm", "pnm://h/two.rm", "http://h/three.rm"}));
 }
 
 TEST(Ram, LinesThatAreNotAddressesAreSkipped) {
-  EXPECT_EQ(ParseMetafile(MetafileKind::Ram, "hello\nfile:///etc/passwd\nrtsp://h/x.rm?title=\"A B\"", kBase),
+  EXPECT_EQ(ParseMetafile(MetafileKind::Ram,
+                          "hello\nfile:///etc/passwd\nrtsp://h/x.rm?title=\"A B\"", kBase),
             (Strings{"rtsp://h/x.rm?title=\"A%20B\""}));
 }
 
@@ -108,7 +123,8 @@ TEST(Sniff, RecognisesMetafilesByContent) {
 }
 
 TEST(Sniff, MediaAndPagesAreNotMetafiles) {
-  EXPECT_EQ(SniffMetafile(std::string("\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9\x00\xAA", 12)), MetafileKind::None);
+  EXPECT_EQ(SniffMetafile(std::string("\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9\x00\xAA", 12)),
+            MetafileKind::None);
   EXPECT_EQ(SniffMetafile(std::string(".RMF\0\0\0\x12", 8)), MetafileKind::None);
   EXPECT_EQ(SniffMetafile("<html><body>Not found</body></html>"), MetafileKind::None);
   EXPECT_EQ(SniffMetafile("hello\nrtsp://h/x"), MetafileKind::None);

@@ -22,9 +22,10 @@ TEST(StatusText, BufferingPercentStaysInRange) {
 }
 
 TEST(StatusText, EveryFailureHasItsOwnMessage) {
-  const PlaybackFailure failures[] = {PlaybackFailure::Unreachable, PlaybackFailure::NoAnswer,
-                                      PlaybackFailure::NotFound,    PlaybackFailure::Undecodable,
-                                      PlaybackFailure::NothingToPlay, PlaybackFailure::UnsupportedAddress};
+  const PlaybackFailure failures[] = {
+      PlaybackFailure::Unreachable,   PlaybackFailure::NoAnswer,
+      PlaybackFailure::NotFound,      PlaybackFailure::Undecodable,
+      PlaybackFailure::NothingToPlay, PlaybackFailure::UnsupportedAddress};
   std::vector<std::u16string> seen;
   for (PlaybackFailure f : failures) {
     const std::u16string text = StatusText(PlaybackState::Failed, 0, f);
@@ -32,8 +33,10 @@ TEST(StatusText, EveryFailureHasItsOwnMessage) {
     EXPECT_EQ(std::count(seen.begin(), seen.end(), text), 0);
     seen.push_back(text);
   }
-  EXPECT_EQ(StatusText(PlaybackState::Failed, 0, PlaybackFailure::Unreachable), u"无法连接到服务器");
-  EXPECT_EQ(StatusText(PlaybackState::Failed, 0, PlaybackFailure::Undecodable), u"无法解码这个节目的数据流");
+  EXPECT_EQ(StatusText(PlaybackState::Failed, 0, PlaybackFailure::Unreachable),
+            u"无法连接到服务器");
+  EXPECT_EQ(StatusText(PlaybackState::Failed, 0, PlaybackFailure::Undecodable),
+            u"无法解码这个节目的数据流");
 }
 
 TEST(FormatPlayTime, MinutesAndHours) {

@@ -1,0 +1,261 @@
+// Servers for the player's tests, on 127.0.0.1 only: an HTTP server that serves bodies from
+// memory (whole, from a byte offset for range requests, or slowly, like a live stream), a
+// server that takes connections and never answers, and a port that refuses. Each lives as
+// long as its object; the destructor closes every connection and joins every thread.
+#pragma once
+
+#include <winsock2.h>
+#include <ws2tcpip.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cctype>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <mutex>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+namespace telvana::testsupport {
+
+class Winsock {
+ public:
+  Winsock() {
+    WSADATA data;
+    if (::WSAStartup(MAKEWORD(2, 2), &data) != 0) throw std::runtime_error("WSAStartup failed");
+  }
+  ~Winsock() { ::WSACleanup(); }
+};
+
+// A listening socket on 127.0.0.1 at a port the system chooses.
+inline SOCKET ListenOnLoopback(int& port) {
+  SOCKET s = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+  if (s == INVALID_SOCKET) throw std::runtime_error("socket failed");
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  address.sin_port = 0;
+  if (::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+      ::listen(s, 16) != 0) {
+    ::closesocket(s);
+    throw std::runtime_error("bind or listen failed");
+  }
+  int length = sizeof address;
+  ::getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
+  port = ntohs(address.sin_port);
+  return s;
+}
+
+// A port on 127.0.0.1 where nobody listens: connections to it are refused.
+inline int RefusingPort() {
+  Winsock winsock;
+  int port = 0;
+  SOCKET s = ListenOnLoopback(port);
+  ::closesocket(s);
+  return port;
+}
+
+class ServerBase {
+ public:
+  ServerBase() : listener_(ListenOnLoopback(port_)) {
+    acceptor_ = std::thread([this] { AcceptLoop(); });
+  }
+  virtual ~ServerBase() = default;
+
+  int Port() const { return port_; }
+  std::string Url(const std::string& path) const {
+    return "http://127.0.0.1:" + std::to_string(port_) + path;
+  }
+  int Connections() const { return connections_; }
+
+ protected:
+  // Subclasses call this first thing in their destructor, before their members go.
+  void Stop() {
+    if (stopping_.exchange(true)) return;
+    ::closesocket(listener_);
+    {
+      std::lock_guard lock(mutex_);
+      for (SOCKET c : clients_) ::shutdown(c, SD_BOTH);
+    }
+    wake_.notify_all();
+    acceptor_.join();
+    for (std::thread& t : workers_) t.join();
+    for (SOCKET c : clients_) ::closesocket(c);
+  }
+
+  virtual void Serve(SOCKET client) = 0;
+
+  bool Stopping() const { return stopping_; }
+  // Sleeps, waking early when the server stops.
+  void Pause(std::chrono::milliseconds time) {
+    std::unique_lock lock(mutex_);
+    wake_.wait_for(lock, time, [&] { return stopping_.load(); });
+  }
+
+ private:
+  void AcceptLoop() {
+    while (!stopping_) {
+      SOCKET client = ::accept(listener_, nullptr, nullptr);
+      if (client == INVALID_SOCKET) break;
+      ++connections_;
+      std::lock_guard lock(mutex_);
+      if (stopping_) {
+        ::closesocket(client);
+        break;
+      }
+      clients_.push_back(client);
+      workers_.emplace_back([this, client] { Serve(client); });
+    }
+  }
+
+  Winsock winsock_;
+  int port_ = 0;
+  SOCKET listener_;
+  std::atomic<bool> stopping_{false};
+  std::atomic<int> connections_{0};
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  std::vector<SOCKET> clients_;
+  std::vector<std::thread> workers_;
+  std::thread acceptor_;
+};
+
+// Takes every connection and never sends a byte.
+class SilentServer : public ServerBase {
+ public:
+  ~SilentServer() override { Stop(); }
+
+ protected:
+  void Serve(SOCKET client) override {
+    char buffer[1024];
+    while (::recv(client, buffer, sizeof buffer, 0) > 0) {
+    }
+  }
+};
+
+class HttpServer : public ServerBase {
+ public:
+  struct Body {
+    std::string bytes;
+    std::string contentType = "application/octet-stream";
+    int bytesPerSecond = 0;                      // 0: as fast as the connection takes them
+    std::size_t stallAfter = std::string::npos;  // stop sending (and hold the line) after this many
+  };
+
+  ~HttpServer() override { Stop(); }
+
+  void Add(const std::string& path, Body body) {
+    std::lock_guard lock(bodiesMutex_);
+    bodies_[path] = std::move(body);
+  }
+  void Add(const std::string& path, std::string bytes,
+           std::string contentType = "application/octet-stream") {
+    Body body;
+    body.bytes = std::move(bytes);
+    body.contentType = std::move(contentType);
+    Add(path, std::move(body));
+  }
+  int Requests(const std::string& path) const {
+    std::lock_guard lock(bodiesMutex_);
+    const auto it = requests_.find(path);
+    return it == requests_.end() ? 0 : it->second;
+  }
+
+ protected:
+  void Serve(SOCKET client) override {
+    std::string request;
+    char buffer[2048];
+    while (request.find("\r\n\r\n") == std::string::npos) {
+      const int n = ::recv(client, buffer, sizeof buffer, 0);
+      if (n <= 0) return;
+      request.append(buffer, static_cast<std::size_t>(n));
+      if (request.size() > 65536) return;
+    }
+    const std::size_t pathStart = request.find(' ') + 1;
+    const std::string path = request.substr(pathStart, request.find(' ', pathStart) - pathStart);
+    Body body;
+    bool found;
+    {
+      std::lock_guard lock(bodiesMutex_);
+      ++requests_[path];
+      const auto it = bodies_.find(path);
+      found = it != bodies_.end();
+      if (found) body = it->second;
+    }
+    if (!found) {
+      SendAll(client, "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+      return;
+    }
+    std::size_t from = 0;
+    const std::size_t range = Lower(request).find("\r\nrange: bytes=");
+    if (range != std::string::npos) from = std::strtoull(request.c_str() + range + 15, nullptr, 10);
+    if (from > body.bytes.size()) from = body.bytes.size();
+    std::string head = from > 0 ? "HTTP/1.1 206 Partial Content\r\n" : "HTTP/1.1 200 OK\r\n";
+    head += "Content-Type: " + body.contentType + "\r\n";
+    head += "Content-Length: " + std::to_string(body.bytes.size() - from) + "\r\n";
+    if (body.bytesPerSecond == 0) head += "Accept-Ranges: bytes\r\n";
+    if (from > 0) {
+      head += "Content-Range: bytes " + std::to_string(from) + "-" +
+              std::to_string(body.bytes.size() - 1) + "/" + std::to_string(body.bytes.size()) +
+              "\r\n";
+    }
+    head += "Connection: close\r\n\r\n";
+    if (!SendAll(client, head)) return;
+    std::size_t sent = from;
+    const std::size_t chunk =
+        body.bytesPerSecond > 0 ? std::max(1, body.bytesPerSecond / 20) : 65536;
+    while (sent < body.bytes.size() && !Stopping()) {
+      if (sent >= body.stallAfter) {
+        Pause(std::chrono::hours(1));
+        return;
+      }
+      const std::size_t n = std::min({chunk, body.bytes.size() - sent, body.stallAfter - sent});
+      if (!SendAll(client, std::string_view(body.bytes).substr(sent, n))) return;
+      sent += n;
+      if (body.bytesPerSecond > 0) Pause(std::chrono::milliseconds(50));
+    }
+    ::shutdown(client, SD_SEND);
+  }
+
+ private:
+  static std::string Lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+  }
+  static bool SendAll(SOCKET client, std::string_view data) {
+    while (!data.empty()) {
+      const int n = ::send(client, data.data(),
+                           static_cast<int>(std::min<std::size_t>(data.size(), 65536)), 0);
+      if (n <= 0) return false;
+      data.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+  }
+
+  mutable std::mutex bodiesMutex_;
+  std::map<std::string, Body> bodies_;
+  std::map<std::string, int> requests_;
+};
+
+#ifdef TELVANA_PLAYER_TEST_DATA
+// The bytes of a test clip from tests/player/data.
+inline std::string ReadTestFile(const std::string& name) {
+  const std::string path = std::string(TELVANA_PLAYER_TEST_DATA) + "/" + name;
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) throw std::runtime_error("cannot read " + path);
+  std::string data;
+  char buffer[65536];
+  std::size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) data.append(buffer, n);
+  std::fclose(f);
+  return data;
+}
+#endif
+
+}  // namespace telvana::testsupport

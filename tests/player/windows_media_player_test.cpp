@@ -1,0 +1,349 @@
+// The player control in a real window under Wine, playing from servers the test starts on
+// 127.0.0.1: what the program asks of it, and what its own bar, context menu and full
+// screen do.
+#include "player/windows_media_player.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <set>
+
+#include "tests/player/loopback_server.h"
+#include "tests/support/test_form.h"
+#include "tests/support/ui_test_environment.h"
+#include "ui/utf.h"
+
+namespace telvana {
+namespace {
+
+using namespace std::chrono_literals;
+using player::BarPart;
+using player::Box;
+using player::PlaybackState;
+using testsupport::HttpServer;
+using testsupport::ReadTestFile;
+using testsupport::SilentServer;
+using testsupport::TTestForm;
+
+constexpr char kDescription[] = R"(object Form1: TTestForm
+  Left = 40
+  Top = 40
+  ClientWidth = 500
+  ClientHeight = 420
+  Caption = 'Player'
+  object PopupMenu1: TPopupMenu
+    object N1: TMenuItem
+      Caption = '全屏显示'
+    end
+    object N2: TMenuItem
+      Caption = '正常显示'
+    end
+  end
+  object Panel1: TPanel
+    Left = 0
+    Top = 0
+    Width = 500
+    Height = 420
+    Align = alClient
+    object WindowsMediaPlayer1: TWindowsMediaPlayer
+      Left = 1
+      Top = 1
+      Width = 480
+      Height = 389
+      Align = alClient
+      PopupMenu = PopupMenu1
+      Hint = '右击“直播控制条”，可切换屏幕显示模式'
+      ShowHint = True
+      uiMode = 'full'
+      stretchToFit = True
+    end
+  end
+end
+)";
+
+std::u16string U(const std::string& s) {
+  return Utf8ToUtf16(s);
+}
+
+// Handles messages until `done` holds, for at most `limit` (generous: Wine on a loaded
+// machine is slow; a correct control gets there in a fraction of it).
+bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 20s) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (true) {
+    ui::Application().ProcessMessages();
+    if (done()) return true;
+    if (std::chrono::steady_clock::now() >= end) return false;
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
+LPARAM At(int x, int y) {
+  return MAKELPARAM(x, y);
+}
+int CentreX(const Box& b) {
+  return (b.left + b.right) / 2;
+}
+int CentreY(const Box& b) {
+  return (b.top + b.bottom) / 2;
+}
+
+class PlayerControlTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegisterPlayerClasses();
+    form = std::make_unique<TTestForm>();
+    const auto problems = form->Read(kDescription);
+    ASSERT_TRUE(problems.empty()) << problems.front();
+    player = dynamic_cast<TWindowsMediaPlayer*>(form->FindComponent(L"WindowsMediaPlayer1"));
+    ASSERT_NE(player, nullptr);
+    form->Show();
+    ui::Application().ProcessMessages();
+    server.Add("/clip.wmv", ReadTestFile("clip.wmv"), "video/x-ms-asf");
+    server.Add("/radio.wma", ReadTestFile("radio.wma"), "audio/x-ms-wma");
+  }
+  void TearDown() override {
+    if (player) player->close();
+    form.reset();
+  }
+
+  // Plays an address the way the playback start does, and records every status text.
+  void Play(const std::string& url) {
+    player->close();
+    player->setURL(U(url));
+    player->controls().play();
+    texts.insert(player->statusText());
+  }
+  bool Reaches(PlaybackState state, std::chrono::milliseconds limit = 20s) {
+    return PumpUntil(
+        [&] {
+          texts.insert(player->statusText());
+          return player->state() == state;
+        },
+        limit);
+  }
+  void Click(int x, int y) {
+    ::SendMessageW(player->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(x, y));
+    ::SendMessageW(player->Handle(), WM_LBUTTONUP, 0, At(x, y));
+  }
+  COLORREF ScreenPixel(int x, int y) {
+    win::WindowDc dc(player->Handle());
+    return ::GetPixel(dc.get(), x, y);
+  }
+
+  std::unique_ptr<TTestForm> form;
+  TWindowsMediaPlayer* player = nullptr;
+  HttpServer server;
+  std::set<std::u16string> texts;
+};
+
+TEST_F(PlayerControlTest, PlaysAWindowsMediaStreamWithTheBarFollowing) {
+  Play(server.Url("/clip.wmv"));
+  EXPECT_EQ(player->state(), PlaybackState::Connecting) << "play returns at once";
+  ASSERT_TRUE(Reaches(PlaybackState::Playing));
+  EXPECT_TRUE(texts.count(u"正在连接…"));
+  EXPECT_EQ(player->statusText(), u"正在播放");
+  ASSERT_TRUE(PumpUntil([&] { return player->picturesShown() > 5; }));
+  // The picture is on the screen: the clip is bright colours, never black at its centre.
+  const Box picture = player->pictureBox();
+  EXPECT_NE(ScreenPixel(CentreX(picture), CentreY(picture)), RGB(0, 0, 0));
+  ASSERT_TRUE(Reaches(PlaybackState::Stopped));
+  EXPECT_EQ(player->statusText(), u"已停止");
+}
+
+TEST_F(PlayerControlTest, StretchToFitKeepsThePicturesShape) {
+  Play(server.Url("/clip.wmv"));
+  ASSERT_TRUE(Reaches(PlaybackState::Playing));
+  const Box video = player->layout().video;
+  const Box picture = player->pictureBox();
+  EXPECT_EQ(picture.Width() * 3,
+            picture.Height() * 4 + (picture.Width() * 3 - picture.Height() * 4) % 4);
+  EXPECT_NEAR(static_cast<double>(picture.Width()) / picture.Height(), 4.0 / 3.0, 0.02);
+  EXPECT_TRUE(picture.Width() == video.Width() || picture.Height() == video.Height());
+  EXPECT_EQ(picture.left - video.left, video.right - picture.right);
+  player->setStretchToFit(false);
+  EXPECT_EQ(player->pictureBox().Width(), 320);  // its own size, which fits
+  EXPECT_EQ(player->pictureBox().Height(), 240);
+}
+
+TEST_F(PlayerControlTest, SoundOnlyShowsOurOwnPictureAndRefusesFullScreen) {
+  Play(server.Url("/radio.wma"));
+  ASSERT_TRUE(Reaches(PlaybackState::Playing));
+  EXPECT_FALSE(player->status().hasVideo);
+  ::UpdateWindow(player->Handle());
+  const Box video = player->layout().video;
+  EXPECT_NE(ScreenPixel(video.left + 5, video.top + 5), RGB(0, 0, 0));  // the deep blue ground
+  EXPECT_THROW(player->setFullScreen(true), PlayerError);
+  EXPECT_FALSE(player->fullScreen());
+}
+
+TEST_F(PlayerControlTest, FullScreenCoversTheMonitorAndEscapeOrDoubleClickLeave) {
+  Play(server.Url("/clip.wmv"));
+  ASSERT_TRUE(Reaches(PlaybackState::Playing));
+  HWND parent = ::GetParent(player->Handle());
+  const RECT normal = player->BoundsRect();
+  player->setFullScreen(true);
+  ASSERT_TRUE(player->fullScreen());
+  MONITORINFO monitor{sizeof monitor};
+  ::GetMonitorInfoW(::MonitorFromWindow(form->Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+  RECT onScreen;
+  ::GetWindowRect(player->Handle(), &onScreen);
+  EXPECT_TRUE(::EqualRect(&onScreen, &monitor.rcMonitor));
+  EXPECT_TRUE(player->layout().bar.Empty()) << "the bar shows only while the mouse moves";
+  ::SendMessageW(player->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_FALSE(player->fullScreen());
+  EXPECT_EQ(::GetParent(player->Handle()), parent);
+  EXPECT_TRUE(::EqualRect(&player->BoundsRect(), &normal));
+
+  const Box video = player->layout().video;
+  ::SendMessageW(player->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON,
+                 At(CentreX(video), CentreY(video)));
+  EXPECT_TRUE(player->fullScreen());
+  ::SendMessageW(player->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, At(100, 100));
+  EXPECT_FALSE(player->fullScreen());
+  player->setFullScreen(true);
+  player->setFullScreen(false);
+  EXPECT_FALSE(player->fullScreen());
+  EXPECT_TRUE(::EqualRect(&player->BoundsRect(), &normal));
+}
+
+TEST_F(PlayerControlTest, TheBarsButtonsPauseStopAndMute) {
+  Play(server.Url("/clip.wmv"));
+  ASSERT_TRUE(Reaches(PlaybackState::Playing));
+  const player::ControlLayout l = player->layout();
+  Click(CentreX(l.playPause), CentreY(l.playPause));
+  EXPECT_EQ(player->state(), PlaybackState::Paused);
+  EXPECT_EQ(player->statusText(), u"已暂停");
+  Click(CentreX(l.playPause), CentreY(l.playPause));
+  EXPECT_EQ(player->state(), PlaybackState::Playing);
+  Click(CentreX(l.mute), CentreY(l.mute));
+  EXPECT_TRUE(player->muted());
+  Click(CentreX(l.mute), CentreY(l.mute));
+  EXPECT_FALSE(player->muted());
+  Click(l.volume.left, CentreY(l.volume));
+  EXPECT_EQ(player->volume(), 0.0);
+  Click(l.volume.right - 1, CentreY(l.volume));
+  EXPECT_EQ(player->volume(), 1.0);
+  Click(CentreX(l.stop), CentreY(l.stop));
+  EXPECT_EQ(player->state(), PlaybackState::Stopped);
+  EXPECT_EQ(player->statusText(), u"已停止");
+  Click(CentreX(l.playPause), CentreY(l.playPause));  // plays the same address again
+  EXPECT_EQ(player->state(), PlaybackState::Connecting);
+  EXPECT_TRUE(Reaches(PlaybackState::Playing));
+}
+
+TEST_F(PlayerControlTest, ThePositionSliderSeeksMediaThatCanSeek) {
+  Play(server.Url("/clip.wmv"));
+  ASSERT_TRUE(Reaches(PlaybackState::Playing));
+  ASSERT_TRUE(player->status().seekable);
+  player->pause();
+  const Box seek = player->layout().seek;
+  const int x = player::SliderPosition(seek, 0.75);
+  Click(x, CentreY(seek));
+  ASSERT_TRUE(PumpUntil([&] { return player->status().position >= 2.0; }));
+  EXPECT_LT(player->status().position, 2.7);
+}
+
+TEST_F(PlayerControlTest, RightClickOnVideoOrBarShowsTheContextMenu) {
+  Play(server.Url("/clip.wmv"));
+  ASSERT_TRUE(Reaches(PlaybackState::Playing));
+  auto* popup = dynamic_cast<ui::TPopupMenu*>(form->FindComponent(L"PopupMenu1"));
+  ASSERT_NE(popup, nullptr);
+  static HMENU shown;
+  const player::ControlLayout l = player->layout();
+  for (const Box& where : {l.video, l.status}) {
+    shown = nullptr;
+    // The menu runs its own loop: a timer inside it notes which menu shows and closes it.
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+      if (HWND menu = ::FindWindowW(L"#32768", nullptr); menu && ::IsWindowVisible(menu)) {
+        shown = reinterpret_cast<HMENU>(::SendMessageW(menu, 0x01E1 /* MN_GETHMENU */, 0, 0));
+        ::EndMenu();
+        ::KillTimer(nullptr, id);
+      }
+    });
+    ::SendMessageW(player->Handle(), WM_RBUTTONDOWN, MK_RBUTTON,
+                   At(CentreX(where), CentreY(where)));
+    ::SendMessageW(player->Handle(), WM_RBUTTONUP, 0, At(CentreX(where), CentreY(where)));
+    ::KillTimer(nullptr, timer);
+    EXPECT_EQ(shown, popup->Handle());
+  }
+}
+
+TEST_F(PlayerControlTest, CloseReturnsPromptlyWhileTheServerNeverAnswers) {
+  SilentServer silent;
+  player::EngineSettings patient;
+  patient.connectTimeout = 10min;
+  player->setEngineSettings(patient);
+  Play(silent.Url("/live.asf"));
+  ASSERT_TRUE(PumpUntil([&] { return silent.Connections() == 1; }));
+  EXPECT_EQ(player->statusText(), u"正在连接…");
+  const auto start = std::chrono::steady_clock::now();
+  player->close();
+  EXPECT_LT(std::chrono::steady_clock::now() - start,
+            5s);  // not a figure: waiting would take minutes
+  EXPECT_EQ(player->state(), PlaybackState::Closed);
+  EXPECT_EQ(player->statusText(), u"就绪");
+  EXPECT_EQ(player->URL(), u"");
+}
+
+TEST_F(PlayerControlTest, ClearMessagesForServersThatFailAndStreamsThatAreGarbage) {
+  Play("http://127.0.0.1:" + std::to_string(testsupport::RefusingPort()) + "/live.asf");
+  ASSERT_TRUE(Reaches(PlaybackState::Failed));
+  EXPECT_EQ(player->statusText(), u"无法连接到服务器");
+
+  server.Add("/garbage.wmv", std::string(100000, '\x5A'));
+  Play(server.Url("/garbage.wmv"));
+  ASSERT_TRUE(Reaches(PlaybackState::Failed));
+  EXPECT_EQ(player->statusText(), u"无法解码这个节目的数据流");
+
+  SilentServer silent;
+  player::EngineSettings quick;
+  quick.connectTimeout = 300ms;
+  player->setEngineSettings(quick);
+  Play(silent.Url("/live.asf"));
+  ASSERT_TRUE(Reaches(PlaybackState::Failed));
+  EXPECT_EQ(player->statusText(), u"服务器没有响应");
+}
+
+TEST_F(PlayerControlTest, MetafilesOfBothKindsPlayThroughTheControl) {
+  server.Add("/clip.rm", ReadTestFile("clip.rm"), "application/vnd.rn-realmedia");
+  server.Add("/tv.asx", "<asx version=3><entry><ref href=\"clip.wmv\"/></entry></asx>",
+             "video/x-ms-asf");
+  server.Add("/tv.ram", server.Url("/clip.rm") + "\n", "audio/x-pn-realaudio");
+  Play(server.Url("/tv.asx"));
+  ASSERT_TRUE(Reaches(PlaybackState::Playing));
+  EXPECT_EQ(player->status().videoWidth, 320);
+  Play(server.Url("/tv.ram"));
+  ASSERT_TRUE(Reaches(PlaybackState::Playing));
+  EXPECT_EQ(player->status().videoWidth, 176);
+}
+
+TEST_F(PlayerControlTest, AnEmptyAddressIsNoMedia) {
+  player->setURL(u"");
+  player->controls().play();
+  EXPECT_EQ(player->state(), PlaybackState::Closed);
+  EXPECT_EQ(player->statusText(), u"就绪");
+  EXPECT_THROW(player->setFullScreen(true), PlayerError);
+  player->setFullScreen(false);  // leaving a full screen that is not on is nothing
+}
+
+TEST_F(PlayerControlTest, UserInterfaceModes) {
+  EXPECT_FALSE(player->layout().seek.Empty());
+  player->SetProperty("uiMode", ui::PropValue{std::wstring(L"mini")});
+  EXPECT_TRUE(player->layout().seek.Empty());
+  EXPECT_FALSE(player->layout().playPause.Empty());
+  player->SetProperty("uiMode", ui::PropValue{std::wstring(L"none")});
+  EXPECT_TRUE(player->layout().bar.Empty());
+  EXPECT_EQ(player->layout().video.Height(), player->Height());
+}
+
+TEST_F(PlayerControlTest, ShowInPlaceKeepsTheBounds) {
+  const RECT before = player->BoundsRect();
+  player->showInPlace();
+  EXPECT_TRUE(::IsWindowVisible(player->Handle()));
+  EXPECT_TRUE(::EqualRect(&player->BoundsRect(), &before));
+}
+
+}  // namespace
+}  // namespace telvana
