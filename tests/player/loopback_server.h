@@ -145,6 +145,9 @@ class HttpServer : public ServerBase {
     std::string bytes;
     std::string contentType = "application/octet-stream";
     int bytesPerSecond = 0;                      // 0: as fast as the connection takes them
+    // Sent the way Windows Media servers answer MMS over HTTP: the ASF header and each data
+    // packet in a chunk of its own. The bytes must be an ASF file.
+    bool mmsOverHttp = false;
     std::size_t stallAfter = std::string::npos;  // stop sending (and hold the line) after this many
   };
 
@@ -192,6 +195,12 @@ class HttpServer : public ServerBase {
       SendAll(client, "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
       return;
     }
+    if (body.mmsOverHttp) {
+      SendAll(client, "HTTP/1.0 200 OK\r\nContent-Type: application/vnd.ms.wms-hdr.asfv1\r\n\r\n");
+      SendAll(client, MmsChunks(body.bytes));
+      ::shutdown(client, SD_SEND);
+      return;
+    }
     std::size_t from = 0;
     const std::size_t range = Lower(request).find("\r\nrange: bytes=");
     if (range != std::string::npos) from = std::strtoull(request.c_str() + range + 15, nullptr, 10);
@@ -224,6 +233,44 @@ class HttpServer : public ServerBase {
   }
 
  private:
+  // An ASF file cut into MMS-over-HTTP chunks: "$H" with the header (up to the packets),
+  // "$D" for every data packet, "$E" at the end.
+  static std::string MmsChunks(const std::string& asf) {
+    const auto u64 = [&](std::size_t at) {
+      std::uint64_t v = 0;
+      for (int i = 7; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(asf[at + i]);
+      return static_cast<std::size_t>(v);
+    };
+    constexpr std::size_t kDataObjectHead = 50;  // GUID, size, file id, packet count, reserved
+    const std::size_t headerSize = u64(16);
+    const std::size_t dataSize = u64(headerSize + 16);
+    const std::size_t packets = u64(headerSize + 40);
+    const std::size_t packetSize = packets ? (dataSize - kDataObjectHead) / packets : 0;
+    std::string out;
+    std::uint32_t sequence = 0;
+    const auto chunk = [&](char type, std::string_view payload, std::size_t extension) {
+      const std::size_t length = payload.size() + extension;
+      out += '$';
+      out += type;
+      out += static_cast<char>(length & 0xFF);
+      out += static_cast<char>(length >> 8);
+      for (int i = 0; i < 4; ++i) out += static_cast<char>((sequence >> (8 * i)) & 0xFF);
+      if (extension == 8) {
+        out += '\0', out += '\0';
+        out += static_cast<char>(length & 0xFF);
+        out += static_cast<char>(length >> 8);
+      }
+      out += payload;
+      ++sequence;
+    };
+    chunk('H', std::string_view(asf).substr(0, headerSize + kDataObjectHead), 8);
+    for (std::size_t i = 0; i < packets; ++i) {
+      chunk('D', std::string_view(asf).substr(headerSize + kDataObjectHead + i * packetSize, packetSize), 8);
+    }
+    chunk('E', {}, 4);
+    return out;
+  }
+
   static std::string Lower(std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;

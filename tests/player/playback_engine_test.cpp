@@ -131,6 +131,21 @@ TEST_F(PlaybackEngineTest, ARefusingServerFailsAsUnreachable) {
   EXPECT_EQ(engine.Status().failure, PlaybackFailure::Unreachable);
 }
 
+TEST_F(PlaybackEngineTest, MmsPlaysOverHttpFromAWindowsMediaServer) {
+  HttpServer::Body body;
+  body.bytes = ReadTestFile("clip.wmv");
+  body.mmsOverHttp = true;
+  server.Add("/live", body);
+  const std::string address = "mms://127.0.0.1:" + std::to_string(server.Port()) + "/live";
+  engine.Open(U(address));
+  ASSERT_TRUE(StateBecomes(PlaybackState::Playing));
+  EXPECT_EQ(engine.Status().playing, "mmsh://127.0.0.1:" + std::to_string(server.Port()) + "/live");
+  EXPECT_TRUE(engine.Status().hasVideo);
+  EXPECT_TRUE(engine.Status().hasAudio);
+  EXPECT_FALSE(engine.Status().seekable);  // a live stream
+  EXPECT_TRUE(Eventually([&] { return listener.pictures > 5; }));
+}
+
 TEST_F(PlaybackEngineTest, MmsTriesMmsOverHttpThenOverTcp) {
   SilentServer silent;  // neither transport gets an answer from it
   EngineSettings quick;

@@ -1,0 +1,324 @@
+// The reading thread and everything the control asks of a session: starting and ending its
+// threads, its state, buffering, seeking and pausing.
+#include "player/playback_session.h"
+
+#include <cmath>
+
+namespace telvana::player {
+
+namespace {
+
+using namespace std::chrono_literals;
+using SteadyClock = std::chrono::steady_clock;
+
+// Reading stops while the queues hold this much.
+constexpr std::size_t kMaxQueuedBytes = 16u << 20;
+constexpr double kMaxQueuedSeconds = 30;
+// A stream whose first packets all fail to decode is not one we can play.
+constexpr int kMaxErrorsBeforeAnyFrame = 64;
+
+}  // namespace
+
+// Threads
+
+bool PlaybackEngine::Session::Start(void (Session::*body)()) {
+  std::lock_guard lock(threadMutex);
+  if (aborted) return false;
+  ++running;
+  threads.emplace_back([self = shared_from_this(), body] {
+    ((*self).*body)();
+    std::lock_guard lock(self->threadMutex);
+    --self->running;
+    self->threadsEnded.notify_all();
+  });
+  return true;
+}
+
+void PlaybackEngine::Session::Abort() {
+  aborted = true;
+  {
+    std::lock_guard lock(listenerMutex);
+    listener = nullptr;
+  }
+  Halt();
+}
+
+void PlaybackEngine::Session::Halt() {
+  halted = true;
+  videoQueue.Abort();
+  audioQueue.Abort();
+  clock.Wake();
+  readerWake.notify_all();
+}
+
+void PlaybackEngine::Session::Release(std::chrono::milliseconds wait) {
+  std::unique_lock lock(threadMutex);
+  threadsEnded.wait_for(lock, wait, [&] { return running == 0; });
+  const bool allEnded = running == 0;
+  for (std::thread& t : threads) {
+    if (allEnded) {
+      t.join();
+    } else {
+      t.detach();
+    }
+  }
+  threads.clear();
+}
+
+// Telling the control
+
+void PlaybackEngine::Session::NotifyStatus() {
+  std::lock_guard lock(listenerMutex);
+  if (listener) listener->StatusChanged();
+}
+
+void PlaybackEngine::Session::NotifyPicture() {
+  std::lock_guard lock(listenerMutex);
+  if (listener) listener->PictureReady();
+}
+
+void PlaybackEngine::Session::SetState(PlaybackState state, int percent) {
+  Update([&](PlaybackStatus& s) {
+    s.state = state;
+    s.bufferingPercent = percent;
+  });
+}
+
+void PlaybackEngine::Session::Fail(PlaybackFailure failure) {
+  if (aborted) return;
+  Update([&](PlaybackStatus& s) {
+    s.state = PlaybackState::Failed;
+    s.failure = failure;
+  });
+  Halt();
+}
+
+PlaybackStatus PlaybackEngine::Session::Snapshot() const {
+  PlaybackStatus s;
+  {
+    std::lock_guard lock(statusMutex);
+    s = status;
+  }
+  if (s.state == PlaybackState::Buffering || s.state == PlaybackState::Playing ||
+      s.state == PlaybackState::Paused || s.state == PlaybackState::Stopped) {
+    s.position = std::max(0.0, clock.Now());
+    if (s.duration > 0) s.position = std::min(s.position, s.duration);
+  }
+  return s;
+}
+
+// Network calls are interrupted when the session ends or their time is up.
+
+int PlaybackEngine::Session::Interrupted(void* opaque) {
+  auto* self = static_cast<Session*>(opaque);
+  if (self->halted) return 1;
+  const auto deadline = self->deadline.load();
+  if (deadline != 0 && SteadyClock::now().time_since_epoch().count() > deadline) {
+    self->timedOut = true;
+    return 1;
+  }
+  return 0;
+}
+
+void PlaybackEngine::Session::ArmDeadline(std::chrono::milliseconds timeout) {
+  timedOut = false;
+  deadline = (SteadyClock::now() + timeout).time_since_epoch().count();
+}
+
+// The reading thread: reaches the stream, then reads packets into the queues, buffering
+// before playing, seeking when asked, and noticing the end.
+
+void PlaybackEngine::Session::Read() {
+  SetState(PlaybackState::Connecting);
+  PlaybackFailure failure = PlaybackFailure::None;
+  if (!OpenAny(address, 0, failure)) {
+    if (!halted) Fail(failure == PlaybackFailure::None ? PlaybackFailure::Unreachable : failure);
+    return;
+  }
+  if (videoCodec && !Start(&Session::PlayVideo)) return;
+  if (audioCodec && !Start(&Session::PlayAudio)) return;
+  {
+    std::lock_guard lock(controlMutex);
+    buffering = true;
+  }
+  SetState(PlaybackState::Buffering, 0);
+  ReadPackets();
+  input.Reset();
+}
+
+double PlaybackEngine::Session::LeastBuffered() const {
+  double least = INFINITY;
+  if (Active(videoIndex, videoDone)) least = std::min(least, videoQueue.Buffered());
+  if (Active(audioIndex, audioDone)) least = std::min(least, audioQueue.Buffered());
+  return std::isfinite(least) ? least : 0;
+}
+
+bool PlaybackEngine::Session::Room() const {
+  if (QueuedBytes() >= kMaxQueuedBytes) return false;
+  return LeastBuffered() < kMaxQueuedSeconds;
+}
+
+void PlaybackEngine::Session::WaitForReader(std::chrono::milliseconds timeout) {
+  std::unique_lock lock(readerMutex);
+  readerWake.wait_for(lock, timeout, [&] { return halted || seekRequested; });
+}
+
+void PlaybackEngine::Session::UpdateBuffering(bool ended) {
+  std::unique_lock lock(controlMutex);
+  if (buffering) {
+    const double target = settings.bufferSeconds;
+    const bool enough = ended || LeastBuffered() >= target || QueuedBytes() >= kMaxQueuedBytes ||
+                        MostBuffered() >= 3 * target;
+    if (enough) {
+      buffering = false;
+      if (!paused) clock.Start();
+      lock.unlock();
+      SetState(paused ? PlaybackState::Paused : PlaybackState::Playing);
+      return;
+    }
+    const int percent = static_cast<int>(100 * LeastBuffered() / target);
+    if (percent != lastPercent) {
+      lastPercent = percent;
+      lock.unlock();
+      SetState(PlaybackState::Buffering, percent);
+    }
+  } else if (starved.exchange(false) && !ended && !paused) {
+    buffering = true;
+    lastPercent = 0;
+    clock.Stop();
+    lock.unlock();
+    SetState(PlaybackState::Buffering, 0);
+  }
+}
+
+void PlaybackEngine::Session::DoSeek() {
+  const double target = seekTarget.load();
+  AVFormatContext* f = input.get();
+  const auto ts = static_cast<std::int64_t>((target + startTime) * AV_TIME_BASE);
+  ArmDeadline(settings.connectTimeout);
+  if (avformat_seek_file(f, -1, INT64_MIN, ts, INT64_MAX, 0) < 0) return;
+  ++serial;
+  videoQueue.Clear();
+  audioQueue.Clear();
+  videoDone = false;
+  audioDone = false;
+  endOfStream = false;
+  {
+    std::lock_guard lock(controlMutex);
+    clock.Stop();
+    clock.Set(target);
+    buffering = true;
+    lastPercent = 0;
+    starved = false;
+  }
+  SetState(PlaybackState::Buffering, 0);
+  videoQueue.Wake();
+  audioQueue.Wake();
+  clock.Wake();
+}
+
+void PlaybackEngine::Session::ReadPackets() {
+  AVFormatContext* f = input.get();
+  bool finished = false;
+  while (!halted) {
+    if (seekRequested.exchange(false)) {
+      DoSeek();
+      finished = false;
+    }
+    UpdateBuffering(endOfStream);
+    if (endOfStream) {
+      if (!finished && !Active(videoIndex, videoDone) && !Active(audioIndex, audioDone)) {
+        finished = true;
+        if (!decodedSomething) {
+          Fail(timedOut ? PlaybackFailure::NoAnswer : PlaybackFailure::Undecodable);
+          return;
+        }
+        {
+          std::lock_guard lock(controlMutex);
+          clock.Stop();
+        }
+        SetState(PlaybackState::Stopped);
+      }
+      WaitForReader(50ms);
+      continue;
+    }
+    if (!Room()) {
+      WaitForReader(20ms);
+      continue;
+    }
+    av::Packet packet(av_packet_alloc());
+    if (!packet) return;
+    ArmDeadline(settings.readTimeout);
+    const int error = av_read_frame(f, packet.get());
+    if (halted) return;
+    if (error == AVERROR(EAGAIN)) {
+      WaitForReader(10ms);
+      continue;
+    }
+    if (error < 0) {
+      endOfStream = true;
+      const int s = serial;
+      if (videoIndex >= 0) videoQueue.Push({PacketQueue::Kind::EndOfStream, {}, NAN, 0, 0, s});
+      if (audioIndex >= 0) audioQueue.Push({PacketQueue::Kind::EndOfStream, {}, NAN, 0, 0, s});
+      continue;
+    }
+    const int index = packet->stream_index;
+    if (index != videoIndex && index != audioIndex) continue;
+    const AVRational base = f->streams[index]->time_base;
+    const std::int64_t ts = packet->dts != AV_NOPTS_VALUE ? packet->dts : packet->pts;
+    const double start = Seconds(ts, base) - startTime;
+    const double duration = packet->duration > 0 ? Seconds(packet->duration, base) : 0;
+    const auto bytes = static_cast<std::size_t>(packet->size);
+    (index == videoIndex ? videoQueue : audioQueue)
+        .Push({PacketQueue::Kind::Data, std::move(packet), start, duration, bytes, serial.load()});
+  }
+}
+
+void PlaybackEngine::Session::NoteEmpty(const PacketQueue& queue) {
+  if (!endOfStream && queue.Empty() && clock.Running()) starved = true;
+}
+
+void PlaybackEngine::Session::NoteDecodeError() {
+  if (!decodedSomething && ++decodeErrors > kMaxErrorsBeforeAnyFrame)
+    Fail(PlaybackFailure::Undecodable);
+}
+
+// Calls from the control
+
+void PlaybackEngine::Session::SetPaused(bool on) {
+  {
+    std::lock_guard lock(controlMutex);
+    if (paused == on) return;
+    paused = on;
+    if (!buffering) {
+      if (on) {
+        clock.Stop();
+      } else {
+        clock.Start();
+      }
+    }
+  }
+  {
+    std::lock_guard lock(outputMutex);
+    if (output) output->Pause(on);
+  }
+  PlaybackState state;
+  {
+    std::lock_guard lock(statusMutex);
+    state = status.state;
+  }
+  if (state == PlaybackState::Playing || state == PlaybackState::Paused) {
+    SetState(on ? PlaybackState::Paused : PlaybackState::Playing);
+  }
+}
+
+void PlaybackEngine::Session::RequestSeek(double seconds) {
+  seekTarget = std::max(0.0, seconds);
+  seekRequested = true;
+  readerWake.notify_all();
+  videoQueue.Wake();
+  audioQueue.Wake();
+  clock.Wake();
+}
+
+}  // namespace telvana::player
