@@ -130,6 +130,7 @@ void TWinControl::FillCreateParams(CreateParams& params) {
   params.parent = parent_ ? parent_->handle_ : nullptr;
   params.bounds = bounds_;
   if (visible_) params.style |= WS_VISIBLE;
+  if (!enabled_) params.style |= WS_DISABLED;
 }
 
 void TWinControl::CreateHandle() {
@@ -342,6 +343,19 @@ void TWinControl::SetVisible(bool visible) {
   TControl::SetVisible(visible);
   if (handle_) ::ShowWindow(handle_, visible ? SW_SHOW : SW_HIDE);
   if (parent_) parent_->AlignControls();
+}
+
+void TWinControl::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  if (handle_) ::EnableWindow(handle_, enabled ? TRUE : FALSE);
+}
+
+bool TWinControl::DialogKey(WPARAM key) {
+  for (TControl* c : controls_) {
+    auto* win = dynamic_cast<TWinControl*>(c);
+    if (win && win->visible_ && win->enabled_ && win->DialogKey(key)) return true;
+  }
+  return false;
 }
 
 void TWinControl::SetCaption(const std::wstring& caption) {

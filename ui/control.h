@@ -139,6 +139,14 @@ class TWinControl : public TControl {
   void SetCaption(const std::wstring& caption) override;
   void SetColor(TColor color) override;
 
+  // A disabled control takes no mouse or keyboard input.
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+
+  // A key that dialogs handle (Escape presses the cancel button), offered to the visible,
+  // enabled controls inside this one until one takes it; true when one did.
+  virtual bool DialogKey(WPARAM key);
+
   // The area that aligned children share, in client coordinates.
   virtual RECT AlignArea() const;
   // Places the aligned children: top, bottom, left and right children in creation order,
@@ -188,6 +196,7 @@ class TWinControl : public TControl {
   win::Brush colorBrush_;
   TColor brushColor_ = 0;
   bool aligning_ = false;
+  bool enabled_ = true;
   int tabOrder_ = -1;
 };
 

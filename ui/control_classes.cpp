@@ -103,6 +103,8 @@ const ClassInfo& TWinControl::StaticClass() {
       {
           IntProp<TWinControl>("TabOrder", [](const TWinControl& c) { return c.TabOrder(); },
                                [](TWinControl& c, std::int64_t v) { c.SetTabOrder(int(v)); }),
+          BoolProp<TWinControl>("Enabled", [](const TWinControl& c) { return c.Enabled(); },
+                                [](TWinControl& c, bool v) { c.SetEnabled(v); }),
       }};
   return info;
 }

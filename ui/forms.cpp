@@ -59,6 +59,10 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 
 TForm::~TForm() {
   if (Handle()) ::SetMenu(Handle(), nullptr);  // the menu belongs to its component
+  // The menus' items are freed one by one after this; the menus need not follow each step.
+  for (const auto& c : Components()) {
+    if (auto* menu = dynamic_cast<TMenu*>(c.get())) menu->Release();
+  }
 }
 
 void TForm::Create() {
@@ -108,11 +112,12 @@ void TForm::FillCreateParams(CreateParams& params) {
       break;
   }
   if (formStyle_ == TFormStyle::fsStayOnTop) params.exStyle |= WS_EX_TOPMOST;
-  if (clientWidth_ >= 0 && clientHeight_ >= 0) {
-    RECT r{0, 0, clientWidth_, clientHeight_};
+  if (clientWidth_ >= 0 || clientHeight_ >= 0) {
+    // A client size asked for by the description wins over the outer size, axis by axis.
+    RECT r{0, 0, std::max(clientWidth_, 0), std::max(clientHeight_, 0)};
     ::AdjustWindowRectEx(&r, params.style, menu_ != nullptr, params.exStyle);
-    params.bounds.right = params.bounds.left + (r.right - r.left);
-    params.bounds.bottom = params.bounds.top + (r.bottom - r.top);
+    if (clientWidth_ >= 0) params.bounds.right = params.bounds.left + (r.right - r.left);
+    if (clientHeight_ >= 0) params.bounds.bottom = params.bounds.top + (r.bottom - r.top);
   }
 }
 
@@ -146,7 +151,7 @@ void TForm::SetIcon(const PropBytes& iconFile) {
 void TForm::SetClientSize(int width, int height) {
   clientWidth_ = width;
   clientHeight_ = height;
-  if (Handle()) {
+  if (Handle() && width >= 0 && height >= 0) {
     RECT r{0, 0, width, height};
     ::AdjustWindowRectEx(&r, ::GetWindowLongW(Handle(), GWL_STYLE), ::GetMenu(Handle()) != nullptr,
                          ::GetWindowLongW(Handle(), GWL_EXSTYLE));
@@ -169,26 +174,35 @@ int TForm::ClientHeight() const {
 }
 
 void TForm::PlaceForShow() {
-  if (placed_) return;
+  // A form centred on the main form follows it: it is placed again at every showing.
+  const bool onMainForm =
+      position_ == TPosition::poMainFormCenter || position_ == TPosition::poOwnerFormCenter;
+  if (placed_ && !onMainForm) return;
   placed_ = true;
   if (position_ == TPosition::poDesigned) return;
   RECT area;
   HWND relative = nullptr;
-  if (position_ == TPosition::poMainFormCenter || position_ == TPosition::poOwnerFormCenter) {
+  if (onMainForm) {
     TForm* main = Application().MainForm();
     if (main && main != this && main->Handle() && ::IsWindowVisible(main->Handle())) relative = main->Handle();
   }
+  // The work area of the monitor that holds the main form, or the primary one.
+  HWND anchor = Application().MainForm() ? Application().MainForm()->Handle() : nullptr;
+  MONITORINFO info{sizeof(info)};
+  ::GetMonitorInfoW(::MonitorFromWindow(anchor, MONITOR_DEFAULTTOPRIMARY), &info);
   if (relative) {
     ::GetWindowRect(relative, &area);
   } else {
-    // The work area of the monitor that holds the main form, or the primary one.
-    HWND anchor = Application().MainForm() ? Application().MainForm()->Handle() : nullptr;
-    MONITORINFO info{sizeof(info)};
-    ::GetMonitorInfoW(::MonitorFromWindow(anchor, MONITOR_DEFAULTTOPRIMARY), &info);
     area = position_ == TPosition::poDesktopCenter ? info.rcMonitor : info.rcWork;
   }
-  const int left = area.left + ((area.right - area.left) - Width()) / 2;
-  const int top = area.top + ((area.bottom - area.top) - Height()) / 2;
+  int left = area.left + ((area.right - area.left) - Width()) / 2;
+  int top = area.top + ((area.bottom - area.top) - Height()) / 2;
+  if (relative) {
+    // Centred on a main form near the edge of the screen, the caption stays reachable.
+    const RECT& work = info.rcWork;
+    left = std::max(static_cast<int>(work.left), std::min(left, static_cast<int>(work.right) - Width()));
+    top = std::max(static_cast<int>(work.top), std::min(top, static_cast<int>(work.bottom) - Height()));
+  }
   SetBounds(left, top, Width(), Height());
 }
 
@@ -197,6 +211,9 @@ void TForm::Show() {
   PlaceForShow();
   visible_ = true;
   ::ShowWindow(Handle(), SW_SHOW);
+  // In front of the program's other windows: they all have the same owner, and activation
+  // alone does not raise a window on every system (Wine on a bare X display does not).
+  ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   ::SetForegroundWindow(Handle());
   if (OnShow) OnShow(*this);
 }
@@ -224,6 +241,10 @@ void TForm::Close() {
 }
 
 int TForm::ShowModal() {
+  // No hint outlives the start of a modal showing: a hint window hidden later would, under
+  // Wine, bring its form back in front of this one.
+  for (TForm* form : Application().Forms()) form->CancelHint();
+  CancelHint();
   // Every other window of the program is disabled while the form is up.
   std::vector<HWND> disabled;
   for (TForm* form : Application().Forms()) {
@@ -293,6 +314,10 @@ void TForm::UpdateHint(TWinControl& control) {
     tool.lpszText = text.data();
     ::SendMessageW(hintWindow_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
+}
+
+void TForm::CancelHint() {
+  if (hintWindow_) ::SendMessageW(hintWindow_.get(), TTM_POP, 0, 0);
 }
 
 void TForm::RelayHintEvent(const TMessage& message) {
@@ -461,8 +486,19 @@ bool TApplication::Dispatch(MSG& msg) {
     if (::GetKeyState(VK_CONTROL) < 0) shortCut |= scCtrl;
     if (::GetKeyState(VK_MENU) < 0) shortCut |= scAlt;
     HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-    if (auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(root)); form && form->IsShortCut(shortCut)) {
-      return true;
+    if (auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(root))) {
+      // What a key runs here is outside any window procedure: its errors end in the report.
+      try {
+        if (form->IsShortCut(shortCut)) return true;
+        // A plain key: the dialog keys of the form's controls (Escape, the cancel button).
+        if (msg.message == WM_KEYDOWN && shortCut == static_cast<int>(msg.wParam & 0xFF) &&
+            form->DialogKey(msg.wParam)) {
+          return true;
+        }
+      } catch (const std::exception& error) {
+        HandleException(error);
+        return true;
+      }
     }
   }
   ::TranslateMessage(&msg);

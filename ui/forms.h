@@ -76,6 +76,8 @@ class TForm : public TWinControl {
   // Hints: controls of this form register their hint text; mouse messages are relayed.
   void UpdateHint(TWinControl& control);
   void RelayHintEvent(const TMessage& message);
+  // Takes away a hint that is showing.
+  void CancelHint();
 
   NotifyEvent OnCreate, OnShow, OnDestroy;
   CloseEvent OnClose;
