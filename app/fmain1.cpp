@@ -5,11 +5,18 @@
 #include "app/date_format.h"
 #include "app/desktop_shortcut.h"
 #include "app/site_addresses.h"
+#include "app/web_page.h"
 #include "catalogue/category_table.h"
 #include "catalogue/playback_start.h"
+#include "infowin/fgy1.h"
+#include "infowin/fgygg1.h"
+#include "infowin/fhelp1.h"
+#include "infowin/flxxz1.h"
+#include "infowin/fmzsm1.h"
+#include "infowin/fsygg1.h"
+#include "infowin/fyqgg1.h"
 #include "player/windows_media_player.h"
 #include "ui/message_box.h"
-#include "ui/shell_open.h"
 #include "ui/utf.h"
 
 namespace telvana {
@@ -17,12 +24,12 @@ namespace telvana {
 using namespace ui;
 
 namespace {
-constexpr wchar_t kFriendlyCaption[] = L"Korvane友情提醒";
-constexpr wchar_t kNetworkFault[] = L"您的网络出现故障，不能连入Internet，请检查！";
 constexpr wchar_t kShortcutFailed[] = L"创建桌面快捷方式失败！";
 constexpr wchar_t kConfirmExit[] = L"确实要退出Korvane影视Telvana吗？";
 constexpr wchar_t kFullScreenRefused[] = L"请在正常播放时切换屏幕模式！";
 constexpr wchar_t kClockPrefix[] = L"现在时刻：";
+constexpr wchar_t kLiveCaption[] = L"直播提醒";
+constexpr wchar_t kNotOfferedPrefix[] = L"本频道升级之中，尽请关注Korvane软件";
 
 // The channel list's rows as the catalogue fills them.
 class ListBoxRows : public ChannelListRows {
@@ -91,6 +98,22 @@ void TFmain1::RegisterHandlers() {
   RegisterHandler("N5Click", notify(&TFmain1::NormalModeClick));
   RegisterHandler("N72Click", notify(&TFmain1::StayOnTopClick));
   RegisterHandler("N73Click", notify(&TFmain1::CancelStayOnTopClick));
+  for (const char* name :
+       {"N30Click", "N32Click", "N33Click", "N34Click", "N35Click", "N55Click", "N56Click"}) {
+    RegisterHandler(name, notify(&TFmain1::NotOfferedClick));
+  }
+  const auto information = [this](auto InformationWindows::*window) {
+    return EventHandler{
+        NotifyEvent([this, window](TComponent&) { ShowInformation(information_.*window); })};
+  };
+  RegisterHandler("N27Click", information(&InformationWindows::help));
+  RegisterHandler("N24Click", information(&InformationWindows::disclaimer));
+  RegisterHandler("N26Click", information(&InformationWindows::about));
+  RegisterHandler("N25Click", information(&InformationWindows::contact));
+  RegisterHandler("N17Click", information(&InformationWindows::commercial));
+  RegisterHandler("N50Click", information(&InformationWindows::publicService));
+  RegisterHandler("N51Click", information(&InformationWindows::friendship));
+  RegisterHandler("N66Click", notify(&TFmain1::N66Click));
 }
 
 void TFmain1::FormCreate(TComponent&) {
@@ -140,11 +163,7 @@ void TFmain1::Timer1Timer(TComponent&) {
   StatusBar().SetPanelText(1, kClockPrefix + std::wstring(AsWide(FormatDateTime(kClockPattern, when, names))));
 }
 
-void TFmain1::OpenPage(const wchar_t* address) {
-  if (!ShellOpen(Handle(), address)) {
-    ShowMessageBox(Handle(), kNetworkFault, kFriendlyCaption, MB_ICONEXCLAMATION | MB_OK);
-  }
-}
+void TFmain1::OpenPage(const wchar_t* address) { OpenWebPage(Handle(), address); }
 
 void TFmain1::Image1DblClick(TComponent&) { OpenPage(kMakerSite); }
 void TFmain1::Image2DblClick(TComponent&) { OpenPage(kSalesSite); }
@@ -152,6 +171,12 @@ void TFmain1::Image2DblClick(TComponent&) { OpenPage(kSalesSite); }
 void TFmain1::CategoryClick(TComponent& sender) {
   ListBoxRows rows(ChannelList());
   FillChannelList(AsUtf16(As<TMenuItem>(sender).Caption()), rows);
+}
+
+void TFmain1::NotOfferedClick(TComponent&) {
+  ShowMessageBox(Handle(), kNotOfferedPrefix + std::wstring(kMakerSite) + L"！", kLiveCaption,
+                 MB_ICONEXCLAMATION | MB_OK);
+  // The command only informs: it ends here, with no further effect and no error report.
 }
 
 void TFmain1::FullScreenClick(TComponent&) {
@@ -162,7 +187,14 @@ void TFmain1::FullScreenClick(TComponent&) {
   }
 }
 
-void TFmain1::NormalModeClick(TComponent&) { Player().setFullScreen(false); }
+void TFmain1::NormalModeClick(TComponent&) {
+  // No notice of its own: a refusal ends in the application's default error report.
+  try {
+    Player().setFullScreen(false);
+  } catch (const std::exception& error) {
+    Application().HandleException(error);
+  }
+}
 
 void TFmain1::StayOnTopClick(TComponent&) {
   ::SetWindowPos(Handle(), HWND_TOPMOST, Left(), Top(), Width(), Height(), 0);
@@ -171,6 +203,13 @@ void TFmain1::StayOnTopClick(TComponent&) {
 void TFmain1::CancelStayOnTopClick(TComponent&) {
   ::SetWindowPos(Handle(), HWND_NOTOPMOST, Left(), Top(), Width(), Height(), 0);
 }
+
+void TFmain1::ShowInformation(TForm* window) {
+  // Every window exists from start-up on; a window built without them has none to show.
+  if (window) window->ShowModal();
+}
+
+void TFmain1::N66Click(TComponent&) { Close(); }
 
 const ClassInfo& TFmain1::StaticClass() {
   static const ClassInfo info{"TFmain1", &TForm::StaticClass(), nullptr, {}};

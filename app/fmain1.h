@@ -3,6 +3,7 @@
 // confirmation. Its layout, menus and pictures come from its stored description.
 #pragma once
 
+#include "infowin/information_windows.h"
 #include "player/media_player.h"
 #include "ui/forms.h"
 #include "ui/std_controls.h"
@@ -24,6 +25,9 @@ class TFmain1 : public ui::TForm {
   ui::TListBox& ChannelList() const;
   ui::TStatusBar& StatusBar() const;
 
+  // The information windows the commands show, created after this window.
+  void SetInformationWindows(const InformationWindows& windows) { information_ = windows; }
+
   // Handlers named by the description.
   void FormCreate(ui::TComponent& sender);
   void FormShow(ui::TComponent& sender);
@@ -35,10 +39,16 @@ class TFmain1 : public ui::TForm {
   void Image2DblClick(ui::TComponent& sender);
   // Every category item: fills the channel list with the category named by its caption.
   void CategoryClick(ui::TComponent& sender);
+  // The categories announced but not offered yet: a notice, and the list stays as it was.
+  void NotOfferedClick(ui::TComponent& sender);
   void FullScreenClick(ui::TComponent& sender);     // N69Click, N2Click
   void NormalModeClick(ui::TComponent& sender);     // N70Click, N5Click
   void StayOnTopClick(ui::TComponent& sender);      // N72Click
   void CancelStayOnTopClick(ui::TComponent& sender);  // N73Click
+  // The information commands (N27Click, N24Click, N26Click, N25Click, N17Click, N50Click,
+  // N51Click): show their window modally and return when it closes.
+  void ShowInformation(ui::TForm* window);
+  void N66Click(ui::TComponent& sender);  // exit: closes the window, which asks first
 
  protected:
   std::wstring DescriptionResource() const override { return L"FMAIN1"; }
@@ -50,6 +60,7 @@ class TFmain1 : public ui::TForm {
   void OpenPage(const wchar_t* address);
 
   MediaPlayer* player_ = nullptr;
+  InformationWindows information_;
 };
 
 // The application's title on the task bar.

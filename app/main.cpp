@@ -1,8 +1,10 @@
-// Start-up: the application object, its title, the windows from their descriptions, then
-// the message loop until the main window closes.
+// Start-up: the application object, its title, the windows from their descriptions (the
+// main window first, then the seven information windows, hidden), then the message loop
+// until the main window closes.
 #include <windows.h>
 
 #include "app/fmain1.h"
+#include "infowin/information_windows.h"
 #include "player/windows_media_player.h"
 #include "ui/form_reader.h"
 #include "ui/win_handles.h"
@@ -15,7 +17,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   auto& application = telvana::ui::Application();
   application.Initialize();
   application.SetTitle(telvana::kApplicationTitle);
-  application.CreateForm<telvana::TFmain1>();
+  auto& main = application.CreateForm<telvana::TFmain1>();
+  main.SetInformationWindows(telvana::CreateInformationWindows(application));
   application.Run();
   return 0;
 }

@@ -268,6 +268,40 @@ object Fmain1: TFmain1
         OnClick = N63Click
       end
     end
+    object N1: TMenuItem
+      Caption = '港台频道'
+      object N29: TMenuItem
+        Caption = '香港'
+        OnClick = N29Click
+      end
+      object N30: TMenuItem
+        Caption = '澳门'
+        OnClick = N30Click
+      end
+      object N31: TMenuItem
+        Caption = '台湾'
+        OnClick = N31Click
+      end
+    end
+    object N10: TMenuItem
+      Caption = '国外频道'
+      object N32: TMenuItem
+        Caption = '韩国'
+        OnClick = N32Click
+      end
+      object N33: TMenuItem
+        Caption = '美国'
+        OnClick = N33Click
+      end
+      object N34: TMenuItem
+        Caption = '英国'
+        OnClick = N34Click
+      end
+      object N35: TMenuItem
+        Caption = '日本'
+        OnClick = N35Click
+      end
+    end
     object N3: TMenuItem
       Caption = 'Korvane影院'
       object N20: TMenuItem
@@ -279,6 +313,120 @@ object Fmain1: TFmain1
         Caption = '在线点播'
         ShortCut = 121
         OnClick = N64Click
+      end
+    end
+    object N21: TMenuItem
+      Caption = '广播电台'
+      object N36: TMenuItem
+        Caption = '中央电台'
+        OnClick = N36Click
+      end
+      object N52: TMenuItem
+        Caption = '省级电台'
+        OnClick = N52Click
+      end
+      object N54: TMenuItem
+        Caption = '地方电台'
+        OnClick = N54Click
+      end
+      object N65: TMenuItem
+        Caption = '网络电台'
+        OnClick = N65Click
+      end
+      object N67: TMenuItem
+        Caption = '-'
+      end
+      object N55: TMenuItem
+        Caption = '港澳台电台'
+        OnClick = N55Click
+      end
+      object N56: TMenuItem
+        Caption = '国外电台'
+        OnClick = N56Click
+      end
+    end
+    object N22: TMenuItem
+      Caption = '直播帮助'
+      object N27: TMenuItem
+        Caption = '如何使用Telvana'
+        ShortCut = 112
+        OnClick = N27Click
+      end
+      object N68: TMenuItem
+        Caption = '屏幕模式切换'
+        object N69: TMenuItem
+          Caption = '全屏模式'
+          ShortCut = 122
+          OnClick = N69Click
+        end
+        object N70: TMenuItem
+          Caption = '正常模式'
+          ShortCut = 123
+          OnClick = N70Click
+        end
+      end
+      object N44: TMenuItem
+        Caption = '软件外观选择'
+        object N45: TMenuItem
+          Caption = '经典情调'
+        end
+        object N46: TMenuItem
+          Caption = '春之朝气'
+        end
+        object N47: TMenuItem
+          Caption = '夏之绚烂'
+        end
+        object N48: TMenuItem
+          Caption = '秋之收获'
+        end
+        object N49: TMenuItem
+          Caption = '冬之期望'
+        end
+      end
+      object N19: TMenuItem
+        Caption = '软件窗口显示'
+        object N72: TMenuItem
+          Caption = '总在最前面'
+          OnClick = N72Click
+        end
+        object N73: TMenuItem
+          Caption = '取消在前面'
+          OnClick = N73Click
+        end
+      end
+    end
+    object N23: TMenuItem
+      Caption = '关于Telvana'
+      object N24: TMenuItem
+        Caption = 'Korvane软件免责声明'
+        OnClick = N24Click
+      end
+      object N26: TMenuItem
+        Caption = '关于KorvaneTelvana'
+        OnClick = N26Click
+      end
+      object N25: TMenuItem
+        Caption = '联系Korvane软件'
+        OnClick = N25Click
+      end
+      object N17: TMenuItem
+        Caption = 'Korvane商业广告区'
+        OnClick = N17Click
+      end
+      object N50: TMenuItem
+        Caption = '新年专题节目'
+        OnClick = N50Click
+      end
+      object N51: TMenuItem
+        Caption = 'Korvane友情广告区'
+        OnClick = N51Click
+      end
+      object N57: TMenuItem
+        Caption = '-'
+      end
+      object N66: TMenuItem
+        Caption = '退出本软件'
+        OnClick = N66Click
       end
     end
   end

@@ -16,6 +16,13 @@
 #include <vector>
 
 #include "app/site_addresses.h"
+#include "infowin/fgy1.h"
+#include "infowin/fgygg1.h"
+#include "infowin/fhelp1.h"
+#include "infowin/flxxz1.h"
+#include "infowin/fmzsm1.h"
+#include "infowin/fsygg1.h"
+#include "infowin/fyqgg1.h"
 #include "tests/app/main_window_fixture.h"
 #include "ui/form_text.h"
 #include "ui/resources.h"
@@ -65,6 +72,13 @@ const std::map<std::wstring, std::function<ui::TForm*(ui::TComponent& owner)>>& 
   static const std::map<std::wstring, std::function<ui::TForm*(ui::TComponent&)>> factories{
       {L"FMAIN1",
        [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFmain1>(owner); }},
+      {L"FGY1", [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFgy1>(owner); }},
+      {L"FMZSM1", [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFmzsm1>(owner); }},
+      {L"FHELP1", [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFhelp1>(owner); }},
+      {L"FLXXZ1", [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFlxxz1>(owner); }},
+      {L"FGYGG1", [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFgygg1>(owner); }},
+      {L"FSYGG1", [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFsygg1>(owner); }},
+      {L"FYQGG1", [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFyqgg1>(owner); }},
   };
   return factories;
 }
@@ -93,7 +107,7 @@ TEST(StoredDescriptions, EveryOneReadsWithoutProblems) {
     }();
     EXPECT_TRUE(::IsWindow(form->Handle()));
   }
-  EXPECT_GE(descriptions, 1);
+  EXPECT_EQ(descriptions, 8) << "the main window and the seven information windows";
   for (const auto& entry : FormFactories()) {
     EXPECT_TRUE(DescriptionText(entry.first).has_value())
         << Utf8FromWide(entry.first) << " is not embedded";

@@ -1,0 +1,43 @@
+// The exit command of the menu bar: it closes the main window, so the confirmation follows;
+// Cancel keeps the program, OK closes the player and ends the program. Ending is for good
+// (there is one application object per process), so this runs in a test program of its own.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/app/main_window_fixture.h"
+
+namespace telvana {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+TEST(MainWindowExitCommand, AsksAndOnOkEndsTheProgram) {
+  testsupport::MessageBoxRecorder boxes(IDCANCEL);
+  testsupport::RecordingPlayer player;
+  TFmain1& window = ui::Application().CreateForm<TFmain1>();
+  ASSERT_EQ(ui::Application().MainForm(), &window);
+  window.SetPlayer(player);
+  window.Show();
+  boxes.boxes.clear();
+  player.clearCalls();
+  auto* exit = dynamic_cast<ui::TMenuItem*>(window.FindComponent(L"N66"));
+  ASSERT_NE(exit, nullptr);
+
+  ::SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(exit->Command(), 0), 0);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text, L"确实要退出Korvane影视Telvana吗？");
+  EXPECT_FALSE(ui::Application().Terminated());
+  EXPECT_TRUE(::IsWindowVisible(window.Handle()));
+
+  boxes.answer = IDOK;
+  ::SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(exit->Command(), 0), 0);
+  EXPECT_EQ(boxes.boxes.size(), 2u);
+  EXPECT_EQ(player.calls(), (Calls{"close"}));
+  EXPECT_TRUE(ui::Application().Terminated());
+  MSG quit;
+  EXPECT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+}  // namespace
+}  // namespace telvana

@@ -1,0 +1,117 @@
+// Not a test: starts the program's windows as start-up does, then opens each information
+// window with its menu command, as a user would, for people to look at. Usage:
+//   information_windows_gallery.exe FOLDER
+// While each window is up, it writes FOLDER\NAME.ready and waits until that file is gone: a
+// script on the host takes a picture of the screen meanwhile (main, menu-help, menu-about,
+// help, disclaimer, about, contact, commercial, publicservice, friendship; see
+// take-pictures.sh). Then the window (or menu) is closed and the next one opened.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/fmain1.h"
+#include "infowin/information_windows.h"
+#include "player/windows_media_player.h"
+#include "ui/form_reader.h"
+#include "ui/menus.h"
+#include "ui/win_handles.h"
+
+namespace {
+
+std::wstring folder;
+std::wstring picture;    // the name of the picture to take next
+HWND showing = nullptr;  // the window to close once it is taken
+int failures = 0;
+
+// Lets the windows paint for a while.
+void Settle(DWORD ms) {
+  const DWORD end = ::GetTickCount() + ms;
+  while (::GetTickCount() < end) {
+    telvana::ui::Application().ProcessMessages();
+    ::Sleep(20);
+  }
+}
+
+// Tells whoever takes the picture that the screen is ready (FOLDER\NAME.ready), and waits
+// until they have taken it (they delete the file), for at most a minute.
+bool AwaitPicture(const std::wstring& name) {
+  const std::wstring ready = folder + L"\\" + name + L".ready";
+  FILE* marker = _wfopen(ready.c_str(), L"wb");
+  if (!marker) return false;
+  std::fclose(marker);
+  for (int waited = 0; waited < 60000; waited += 100) {
+    if (::GetFileAttributesW(ready.c_str()) == INVALID_FILE_ATTRIBUTES) return true;
+    Settle(100);
+  }
+  ::DeleteFileW(ready.c_str());
+  return false;
+}
+
+// Runs inside a menu's own loop: the picture, then the menu is closed.
+void CALLBACK TakeAndEndMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+  ::KillTimer(nullptr, timer);
+  failures += !AwaitPicture(picture);
+  ::EndMenu();
+}
+
+// Runs inside the modal showing of a window: the picture, then the window's close box.
+void CALLBACK TakeAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
+  ::KillTimer(nullptr, timer);
+  failures += !AwaitPicture(picture);
+  ::PostMessageW(showing, WM_CLOSE, 0, 0);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) {
+    std::fputs("usage: information_windows_gallery FOLDER\n", stderr);
+    return 2;
+  }
+  folder = argv[1];
+  telvana::win::ComScope com;
+  telvana::ui::RegisterStandardClasses();
+  telvana::RegisterPlayerClasses();
+  auto& application = telvana::ui::Application();
+  application.Initialize();
+  application.SetTitle(telvana::kApplicationTitle);
+  auto& main = application.CreateForm<telvana::TFmain1>();
+  const telvana::InformationWindows windows = telvana::CreateInformationWindows(application);
+  main.SetInformationWindows(windows);
+  ::SetCursorPos(0, 0);  // no hints in the pictures
+  main.Show();
+  Settle(1500);
+  failures += !AwaitPicture(L"main");
+  // Two of the menu bar's drop-downs, where Windows opens them.
+  const HMENU bar = ::GetMenu(main.Handle());
+  for (const auto& [name, header] : {std::pair{L"menu-help", 8}, std::pair{L"menu-about", 9}}) {
+    RECT item{};
+    ::GetMenuItemRect(main.Handle(), bar, static_cast<UINT>(header), &item);
+    picture = name;
+    ::SetTimer(nullptr, 0, 800, TakeAndEndMenu);
+    ::TrackPopupMenuEx(::GetSubMenu(bar, header), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD,
+                       item.left, item.bottom, main.Handle(), nullptr);
+  }
+  const std::vector<std::pair<const wchar_t*, const wchar_t*>> commands{
+      {L"help", L"N27"},       {L"disclaimer", L"N24"}, {L"about", L"N26"},
+      {L"contact", L"N25"},    {L"commercial", L"N17"}, {L"publicservice", L"N50"},
+      {L"friendship", L"N51"},
+  };
+  for (const auto& [name, item] : commands) {
+    picture = name;
+    showing = nullptr;
+    for (telvana::ui::TForm* form : application.Forms()) {
+      if (form != &main && ::IsWindow(form->Handle())) {
+        form->OnShow = [form](telvana::ui::TComponent&) { showing = form->Handle(); };
+      }
+    }
+    ::SetTimer(nullptr, 0, 1500, TakeAndClose);
+    auto* command = dynamic_cast<telvana::ui::TMenuItem*>(main.FindComponent(item));
+    if (!command) return 1;
+    ::SendMessageW(main.Handle(), WM_COMMAND, MAKEWPARAM(command->Command(), 0), 0);
+  }
+  return failures == 0 ? 0 : 1;
+}
