@@ -8,10 +8,9 @@
 #include <cstdio>
 #include <string>
 
-#include "app/fmain1.h"
+#include "app/start_up.h"
 #include "player/windows_media_player.h"
 #include "tests/player/loopback_server.h"
-#include "ui/form_reader.h"
 #include "ui/utf.h"
 #include "ui/win_handles.h"
 
@@ -72,14 +71,9 @@ int wmain(int argc, wchar_t** argv) {
   look.fullScreen = argc > 4 && std::wstring(argv[4]) == L"full";
 
   telvana::win::ComScope com;
-  telvana::ui::RegisterStandardClasses();
-  telvana::RegisterPlayerClasses();
-  auto& application = telvana::ui::Application();
-  application.Initialize();
-  application.SetTitle(telvana::kApplicationTitle);
-  look.main = &application.CreateForm<telvana::TFmain1>();
+  look.main = &telvana::CreateProgramWindows();
   ::SetTimer(nullptr, 0, 100, Tick);
-  application.Run();
+  telvana::ui::Application().Run();
   look.main->Player().close();
   return 0;
 }

@@ -15,12 +15,7 @@ using Calls = std::vector<std::string>;
 TEST(MainWindowExitCommand, AsksAndOnOkEndsTheProgram) {
   testsupport::MessageBoxRecorder boxes(IDCANCEL);
   testsupport::RecordingPlayer player;
-  TFmain1& window = ui::Application().CreateForm<TFmain1>();
-  ASSERT_EQ(ui::Application().MainForm(), &window);
-  window.SetPlayer(player);
-  window.Show();
-  boxes.boxes.clear();
-  player.clearCalls();
+  TFmain1& window = testsupport::ShowProgramMainWindow(boxes, player);
   auto* exit = dynamic_cast<ui::TMenuItem*>(window.FindComponent(L"N66"));
   ASSERT_NE(exit, nullptr);
 

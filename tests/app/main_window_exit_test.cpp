@@ -15,12 +15,7 @@ using Calls = std::vector<std::string>;
 TEST(MainWindowExit, CancelKeepsTheProgramAndOkEndsIt) {
   testsupport::MessageBoxRecorder boxes(IDCANCEL);
   testsupport::RecordingPlayer player;
-  TFmain1& window = ui::Application().CreateForm<TFmain1>();
-  ASSERT_EQ(ui::Application().MainForm(), &window);
-  window.SetPlayer(player);
-  window.Show();
-  boxes.boxes.clear();
-  player.clearCalls();  // showing the window fits the video to it
+  TFmain1& window = testsupport::ShowProgramMainWindow(boxes, player);
 
   ::SendMessageW(window.Handle(), WM_CLOSE, 0, 0);
   ASSERT_EQ(boxes.boxes.size(), 1u);

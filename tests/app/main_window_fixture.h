@@ -111,4 +111,17 @@ class MainWindowTest : public ::testing::Test {
   ui::TComponent owner_{nullptr};  // freed before the player the window drives
 };
 
+// The program's own main window, as start-up makes it: the application's main form, shown,
+// with what its showing asked of the boxes and the player forgotten. Closing it ends the
+// program, for good: a test program holds one such test.
+inline TFmain1& ShowProgramMainWindow(MessageBoxRecorder& boxes, RecordingPlayer& player) {
+  TFmain1& window = ui::Application().CreateForm<TFmain1>();
+  EXPECT_EQ(ui::Application().MainForm(), &window);
+  window.SetPlayer(player);
+  window.Show();
+  boxes.boxes.clear();
+  player.clearCalls();  // showing the window fits the video to it
+  return window;
+}
+
 }  // namespace telvana::testsupport

@@ -12,10 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/fmain1.h"
-#include "infowin/information_windows.h"
-#include "player/windows_media_player.h"
-#include "ui/form_reader.h"
+#include "app/start_up.h"
 #include "ui/menus.h"
 #include "ui/win_handles.h"
 
@@ -73,14 +70,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   folder = argv[1];
   telvana::win::ComScope com;
-  telvana::ui::RegisterStandardClasses();
-  telvana::RegisterPlayerClasses();
-  auto& application = telvana::ui::Application();
-  application.Initialize();
-  application.SetTitle(telvana::kApplicationTitle);
-  auto& main = application.CreateForm<telvana::TFmain1>();
-  const telvana::InformationWindows windows = telvana::CreateInformationWindows(application);
-  main.SetInformationWindows(windows);
+  auto& main = telvana::CreateProgramWindows();
   ::SetCursorPos(0, 0);  // no hints in the pictures
   main.Show();
   Settle(1500);
@@ -103,7 +93,7 @@ int wmain(int argc, wchar_t** argv) {
   for (const auto& [name, item] : commands) {
     picture = name;
     showing = nullptr;
-    for (telvana::ui::TForm* form : application.Forms()) {
+    for (telvana::ui::TForm* form : telvana::ui::Application().Forms()) {
       if (form != &main && ::IsWindow(form->Handle())) {
         form->OnShow = [form](telvana::ui::TComponent&) { showing = form->Handle(); };
       }

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/canvas.h"
 #include "tests/support/message_box_recorder.h"
 #include "tests/support/solid_jpeg.h"
 #include "tests/support/test_form.h"
@@ -25,6 +26,7 @@ namespace telvana {
 namespace {
 
 using namespace ui;
+using testsupport::Canvas;
 using testsupport::MessageBoxRecorder;
 using testsupport::TTestForm;
 
@@ -266,61 +268,6 @@ TEST(ModalForms, AShownFormComesInFrontOfTheOthers) {
 
 // ---------------------------------------------------------------------------------------
 // Painting, checked on small bitmaps
-
-// A 32-bit top-down bitmap selected into a memory DC, filled with one colour.
-class Canvas {
- public:
-  Canvas(int width, int height, COLORREF fill) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    dc_ = ::CreateCompatibleDC(nullptr);
-    bitmap_ = ::CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_),
-                                 nullptr, 0);
-    previous_ = ::SelectObject(dc_, bitmap_);
-    RECT all{0, 0, width, height};
-    HBRUSH brush = ::CreateSolidBrush(fill);
-    ::FillRect(dc_, &all, brush);
-    ::DeleteObject(brush);
-  }
-  Canvas(const Canvas&) = delete;
-  Canvas& operator=(const Canvas&) = delete;
-  ~Canvas() {
-    ::SelectObject(dc_, previous_);
-    ::DeleteObject(bitmap_);
-    ::DeleteDC(dc_);
-  }
-  HDC dc() const { return dc_; }
-  RECT area() const { return {0, 0, width_, height_}; }
-  COLORREF at(int x, int y) const {
-    ::GdiFlush();
-    const std::uint32_t p = bits_[static_cast<std::size_t>(y) * width_ + x];
-    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-  }
-  // How many pixels of `colour` lie in the rows [top, bottom).
-  int Count(COLORREF colour, int top = 0, int bottom = -1) const {
-    if (bottom < 0) bottom = height_;
-    int n = 0;
-    for (int y = top; y < bottom; ++y)
-      for (int x = 0; x < width_; ++x) n += at(x, y) == colour;
-    return n;
-  }
-  // How many pixels in the rows [top, bottom) are not `colour` (text, whatever its smoothing).
-  int CountOther(COLORREF colour, int top, int bottom) const {
-    return width_ * (bottom - top) - Count(colour, top, bottom);
-  }
-
- private:
-  int width_, height_;
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ previous_;
-  std::uint32_t* bits_ = nullptr;
-};
 
 // The painting routines are protected: these subclasses lend them to the tests.
 struct PaintableLabel : TLabel {

@@ -1,0 +1,20 @@
+#include "app/start_up.h"
+
+#include "infowin/information_windows.h"
+#include "player/windows_media_player.h"
+#include "ui/form_reader.h"
+
+namespace telvana {
+
+TFmain1& CreateProgramWindows() {
+  ui::RegisterStandardClasses();
+  RegisterPlayerClasses();
+  auto& application = ui::Application();
+  application.Initialize();
+  application.SetTitle(kApplicationTitle);
+  auto& main = application.CreateForm<TFmain1>();
+  main.SetInformationWindows(CreateInformationWindows(application));
+  return main;
+}
+
+}  // namespace telvana
