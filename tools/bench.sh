@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# `make bench`: the native benchmarks, then the Windows figures under Wine.
+# `make bench`: the native benchmarks, then the Windows figures under Wine: start-up, and the
+# player on loopback.
 # Usage: bench.sh NATIVE_BUILD_DIR WINDOWS_BUILD_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -19,3 +20,6 @@ echo "== start-up under Wine"
   wine "$2/bench/startup_probe.exe" "$(winepath -w "$2/Telvana.exe")" \
     "$(winepath -w "$2/bench/minimal_window.exe")" 7
 ' _ "$here" "$win"
+
+echo "== player under Wine"
+"$here/../bench/player/figures.sh" "$win"
