@@ -53,7 +53,7 @@ class Parser {
     ReadCaptionButtons();
     ReadButtons();
     ReadTitle();
-    for (const SlotSpec& spec : kSlotSpecs) ReadSlot(spec);
+    for (const SlotRule& rule : kSlotRules) ReadSlot(rule);
     SetFrameCounts();
   }
 
@@ -249,17 +249,17 @@ class Parser {
     if (o.Tile > 1) o.Tile = 0;
   }
 
-  void ReadSlot(const SlotSpec& spec) {
-    auto& slot = out_.Slots[static_cast<std::size_t>(spec.slot)];
+  void ReadSlot(const SlotRule& rule) {
+    auto& slot = out_.Slots[static_cast<std::size_t>(rule.slot)];
     slot.reset();
-    const std::string_view s = spec.section;
-    const std::string_view picture_key = spec.reader == SlotReader::kProgress  ? "Bitmap"
-                                         : spec.reader == SlotReader::kMenuBar ? "menuBar"
+    const std::string_view s = rule.section;
+    const std::string_view picture_key = rule.reader == SlotReader::kProgress  ? "Bitmap"
+                                         : rule.reader == SlotReader::kMenuBar ? "menuBar"
                                                                                : "Image";
     const std::string value = ini_.ReadString(s, picture_key, "");
     if (value.empty()) return;
 
-    switch (spec.reader) {
+    switch (rule.reader) {
       case SlotReader::kPlain: {
         auto o = std::make_unique<TDataSkinObject>(std::string(s));
         o->Image = pictures_.Load(value);
@@ -274,8 +274,8 @@ class Parser {
         o->Image = pictures_.Load(value);
         ReadCommon(s, *o, false);
         ReadColourKeys(s, *o);
-        if (spec.reader == SlotReader::kTwoPicture) {
-          o->Image2 = Picture(s, spec.second_key);
+        if (rule.reader == SlotReader::kTwoPicture) {
+          o->Image2 = Picture(s, rule.second_key);
         } else if (!o->Image.empty()) {
           o->Image2 = MirroredOpaque(o->Image);
         }
@@ -285,7 +285,7 @@ class Parser {
       case SlotReader::kProgress: {
         auto o = std::make_unique<TDataSkinBorder>(std::string(s));
         o->Image = pictures_.Load(value);
-        o->Image2 = Picture(s, spec.second_key);
+        o->Image2 = Picture(s, rule.second_key);
         ReadCommon(s, *o, true);
         if (o->Tile > 1) o->Tile = 0;
         slot = std::move(o);
@@ -322,11 +322,11 @@ class Parser {
     if (b.RadioButtonFrame == 0) b.RadioButtonFrame = BoxPictureFrames(b.RadioButton);
     if (b.CheckButtonFrame == 0) b.CheckButtonFrame = BoxPictureFrames(b.CheckButton);
     out_.Title.FrameCount = 2;
-    for (const SlotSpec& spec : kSlotSpecs) {
-      TDataSkinObject* o = out_.Slot(spec.slot);
+    for (const SlotRule& rule : kSlotRules) {
+      TDataSkinObject* o = out_.Slot(rule.slot);
       if (o == nullptr) continue;
       o->FrameCount =
-          spec.frames == kFramesFromKey ? Int(spec.section, "FrameCount", 3) : spec.frames;
+          rule.frames == kFramesFromKey ? Int(rule.section, "FrameCount", 3) : rule.frames;
     }
     // Painters divide pictures by these counts: a skin that gives 0 or less gets 1.
     auto at_least_one = [](std::int32_t& count) {

@@ -50,7 +50,7 @@ enum class SlotReader {
 // A frame count read from the slot's own "FrameCount" key, default 3.
 inline constexpr int kFramesFromKey = -1;
 
-struct SlotSpec {
+struct SlotRule {
   SkinSlot slot;
   std::string_view slot_name;
   std::string_view section;
@@ -59,7 +59,7 @@ struct SlotSpec {
   std::string_view second_key = {};
 };
 
-inline constexpr SlotSpec kSlotSpecs[] = {
+inline constexpr SlotRule kSlotRules[] = {
     {SkinSlot::kProgress, "Progress", "Progress", SlotReader::kProgress, 2, "Chunk"},
     {SkinSlot::kMenuBar, "MenuBar", "Personality", SlotReader::kMenuBar, 2},
     {SkinSlot::kGroupBoxEdge, "GroupBoxEdge", "GroupBoxEdge", SlotReader::kPlain, 2},
@@ -90,17 +90,17 @@ inline constexpr SlotSpec kSlotSpecs[] = {
     {SkinSlot::kUpDownVert, "UpDownVert", "UpDown.Vert", SlotReader::kTwoPicture, 8, "GlyphImage"},
 };
 
-static_assert(std::size(kSlotSpecs) == kSkinSlotCount);
+static_assert(std::size(kSlotRules) == kSkinSlotCount);
 consteval bool SlotTableInEnumOrder() {
   for (std::size_t i = 0; i < kSkinSlotCount; ++i) {
-    if (static_cast<std::size_t>(kSlotSpecs[i].slot) != i) return false;
+    if (static_cast<std::size_t>(kSlotRules[i].slot) != i) return false;
   }
   return true;
 }
-static_assert(SlotTableInEnumOrder(), "kSlotSpecs must list the slots in enumeration order");
+static_assert(SlotTableInEnumOrder(), "kSlotRules must list the slots in enumeration order");
 
-inline constexpr const SlotSpec& SpecOf(SkinSlot slot) {
-  return kSlotSpecs[static_cast<std::size_t>(slot)];
+inline constexpr const SlotRule& RuleOf(SkinSlot slot) {
+  return kSlotRules[static_cast<std::size_t>(slot)];
 }
 
 }  // namespace telvana

@@ -17,7 +17,7 @@
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
-using telvana::testing::BmpSpec;
+using telvana::testing::BmpParams;
 using telvana::testing::BuildBmp;
 using telvana::testing::PackRows;
 
@@ -39,7 +39,7 @@ std::vector<Bytes> Bitmaps() {
   out.push_back(telvana::EncodeBitmap(telvana::testing::SamplePicture(9, 5, 1), 24));
   out.push_back(telvana::EncodeBitmap(telvana::testing::SamplePicture(6, 4, 2), 32));
   for (int bits : {1, 4, 8}) {
-    BmpSpec s;
+    BmpParams s;
     s.width = 7;
     s.height = bits == 8 ? -3 : 3;
     s.bits = bits;
@@ -48,7 +48,7 @@ std::vector<Bytes> Bitmaps() {
                         [](int x, int n) { return static_cast<std::uint32_t>((x + n) % 4) % 2; });
     out.push_back(BuildBmp(s));
   }
-  BmpSpec core;
+  BmpParams core;
   core.header_size = 12;
   core.width = 3;
   core.height = 2;
@@ -56,7 +56,7 @@ std::vector<Bytes> Bitmaps() {
   core.palette = {0x102030, 0xFF00FF};
   core.pixels = PackRows(3, 2, 8, [](int x, int) { return static_cast<std::uint32_t>(x % 2); });
   out.push_back(BuildBmp(core));
-  BmpSpec f565;
+  BmpParams f565;
   f565.width = 3;
   f565.height = 2;
   f565.bits = 16;
@@ -65,7 +65,7 @@ std::vector<Bytes> Bitmaps() {
   f565.pixels =
       PackRows(3, 2, 16, [](int x, int n) { return 0x1234u * static_cast<std::uint32_t>(x + n); });
   out.push_back(BuildBmp(f565));
-  BmpSpec v5;
+  BmpParams v5;
   v5.header_size = 124;
   v5.width = 2;
   v5.height = -2;
@@ -75,7 +75,7 @@ std::vector<Bytes> Bitmaps() {
   v5.pixels = PackRows(
       2, 2, 32, [](int x, int n) { return 0x80102030u + static_cast<std::uint32_t>(x * 7 + n); });
   out.push_back(BuildBmp(v5));
-  BmpSpec rle8;
+  BmpParams rle8;
   rle8.width = 6;
   rle8.height = 3;
   rle8.bits = 8;
@@ -83,7 +83,7 @@ std::vector<Bytes> Bitmaps() {
   rle8.palette = {0x000000, 0xFFFFFF, 0xFF00FF};
   rle8.pixels = {3, 1, 0, 0, 0, 3, 2, 1, 2, 0, 0, 2, 1, 1, 4, 2, 0, 1};
   out.push_back(BuildBmp(rle8));
-  BmpSpec rle4 = rle8;
+  BmpParams rle4 = rle8;
   rle4.bits = 4;
   rle4.compression = 2;
   rle4.pixels = {4, 0x12, 0, 0, 0, 3, 0x21, 0x20, 0, 1};

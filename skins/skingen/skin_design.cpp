@@ -217,7 +217,7 @@ class Designer {
   void CaptionButtons() {
     const int w = g_.button_w, h = g_.button_h, n = g_.button_frames;
     const int y = (g_.caption - h) / 2 + 1;
-    struct Spec {
+    struct ButtonDesign {
       const char* file;
       Glyph glyph;
       int action;
@@ -225,14 +225,14 @@ class Designer {
       int xcoord;
     };
     const int step = w + 2;
-    const Spec specs[] = {
+    const ButtonDesign buttons[] = {
         {"Button0.bmp", Glyph::kClose, 0, 0, kBorder + 2 + w},
         {"Button1.bmp", Glyph::kMaximise, 1, 2, kBorder + 2 + w + step},
         {"Button2.bmp", Glyph::kRestore, 1, 1, kBorder + 2 + w + step},
         {"Button3.bmp", Glyph::kMinimise, 2, 0, kBorder + 2 + w + 2 * step},
     };
     int i = 0;
-    for (const Spec& s : specs) {
+    for (const ButtonDesign& s : buttons) {
       Add(s.file, CaptionButtonStrip(s.glyph, n, w, h));
       Section("Button" + std::to_string(i++));
       Key("ButtonImage", s.file);

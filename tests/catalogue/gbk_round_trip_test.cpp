@@ -95,7 +95,7 @@ std::optional<std::u16string> FromGbk(const std::string& bytes) {
 
 std::string Gbk(std::u16string_view text) {
   auto bytes = ToGbk(text);
-  EXPECT_TRUE(bytes.has_value()) << testsupport::RecordingPlayer::ToUtf8(text);
+  EXPECT_TRUE(bytes.has_value()) << Utf16ToUtf8(text);
   return bytes.value_or(std::string());
 }
 
@@ -130,12 +130,12 @@ TEST(GbkRoundTrip, EveryTextSurvivesCodePage936) {
   EXPECT_EQ(texts.size(), 28u + 373u + 2u * 286u);
   for (const auto& text : texts) {
     const auto bytes = ToGbk(text);
-    ASSERT_TRUE(bytes.has_value()) << testsupport::RecordingPlayer::ToUtf8(text);
-    EXPECT_EQ(FromGbk(*bytes), text) << testsupport::RecordingPlayer::ToUtf8(text);
+    ASSERT_TRUE(bytes.has_value()) << Utf16ToUtf8(text);
+    EXPECT_EQ(FromGbk(*bytes), text) << Utf16ToUtf8(text);
     // ASCII stays one byte, everything else is one double-byte GBK character.
     size_t expected = 0;
     for (char16_t unit : text) expected += unit < 0x80 ? 1 : 2;
-    EXPECT_EQ(bytes->size(), expected) << testsupport::RecordingPlayer::ToUtf8(text);
+    EXPECT_EQ(bytes->size(), expected) << Utf16ToUtf8(text);
   }
 }
 

@@ -44,7 +44,7 @@ struct Window {
 
 std::string UrlCall(std::u16string_view channel) {
   for (const StreamRow& row : StreamTable()) {
-    if (row.channel == channel) return "URL=" + RecordingPlayer::ToUtf8(row.url);
+    if (row.channel == channel) return "URL=" + Utf16ToUtf8(row.url);
   }
   ADD_FAILURE() << "no stream row";
   return {};

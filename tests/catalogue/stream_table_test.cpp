@@ -27,7 +27,7 @@ Address Parse(std::u16string_view url) {
   Address a;
   const size_t colon = url.find(u"://");
   if (colon == std::u16string_view::npos) {
-    ADD_FAILURE() << "no scheme in " << RecordingPlayer::ToUtf8(url);
+    ADD_FAILURE() << "no scheme in " << Utf16ToUtf8(url);
     return a;
   }
   a.scheme = url.substr(0, colon);
@@ -72,7 +72,7 @@ std::u16string_view UrlOf(std::u16string_view channel) {
   for (const StreamRow& row : StreamTable()) {
     if (row.channel == channel) return row.url;
   }
-  ADD_FAILURE() << "no stream row for " << RecordingPlayer::ToUtf8(channel);
+  ADD_FAILURE() << "no stream row for " << Utf16ToUtf8(channel);
   return {};
 }
 
@@ -82,7 +82,7 @@ TEST(StreamTable, HoldsDistinctChannels) {
   std::set<std::u16string_view> channels;
   for (const StreamRow& row : table) {
     EXPECT_FALSE(row.channel.empty());
-    EXPECT_TRUE(channels.insert(row.channel).second) << RecordingPlayer::ToUtf8(row.channel);
+    EXPECT_TRUE(channels.insert(row.channel).second) << Utf16ToUtf8(row.channel);
   }
 }
 
@@ -138,14 +138,14 @@ TEST(StreamTable, HostsAreDocumentationAddressesOrBroadcasterNames) {
       ++dotted;
       const bool net198 = (*octets)[0] == 198 && (*octets)[1] == 51 && (*octets)[2] == 100;
       const bool net203 = (*octets)[0] == 203 && (*octets)[1] == 0 && (*octets)[2] == 113;
-      EXPECT_TRUE(net198 || net203) << RecordingPlayer::ToUtf8(row.url);
+      EXPECT_TRUE(net198 || net203) << Utf16ToUtf8(row.url);
     } else {
       ++named;
       bool letter = false;
       for (char16_t c : host) {
         letter |= c >= u'a' && c <= u'z';
         EXPECT_TRUE((c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'.' || c == u'-')
-            << RecordingPlayer::ToUtf8(row.url);
+            << Utf16ToUtf8(row.url);
       }
       EXPECT_TRUE(letter);
       EXPECT_NE(host.find(u'.'), std::u16string::npos);
@@ -194,7 +194,7 @@ TEST(StreamTable, TellingAddressesKeepTheirPaths) {
       {u"石家庄都市频道", u"mms", 0, u"/sjztv-4"},
   };
   for (const Expected& e : expected) {
-    SCOPED_TRACE(RecordingPlayer::ToUtf8(e.channel));
+    SCOPED_TRACE(Utf16ToUtf8(e.channel));
     const Address a = Parse(UrlOf(e.channel));
     EXPECT_EQ(a.scheme, e.scheme);
     EXPECT_EQ(a.port, e.port);
@@ -266,7 +266,7 @@ TEST(SetChannelStream, SetsTheAddressOfEveryChannelExactlyOnce) {
   for (const StreamRow& row : StreamTable()) {
     RecordingPlayer player;
     SetChannelStream(row.channel, player);
-    EXPECT_EQ(player.calls(), std::vector<std::string>{"URL=" + RecordingPlayer::ToUtf8(row.url)});
+    EXPECT_EQ(player.calls(), std::vector<std::string>{"URL=" + Utf16ToUtf8(row.url)});
     EXPECT_EQ(player.url(), row.url);
   }
 }

@@ -11,7 +11,7 @@
 
 namespace telvana::testing {
 
-struct BmpSpec {
+struct BmpParams {
   int header_size = 40;  // 12 (OS/2 core), 40, 52, 56, 108 (V4), 124 (V5)
   int width = 1;
   int height = 1;  // negative: top-down
@@ -24,7 +24,7 @@ struct BmpSpec {
   std::optional<std::uint32_t> pixel_offset;  // default: right after the colour table
 };
 
-inline std::vector<std::uint8_t> BuildBmp(const BmpSpec& s) {
+inline std::vector<std::uint8_t> BuildBmp(const BmpParams& s) {
   std::vector<std::uint8_t> h;  // the info header
   if (s.header_size == 12) {
     AppendLe32(h, 12);

@@ -12,7 +12,7 @@
 namespace telvana {
 namespace {
 
-using testing::BmpSpec;
+using testing::BmpParams;
 using testing::BuildBmp;
 using testing::PackRows;
 
@@ -43,8 +43,8 @@ void ExpectPicture(const PixelImage& image) {
   }
 }
 
-BmpSpec Picture(int bits, bool top_down) {
-  BmpSpec s;
+BmpParams Picture(int bits, bool top_down) {
+  BmpParams s;
   s.width = 3;
   s.height = top_down ? -2 : 2;
   s.bits = bits;
@@ -67,7 +67,7 @@ TEST(BmpDecoderTest, TrueColourInBothRowOrdersWithRowPadding) {
 TEST(BmpDecoderTest, InfoHeaderVariantsAndTheCoreHeaderReadAlike) {
   for (int header : {12, 40, 52, 56, 108, 124}) {
     SCOPED_TRACE(header);
-    BmpSpec s = Picture(24, false);
+    BmpParams s = Picture(24, false);
     s.header_size = header;
     ExpectPicture(DecodeBitmap(BuildBmp(s)));
   }
@@ -76,7 +76,7 @@ TEST(BmpDecoderTest, InfoHeaderVariantsAndTheCoreHeaderReadAlike) {
 TEST(BmpDecoderTest, PaletteDepthsReadTheirBitsMostSignificantFirst) {
   const std::vector<std::uint32_t> palette = {0x000000, 0xFFFFFF, 0xFF00FF, 0x123456};
   // 1 bit, 10 pixels: the row crosses a byte; pattern of stored row n is x % 2 ^ n.
-  BmpSpec one;
+  BmpParams one;
   one.width = 10;
   one.height = 2;
   one.bits = 1;
@@ -91,7 +91,7 @@ TEST(BmpDecoderTest, PaletteDepthsReadTheirBitsMostSignificantFirst) {
   EXPECT_EQ(a.at(8, 0), kWhite);
 
   // 4 bits, odd width: the high nibble is the left pixel.
-  BmpSpec four;
+  BmpParams four;
   four.width = 3;
   four.height = 1;
   four.bits = 4;
@@ -103,7 +103,7 @@ TEST(BmpDecoderTest, PaletteDepthsReadTheirBitsMostSignificantFirst) {
   EXPECT_EQ(b.at(2, 0), 0xFF123456u);
 
   // 8 bits with a short table (colours used 3): indexes past it are black.
-  BmpSpec eight;
+  BmpParams eight;
   eight.width = 4;
   eight.height = 1;
   eight.bits = 8;
@@ -118,7 +118,7 @@ TEST(BmpDecoderTest, PaletteDepthsReadTheirBitsMostSignificantFirst) {
 }
 
 TEST(BmpDecoderTest, CoreHeaderPaletteHasThreeByteEntries) {
-  BmpSpec s;
+  BmpParams s;
   s.header_size = 12;
   s.width = 2;
   s.height = 1;
@@ -133,7 +133,7 @@ TEST(BmpDecoderTest, CoreHeaderPaletteHasThreeByteEntries) {
 }
 
 TEST(BmpDecoderTest, SixteenBitsDefaultToFiveFiveFive) {
-  BmpSpec s;
+  BmpParams s;
   s.width = 4;
   s.height = 1;
   s.bits = 16;
@@ -148,7 +148,7 @@ TEST(BmpDecoderTest, SixteenBitsDefaultToFiveFiveFive) {
 
 TEST(BmpDecoderTest, BitFieldMasksAfterAnInfoHeaderOrInsideLargerOnes) {
   // 5-6-5 after a plain info header (masks take the place of a colour table).
-  BmpSpec rgb565;
+  BmpParams rgb565;
   rgb565.width = 3;
   rgb565.height = 1;
   rgb565.bits = 16;
@@ -162,7 +162,7 @@ TEST(BmpDecoderTest, BitFieldMasksAfterAnInfoHeaderOrInsideLargerOnes) {
   EXPECT_EQ(a.at(2, 0), 0xFF008200u);  // 32 of 63 scaled
 
   // 32 bits, V5 header, blue in the high byte and an alpha mask: the alpha is taken.
-  BmpSpec v5;
+  BmpParams v5;
   v5.header_size = 124;
   v5.width = 1;
   v5.height = -1;
@@ -186,7 +186,7 @@ TEST(BmpDecoderTest, BitFieldMasksAfterAnInfoHeaderOrInsideLargerOnes) {
 }
 
 TEST(BmpDecoderTest, PixelOffsetIsHonouredAndZeroMeansRightAfterTheTable) {
-  BmpSpec s = Picture(24, false);
+  BmpParams s = Picture(24, false);
   std::vector<std::uint8_t> gap = BuildBmp(s);
   // Move the pixels 6 bytes on and say so in the file header.
   gap.insert(gap.begin() + 54, 6, 0xEE);
@@ -198,7 +198,7 @@ TEST(BmpDecoderTest, PixelOffsetIsHonouredAndZeroMeansRightAfterTheTable) {
 }
 
 TEST(BmpDecoderTest, RunLengthEncodingEightAndFourBits) {
-  BmpSpec s;
+  BmpParams s;
   s.width = 5;
   s.height = 3;
   s.bits = 8;
@@ -239,7 +239,7 @@ TEST(BmpDecoderTest, RunLengthEncodingEightAndFourBits) {
 }
 
 TEST(BmpDecoderTest, RunLengthDataThatEndsEarlyKeepsWhatItDecoded) {
-  BmpSpec s;
+  BmpParams s;
   s.width = 4;
   s.height = 2;
   s.bits = 8;
@@ -273,37 +273,37 @@ TEST(BmpDecoderTest, RefusesWhatIsNotAWellFormedBitmap) {
             SkinFault::kBadBitmap);
 
   auto with = [](auto change) {
-    BmpSpec s = Picture(24, false);
+    BmpParams s = Picture(24, false);
     change(s);
     return BuildBmp(s);
   };
-  EXPECT_EQ(FaultOf(with([](BmpSpec& s) { s.width = 0; })), SkinFault::kBadBitmap);
-  EXPECT_EQ(FaultOf(with([](BmpSpec& s) { s.width = -3; })), SkinFault::kBadBitmap);
-  EXPECT_EQ(FaultOf(with([](BmpSpec& s) { s.height = 0; })), SkinFault::kBadBitmap);
-  EXPECT_EQ(FaultOf(with([](BmpSpec& s) { s.height = INT32_MIN; })), SkinFault::kBadBitmap);
-  EXPECT_EQ(FaultOf(with([](BmpSpec& s) { s.pixel_offset = 5000; })), SkinFault::kBadBitmap);
-  EXPECT_EQ(FaultOf(with([](BmpSpec& s) {
+  EXPECT_EQ(FaultOf(with([](BmpParams& s) { s.width = 0; })), SkinFault::kBadBitmap);
+  EXPECT_EQ(FaultOf(with([](BmpParams& s) { s.width = -3; })), SkinFault::kBadBitmap);
+  EXPECT_EQ(FaultOf(with([](BmpParams& s) { s.height = 0; })), SkinFault::kBadBitmap);
+  EXPECT_EQ(FaultOf(with([](BmpParams& s) { s.height = INT32_MIN; })), SkinFault::kBadBitmap);
+  EXPECT_EQ(FaultOf(with([](BmpParams& s) { s.pixel_offset = 5000; })), SkinFault::kBadBitmap);
+  EXPECT_EQ(FaultOf(with([](BmpParams& s) {
               s.bits = 32, s.compression = 3, s.masks = {0xF0F0, 0xF00, 0xF};
             })),
             SkinFault::kUnsupportedBitmap);  // a mask with gaps
-  EXPECT_EQ(FaultOf(with([](BmpSpec& s) {
+  EXPECT_EQ(FaultOf(with([](BmpParams& s) {
               s.compression = 3, s.masks = {0xFF0000, 0xFF00, 0xFF};
             })),
             SkinFault::kBadBitmap);  // bit fields need 16 or 32 bits
-  EXPECT_EQ(FaultOf(with([](BmpSpec& s) { s.bits = 8, s.compression = 1, s.height = -2; })),
+  EXPECT_EQ(FaultOf(with([](BmpParams& s) { s.bits = 8, s.compression = 1, s.height = -2; })),
             SkinFault::kBadBitmap);  // RLE cannot be top-down
-  EXPECT_EQ(FaultOf(with([](BmpSpec& s) { s.compression = 4; })),
+  EXPECT_EQ(FaultOf(with([](BmpParams& s) { s.compression = 4; })),
             SkinFault::kUnsupportedBitmap);  // JPEG
-  EXPECT_EQ(FaultOf(with([](BmpSpec& s) { s.compression = 5; })),
+  EXPECT_EQ(FaultOf(with([](BmpParams& s) { s.compression = 5; })),
             SkinFault::kUnsupportedBitmap);  // PNG
-  EXPECT_EQ(FaultOf(with([](BmpSpec& s) { s.bits = 2; })), SkinFault::kUnsupportedBitmap);
-  EXPECT_EQ(FaultOf(with([](BmpSpec& s) { s.header_size = 64; })), SkinFault::kUnsupportedBitmap);
+  EXPECT_EQ(FaultOf(with([](BmpParams& s) { s.bits = 2; })), SkinFault::kUnsupportedBitmap);
+  EXPECT_EQ(FaultOf(with([](BmpParams& s) { s.header_size = 64; })), SkinFault::kUnsupportedBitmap);
 }
 
 TEST(BmpDecoderTest, RefusesAbsurdSizesBeforeAllocating) {
   // Headers only: the sizes are refused before any pixel is looked for.
   auto sized = [](int w, int h, int bits) {
-    BmpSpec s;
+    BmpParams s;
     s.width = w;
     s.height = h;
     s.bits = bits;

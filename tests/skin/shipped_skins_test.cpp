@@ -172,15 +172,15 @@ TEST_F(ShippedSkinsTest, EverySkinIsComplete) {
     }
     EXPECT_EQ(actions, (std::multiset<int>{0, 1, 1, 2, 3, 7, 8, 9}));
 
-    for (const SlotSpec& spec : kSlotSpecs) {
-      const TDataSkinObject* o = d.Slot(spec.slot);
-      ASSERT_NE(o, nullptr) << spec.slot_name;
-      EXPECT_FALSE(o->Image.empty()) << spec.slot_name;
-      const bool stacked = spec.slot == SkinSlot::kMenuBar;
+    for (const SlotRule& rule : kSlotRules) {
+      const TDataSkinObject* o = d.Slot(rule.slot);
+      ASSERT_NE(o, nullptr) << rule.slot_name;
+      EXPECT_FALSE(o->Image.empty()) << rule.slot_name;
+      const bool stacked = rule.slot == SkinSlot::kMenuBar;
       const int along = stacked ? o->Image.height : o->Image.width;
-      EXPECT_EQ(along % o->FrameCount, 0) << spec.slot_name << " of " << along << " pixels";
+      EXPECT_EQ(along % o->FrameCount, 0) << rule.slot_name << " of " << along << " pixels";
       if (const auto* two = dynamic_cast<const TDataSkinBorder*>(o)) {
-        EXPECT_FALSE(two->Image2.empty()) << spec.slot_name;
+        EXPECT_FALSE(two->Image2.empty()) << rule.slot_name;
       }
     }
     EXPECT_EQ(d.Slot(SkinSlot::kHorzScrollThumb)->FrameCount, 3);

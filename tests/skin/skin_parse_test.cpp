@@ -67,7 +67,7 @@ TEST(SkinParseTest, AnEmptyDescriptionGivesEveryDefault) {
   EXPECT_EQ(r.Title.ActiveText, kNoTitleTextColour);
   EXPECT_EQ(r.Title.InActiveText, kNoTitleTextColour);
   EXPECT_EQ(r.Title.FrameCount, 2);
-  for (const SlotSpec& spec : kSlotSpecs) EXPECT_EQ(r.Slot(spec.slot), nullptr) << spec.slot_name;
+  for (const SlotRule& rule : kSlotRules) EXPECT_EQ(r.Slot(rule.slot), nullptr) << rule.slot_name;
 }
 
 TEST(SkinParseTest, BordersTakeTheirKeysFromPersonality) {
@@ -392,7 +392,7 @@ TEST(SkinParseTest, TheSlotTableFollowsTheParsingOrder) {
       "ThumbLeft",  "ThumbRight",      "ThumbUp",         "ThumbDown", "UpDownHorz",
       "UpDownVert"};
   ASSERT_EQ(std::size(order), kSkinSlotCount);
-  for (std::size_t i = 0; i < kSkinSlotCount; ++i) EXPECT_EQ(kSlotSpecs[i].slot_name, order[i]);
+  for (std::size_t i = 0; i < kSkinSlotCount; ++i) EXPECT_EQ(kSlotRules[i].slot_name, order[i]);
 }
 
 }  // namespace

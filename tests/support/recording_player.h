@@ -1,5 +1,5 @@
 // A media player for tests: it plays nothing, records every call in order and can be told to
-// refuse any operation. Portable, header-only; used by the catalogue tests and the main
+// refuse any operation. Portable; used by the catalogue tests and the main
 // window's tests alike.
 //
 // The log holds one entry per call, refused calls included:
@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "player/media_player.h"
+#include "ui/utf.h"
 
 namespace telvana::testsupport {
 
@@ -39,7 +40,7 @@ class RecordingPlayer final : public MediaPlayer, private PlayerControls {
   bool shown() const { return shown_; }
 
   void setURL(std::u16string_view url) override {
-    record(Op::setURL, "URL=" + ToUtf8(url));
+    record(Op::setURL, "URL=" + Utf16ToUtf8(url));  // reads naturally in test output
     url_ = url;
   }
   void close() override { record(Op::close, "close"); }
@@ -55,38 +56,6 @@ class RecordingPlayer final : public MediaPlayer, private PlayerControls {
   void showInPlace() override {
     record(Op::showInPlace, "show");
     shown_ = true;
-  }
-
-  // UTF-16 to UTF-8, so that logged addresses read naturally in test output. An unpaired
-  // surrogate becomes U+FFFD.
-  static std::string ToUtf8(std::u16string_view text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-      char32_t c = text[i];
-      if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-          text[i + 1] <= 0xDFFF) {
-        c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-        ++i;
-      } else if (c >= 0xD800 && c <= 0xDFFF) {
-        c = 0xFFFD;
-      }
-      if (c < 0x80) {
-        out += static_cast<char>(c);
-      } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-      } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-      } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-      }
-    }
-    return out;
   }
 
  private:
