@@ -11,21 +11,11 @@
 #include "app/start_up.h"
 #include "player/windows_media_player.h"
 #include "tests/player/loopback_server.h"
+#include "tests/support/file_bytes.h"
 #include "ui/utf.h"
 #include "ui/win_handles.h"
 
 namespace {
-
-std::string ReadFile(const wchar_t* path) {
-  std::string data;
-  if (std::FILE* f = _wfopen(path, L"rb")) {
-    char buffer[65536];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) data.append(buffer, n);
-    std::fclose(f);
-  }
-  return data;
-}
 
 struct Look {
   telvana::TFmain1* main = nullptr;
@@ -64,7 +54,7 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
 int wmain(int argc, wchar_t** argv) {
   if (argc < 4) return 2;
   telvana::testsupport::HttpServer server;
-  server.Add("/clip", ReadFile(argv[1]));
+  server.Add("/clip", telvana::testsupport::ReadFileBytes<std::string>(argv[1]));
   look.url = telvana::Utf8ToUtf16(server.Url("/clip"));
   look.ready = argv[2];
   look.seconds = _wtoi(argv[3]);

@@ -15,6 +15,8 @@
 
 #include "player/windows_media_player.h"
 #include "tests/player/loopback_server.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/message_pump.h"
 #include "tests/support/test_form.h"
 #include "ui/form_reader.h"
 #include "ui/forms.h"
@@ -27,6 +29,8 @@ using telvana::TWindowsMediaPlayer;
 using telvana::player::EngineSettings;
 using telvana::player::PlaybackState;
 using telvana::testsupport::HttpServer;
+using telvana::testsupport::PumpMessagesUntil;
+using telvana::testsupport::ReadFileBytes;
 using telvana::testsupport::SilentServer;
 using Clock = std::chrono::steady_clock;
 
@@ -54,26 +58,8 @@ double Ms(Clock::duration d) {
   return std::chrono::duration<double, std::milli>(d).count();
 }
 
-bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 30s) {
-  const auto end = Clock::now() + limit;
-  while (true) {
-    telvana::ui::Application().ProcessMessages();
-    if (done()) return true;
-    if (Clock::now() >= end) return false;
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-  }
-}
-
-std::string ReadFile(const wchar_t* path) {
-  std::FILE* f = _wfopen(path, L"rb");
-  if (!f) return {};
-  std::string data;
-  char buffer[65536];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) data.append(buffer, n);
-  std::fclose(f);
-  return data;
-}
+// How long one wait may take before its figure is given up.
+constexpr auto kPatience = 30s;
 
 void Report(const char* what, std::vector<double> values) {
   if (values.empty()) {
@@ -117,8 +103,8 @@ class Probe {
     player_->controls().play();
   }
 
-  bool Reach(PlaybackState state, std::chrono::milliseconds limit = 30s) {
-    return PumpUntil([&] { return player_->state() == state; }, limit);
+  bool Reach(PlaybackState state, std::chrono::milliseconds limit = kPatience) {
+    return PumpMessagesUntil([&] { return player_->state() == state; }, limit);
   }
 
   // Milliseconds `close` takes once the player is in the state `prepare` brought it to.
@@ -148,10 +134,12 @@ int wmain(int argc, wchar_t** argv) {
   }
   telvana::ui::RegisterStandardClasses();
   telvana::ui::Application().Initialize();
-  const std::string small = ReadFile(argv[1]);
-  const std::string large = argc > 2 ? ReadFile(argv[2]) : std::string();
-  if (small.empty()) {
-    std::fprintf(stderr, "player_probe: cannot read the clip\n");
+  std::string small, large;
+  try {
+    small = ReadFileBytes<std::string>(argv[1]);
+    if (argc > 2) large = ReadFileBytes<std::string>(argv[2]);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "player_probe: %s\n", e.what());
     return 2;
   }
 
@@ -173,7 +161,7 @@ int wmain(int argc, wchar_t** argv) {
     const std::uint64_t before = player.picturesShown();
     const auto start = Clock::now();
     probe.Start(server.Url("/clip.wmv"));
-    if (PumpUntil([&] { return player.picturesShown() > before; }))
+    if (PumpMessagesUntil([&] { return player.picturesShown() > before; }, kPatience))
       firstPicture.push_back(Ms(Clock::now() - start));
     if (probe.Reach(PlaybackState::Playing)) toPlaying.push_back(Ms(Clock::now() - start));
   }
@@ -189,7 +177,7 @@ int wmain(int argc, wchar_t** argv) {
   Report("close while connecting (server silent)", probe.CloseTimes([&] {
     const int connections = silent.Connections();
     probe.Start(silent.Url("/live.asf"), patient);
-    return PumpUntil([&] { return silent.Connections() > connections; });
+    return PumpMessagesUntil([&] { return silent.Connections() > connections; }, kPatience);
   }));
   Report("close while buffering (stream stalled)", probe.CloseTimes([&] {
     probe.Start(server.Url("/stalled.wmv"), buffering);
@@ -198,7 +186,7 @@ int wmain(int argc, wchar_t** argv) {
   Report("close while playing", probe.CloseTimes([&] {
     probe.Start(server.Url("/clip.wmv"));
     return probe.Reach(PlaybackState::Playing) &&
-           PumpUntil([&] { return player.status().position > 0.5; });
+           PumpMessagesUntil([&] { return player.status().position > 0.5; }, kPatience);
   }));
   Report("close while paused", probe.CloseTimes([&] {
     probe.Start(server.Url("/clip.wmv"));

@@ -4,8 +4,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -19,6 +17,7 @@
 #include "skin/skin_reader.h"
 #include "skin/skin_stream.h"
 #include "tests/skin/sample_skin.h"
+#include "tests/support/file_bytes.h"
 
 namespace telvana {
 namespace {
@@ -107,11 +106,6 @@ BENCHMARK(BM_PackSampleSkin)->Unit(benchmark::kMillisecond);
 
 // The skins the program carries, as the build packed them: the main window's stored skin
 // and the five skin files.
-Bytes ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 struct Shipped {
   std::string name;
   Bytes file;
@@ -120,13 +114,13 @@ struct Shipped {
 const std::vector<Shipped>& ShippedSkins() {
   static const std::vector<Shipped> skins = [] {
     std::vector<Shipped> all;
-    const Bytes value = ReadFile(TELVANA_STORED_SKIN);
+    const Bytes value = testsupport::ReadFileBytes(TELVANA_STORED_SKIN);
     const std::span<const std::uint8_t> stored = SkinFileOfStreamProperty(value);
     all.push_back({"stored", Bytes(stored.begin(), stored.end())});
     for (int n = 1; n <= 5; ++n) {
-      all.push_back(
-          {std::to_string(n) + ".skn",
-           ReadFile(std::filesystem::path(TELVANA_SKIN_FOLDER) / (std::to_string(n) + ".skn"))});
+      all.push_back({std::to_string(n) + ".skn",
+                     testsupport::ReadFileBytes(std::filesystem::path(TELVANA_SKIN_FOLDER) /
+                                                (std::to_string(n) + ".skn"))});
     }
     return all;
   }();

@@ -15,12 +15,13 @@
 #include "tests/app/main_window_fixture.h"
 #include "tests/app/scratch_registry.h"
 #include "tests/app/shell_link_reader.h"
-#include "ui/shell_open.h"
+#include "tests/support/shell_requests.h"
 
 namespace telvana {
 namespace {
 
 using testsupport::MainWindowTest;
+using testsupport::ShellRequests;
 using Op = testsupport::RecordingPlayer::Op;
 using Calls = std::vector<std::string>;
 
@@ -269,15 +270,6 @@ TEST_F(MainWindowTest, FunctionKeysChooseTheirCategories) {
 
 // ---------------------------------------------------------------------------------------
 // The pictures
-
-struct ShellRequests {
-  std::vector<std::pair<HWND, std::wstring>> opened;
-  bool succeed = true;
-  ui::ScopedShellOpenHandler scope{[this](HWND owner, const std::wstring& address) {
-    opened.emplace_back(owner, address);
-    return succeed;
-  }};
-};
 
 TEST_F(MainWindowTest, DoubleClickingAPictureOpensTheMakersPages) {
   ShellRequests shell;

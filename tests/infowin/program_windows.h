@@ -9,7 +9,6 @@
 
 #include <stdexcept>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "app/fmain1.h"
@@ -24,8 +23,8 @@
 #include "player/windows_media_player.h"
 #include "tests/support/message_box_recorder.h"
 #include "tests/support/recording_player.h"
+#include "tests/support/shell_requests.h"
 #include "tests/support/ui_test_environment.h"
-#include "ui/shell_open.h"
 #include "ui/utf.h"
 
 namespace telvana::testsupport {
@@ -99,15 +98,5 @@ inline void ChooseOnMain(const wchar_t* item) {
   ::SendMessageW(main.Handle(), WM_COMMAND,
                  MAKEWPARAM(PartOf<ui::TMenuItem>(main, item).Command(), 0), 0);
 }
-
-// Records the pages the windows ask the shell to open, instead of opening them.
-struct ShellRequests {
-  std::vector<std::pair<HWND, std::wstring>> opened;
-  bool succeed = true;
-  ui::ScopedShellOpenHandler scope{[this](HWND owner, const std::wstring& address) {
-    opened.emplace_back(owner, address);
-    return succeed;
-  }};
-};
 
 }  // namespace telvana::testsupport

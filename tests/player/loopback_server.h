@@ -12,7 +12,6 @@
 #include <cctype>
 #include <chrono>
 #include <condition_variable>
-#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <mutex>
@@ -21,6 +20,8 @@
 #include <string_view>
 #include <thread>
 #include <vector>
+
+#include "tests/support/file_bytes.h"
 
 namespace telvana::testsupport {
 
@@ -293,15 +294,7 @@ class HttpServer : public ServerBase {
 #ifdef TELVANA_PLAYER_TEST_DATA
 // The bytes of a test clip from tests/player/data.
 inline std::string ReadTestFile(const std::string& name) {
-  const std::string path = std::string(TELVANA_PLAYER_TEST_DATA) + "/" + name;
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) throw std::runtime_error("cannot read " + path);
-  std::string data;
-  char buffer[65536];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) data.append(buffer, n);
-  std::fclose(f);
-  return data;
+  return ReadFileBytes<std::string>(std::filesystem::path(TELVANA_PLAYER_TEST_DATA) / name);
 }
 #endif
 

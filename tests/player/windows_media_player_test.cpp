@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <functional>
 #include <memory>
 #include <set>
 
 #include "tests/player/loopback_server.h"
+#include "tests/support/message_pump.h"
 #include "tests/support/test_form.h"
 #include "tests/support/ui_test_environment.h"
 #include "ui/utf.h"
@@ -23,6 +23,7 @@ using player::BarPart;
 using player::Box;
 using player::PlaybackState;
 using testsupport::HttpServer;
+using testsupport::PumpMessagesUntil;
 using testsupport::ReadTestFile;
 using testsupport::SilentServer;
 using testsupport::TTestForm;
@@ -67,17 +68,9 @@ std::u16string U(const std::string& s) {
   return Utf8ToUtf16(s);
 }
 
-// Handles messages until `done` holds, for at most `limit` (generous: Wine on a loaded
-// machine is slow; a correct control gets there in a fraction of it).
-bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 20s) {
-  const auto end = std::chrono::steady_clock::now() + limit;
-  while (true) {
-    ui::Application().ProcessMessages();
-    if (done()) return true;
-    if (std::chrono::steady_clock::now() >= end) return false;
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-}
+// How long a wait may take (generous: Wine on a loaded machine is slow; a correct control
+// gets there in a fraction of it).
+constexpr auto kPatience = 20s;
 
 LPARAM At(int x, int y) {
   return MAKELPARAM(x, y);
@@ -115,8 +108,8 @@ class PlayerControlTest : public ::testing::Test {
     player->controls().play();
     texts.insert(player->statusText());
   }
-  bool Reaches(PlaybackState state, std::chrono::milliseconds limit = 20s) {
-    return PumpUntil(
+  bool Reaches(PlaybackState state, std::chrono::milliseconds limit = kPatience) {
+    return PumpMessagesUntil(
         [&] {
           texts.insert(player->statusText());
           return player->state() == state;
@@ -144,7 +137,7 @@ TEST_F(PlayerControlTest, PlaysAWindowsMediaStreamWithTheBarFollowing) {
   ASSERT_TRUE(Reaches(PlaybackState::Playing));
   EXPECT_TRUE(texts.count(u"正在连接…"));
   EXPECT_EQ(player->statusText(), u"正在播放");
-  ASSERT_TRUE(PumpUntil([&] { return player->picturesShown() > 5; }));
+  ASSERT_TRUE(PumpMessagesUntil([&] { return player->picturesShown() > 5; }, kPatience));
   // The picture is on the screen: the clip is bright colours, never black at its centre.
   const Box picture = player->pictureBox();
   EXPECT_NE(ScreenPixel(CentreX(picture), CentreY(picture)), RGB(0, 0, 0));
@@ -241,7 +234,7 @@ TEST_F(PlayerControlTest, ThePositionSliderSeeksMediaThatCanSeek) {
   const Box seek = player->layout().seek;
   const int x = player::SliderPosition(seek, 0.75);
   Click(x, CentreY(seek));
-  ASSERT_TRUE(PumpUntil([&] { return player->status().position >= 2.0; }));
+  ASSERT_TRUE(PumpMessagesUntil([&] { return player->status().position >= 2.0; }, kPatience));
   EXPECT_LT(player->status().position, 2.7);
 }
 
@@ -276,7 +269,7 @@ TEST_F(PlayerControlTest, CloseReturnsPromptlyWhileTheServerNeverAnswers) {
   patient.connectTimeout = 10min;
   player->setEngineSettings(patient);
   Play(silent.Url("/live.asf"));
-  ASSERT_TRUE(PumpUntil([&] { return silent.Connections() == 1; }));
+  ASSERT_TRUE(PumpMessagesUntil([&] { return silent.Connections() == 1; }, kPatience));
   EXPECT_EQ(player->statusText(), u"正在连接…");
   const auto start = std::chrono::steady_clock::now();
   player->close();

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -14,19 +12,15 @@
 #include "skin/skin_data.h"
 #include "skin/skin_reader.h"
 #include "skin/skin_stream.h"
+#include "tests/support/file_bytes.h"
 
 namespace telvana {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 Bytes StoredSkinValue() {
-  return ReadFile(TELVANA_STORED_SKIN);
+  return testsupport::ReadFileBytes(TELVANA_STORED_SKIN);
 }
 
 std::filesystem::path SkinFile(int n) {
@@ -125,7 +119,8 @@ std::vector<Shipped> AllSkins() {
                          "\xCF\xC4\xD6\xAE\xD1\xA4\xC0\xC3", "\xC7\xEF\xD6\xAE\xCA\xD5\xBB\xF1",
                          "\xB6\xAC\xD6\xAE\xC6\xDA\xCD\xFB"};
   for (int n = 1; n <= 5; ++n)
-    all.push_back({std::to_string(n) + ".skn", ReadFile(SkinFile(n)), names[n - 1]});
+    all.push_back(
+        {std::to_string(n) + ".skn", testsupport::ReadFileBytes(SkinFile(n)), names[n - 1]});
   return all;
 }
 

@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -15,6 +14,7 @@
 #include "skin/skin_reader.h"
 #include "skin/skin_stream.h"
 #include "tests/skin/sample_skin.h"
+#include "tests/support/file_bytes.h"
 
 namespace telvana::skintool {
 namespace {
@@ -22,6 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 using Bytes = std::vector<std::uint8_t>;
+using testsupport::ReadFileBytes;
 
 class SkinToolTest : public ::testing::Test {
  protected:
@@ -41,10 +42,6 @@ class SkinToolTest : public ::testing::Test {
   }
   void Put(const fs::path& path, const std::string& text) {
     Put(path, Bytes(text.begin(), text.end()));
-  }
-  static Bytes Get(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   }
 
   // A small but real skin source folder.
@@ -74,13 +71,13 @@ TEST_F(SkinToolTest, PacksAFolderWithTheDescriptionLast) {
   EXPECT_EQ(err_.str(), "");
 
   TSkinReader reader;
-  ASSERT_TRUE(reader.ReadSkin(Get(file)));
+  ASSERT_TRUE(reader.ReadSkin(ReadFileBytes(file)));
   EXPECT_THAT(reader.Names(), ::testing::ElementsAre("b.bmp", "left.bmp", "skin.ini"));
 
   // Packing again gives the same bytes.
-  const Bytes first = Get(file);
+  const Bytes first = ReadFileBytes(file);
   ASSERT_EQ(Run({"pack", (root_ / "src").string(), file}), kOk);
-  EXPECT_EQ(Get(file), first);
+  EXPECT_EQ(ReadFileBytes(file), first);
 }
 
 TEST_F(SkinToolTest, ListIniAndUnpackReadFilesAndStreamValuesAlike) {
@@ -89,13 +86,14 @@ TEST_F(SkinToolTest, ListIniAndUnpackReadFilesAndStreamValuesAlike) {
   const std::string value = (root_ / "a.stream").string();
   ASSERT_EQ(Run({"pack", (root_ / "src").string(), file}), kOk);
   ASSERT_EQ(Run({"pack", "--stream", (root_ / "src").string(), value}), kOk);
-  EXPECT_EQ(Get(value), MakeSkinStreamProperty(Get(file)));
+  EXPECT_EQ(ReadFileBytes(value), MakeSkinStreamProperty(ReadFileBytes(file)));
 
   for (const std::string& input : {file, value}) {
     SCOPED_TRACE(input);
     ASSERT_EQ(Run({"list", input}), kOk) << err_.str();
     EXPECT_THAT(out_.str(), HasSubstr("left.bmp"));
-    EXPECT_THAT(out_.str(), HasSubstr(std::to_string(Get(root_ / "src" / "Left.bmp").size())));
+    EXPECT_THAT(out_.str(),
+                HasSubstr(std::to_string(ReadFileBytes(root_ / "src" / "Left.bmp").size())));
     EXPECT_THAT(out_.str(), HasSubstr("3 entries"));
 
     ASSERT_EQ(Run({"ini", input}), kOk);
@@ -105,8 +103,8 @@ TEST_F(SkinToolTest, ListIniAndUnpackReadFilesAndStreamValuesAlike) {
     const fs::path dir = root_ / "out";
     fs::remove_all(dir);
     ASSERT_EQ(Run({"unpack", input, dir.string()}), kOk) << err_.str();
-    EXPECT_EQ(Get(dir / "left.bmp"), Get(root_ / "src" / "Left.bmp"));
-    EXPECT_EQ(Get(dir / "skin.ini"), Get(root_ / "src" / "Skin.ini"));
+    EXPECT_EQ(ReadFileBytes(dir / "left.bmp"), ReadFileBytes(root_ / "src" / "Left.bmp"));
+    EXPECT_EQ(ReadFileBytes(dir / "skin.ini"), ReadFileBytes(root_ / "src" / "Skin.ini"));
   }
 }
 

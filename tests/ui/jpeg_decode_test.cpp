@@ -4,15 +4,16 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <filesystem>
 #include <functional>
-#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 #include <jpeglib.h>
+
+#include "tests/support/file_bytes.h"
 
 #ifndef TELVANA_TEST_DATA_DIR
 #error "TELVANA_TEST_DATA_DIR must name the folder of the test pictures (tests/ui/data)"
@@ -24,10 +25,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 Bytes ReadData(const std::string& name) {
-  const std::string path = std::string(TELVANA_TEST_DATA_DIR) + "/" + name;
-  std::ifstream file(path, std::ios::binary);
-  EXPECT_TRUE(file) << "cannot open " << path;
-  return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  return testsupport::ReadFileBytes(std::filesystem::path(TELVANA_TEST_DATA_DIR) / name);
 }
 
 std::optional<PixelImage> Decode(const Bytes& bytes) {

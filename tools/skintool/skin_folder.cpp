@@ -15,7 +15,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::uint8_t> ReadFile(const fs::path& path) {
+bool EndsWith(const std::string& s, const std::string& suffix) {
+  return s.size() >= suffix.size() &&
+         s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> ReadWholeFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw ToolError{path.string() + ": cannot open"};
   std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
@@ -23,13 +30,6 @@ std::vector<std::uint8_t> ReadFile(const fs::path& path) {
   if (in.bad()) throw ToolError{path.string() + ": cannot read"};
   return bytes;
 }
-
-bool EndsWith(const std::string& s, const std::string& suffix) {
-  return s.size() >= suffix.size() &&
-         s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
-}  // namespace
 
 std::vector<SkinEntry> ReadSkinFolder(const fs::path& dir) {
   std::error_code ec;
@@ -56,7 +56,7 @@ std::vector<SkinEntry> ReadSkinFolder(const fs::path& dir) {
       throw ToolError{where +
                       ": a bitmap whose name contains \".ini\" would be taken for the description"};
     }
-    SkinEntry entry{name, ReadFile(item.path())};
+    SkinEntry entry{name, ReadWholeFile(item.path())};
     if (!EndsWith(lower, ".ini")) {
       try {
         DecodeBitmap(entry.bytes);

@@ -1,6 +1,8 @@
-// Reading a skin's source folder: one description (*.ini) and its bitmaps (*.bmp).
+// Reading a skin's source folder: one description (*.ini) and its bitmaps (*.bmp), and the
+// files the tool reads.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -13,6 +15,9 @@ namespace telvana::skintool {
 struct ToolError {
   std::string message;
 };
+
+// The whole file; a ToolError naming it when it cannot be opened or read.
+std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& path);
 
 // The entries of the folder in packing order (bitmaps by name, the description last).
 // Refuses anything a skin cannot hold or the program could not read: other files, folders,

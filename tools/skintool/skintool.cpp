@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iomanip>
-#include <iterator>
 #include <ostream>
 #include <set>
 #include <string_view>
@@ -42,15 +41,6 @@ constexpr std::string_view kUsage =
     "FILE to list, ini and unpack may be a skin file (.skn) or a SkinStream property value;\n"
     "the tool tells them apart by the count in front. Exit status: 0 done, 1 failed, 2 bad\n"
     "usage.\n";
-
-std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw ToolError{path + ": cannot open"};
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                  std::istreambuf_iterator<char>());
-  if (in.bad()) throw ToolError{path + ": cannot read"};
-  return bytes;
-}
 
 void WriteWholeFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
