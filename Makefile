@@ -8,7 +8,7 @@ WIN        := $(BUILD)/win
 FUZZ       := $(BUILD)/fuzz
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps native asan win run test test-native test-asan test-win bench fuzz clean format
+.PHONY: all deps native asan win run test check-format test-native test-asan test-win bench fuzz clean format
 
 all: native win
 
@@ -35,7 +35,10 @@ win: deps native
 run: win
 	@bash tools/run.sh $(WIN)/Telvana.exe
 
-test: test-native test-asan test-win
+test: check-format test-native test-asan test-win
+
+check-format: deps
+	@bash tools/check-format.sh
 
 test-native: native
 	@cd $(NATIVE) && ctest --output-on-failure

@@ -16,10 +16,13 @@ std::u16string Digits(int value, std::size_t width) {
   return out;
 }
 
-char16_t Lower(char16_t c) { return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c; }
+char16_t Lower(char16_t c) {
+  return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
 }  // namespace
 
-std::u16string FormatDateTime(std::u16string_view pattern, const LocalDateTime& when, const DayNames& names) {
+std::u16string FormatDateTime(std::u16string_view pattern, const LocalDateTime& when,
+                              const DayNames& names) {
   std::u16string out;
   bool afterHour = false;  // an m/mm field right after an hour field is minutes
   std::size_t i = 0;
@@ -42,15 +45,20 @@ std::u16string FormatDateTime(std::u16string_view pattern, const LocalDateTime& 
         afterHour = false;
         break;
       case u'm':
-        if (afterHour) out += Digits(when.minute, run >= 2 ? 2 : 1);
-        else out += Digits(when.month, run >= 2 ? 2 : 1);
+        if (afterHour)
+          out += Digits(when.minute, run >= 2 ? 2 : 1);
+        else
+          out += Digits(when.month, run >= 2 ? 2 : 1);
         afterHour = false;
         run = std::min<std::size_t>(run, 2);
         break;
       case u'd':
-        if (run >= 4) out += names.longNames[weekday];
-        else if (run == 3) out += names.shortNames[weekday];
-        else out += Digits(when.day, run);
+        if (run >= 4)
+          out += names.longNames[weekday];
+        else if (run == 3)
+          out += names.shortNames[weekday];
+        else
+          out += Digits(when.day, run);
         afterHour = false;
         run = std::min<std::size_t>(run, 4);
         break;

@@ -22,9 +22,11 @@ struct DayNames {
   std::array<std::u16string, 7> shortNames;  // Sunday first
 };
 
-std::u16string FormatDateTime(std::u16string_view pattern, const LocalDateTime& when, const DayNames& names);
+std::u16string FormatDateTime(std::u16string_view pattern, const LocalDateTime& when,
+                              const DayNames& names);
 
 // The clock's pattern.
-inline constexpr char16_t kClockPattern[] = u"yyyy\"年\"mm\"月\"dd\"日\" dddd  hh\"时\"mm\"分\"ss\"秒\"";
+inline constexpr char16_t kClockPattern[] =
+    u"yyyy\"年\"mm\"月\"dd\"日\" dddd  hh\"时\"mm\"分\"ss\"秒\"";
 
 }  // namespace telvana

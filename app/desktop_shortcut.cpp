@@ -17,13 +17,14 @@ RegistryString ReadRegistryString(HKEY root, const wchar_t* key, const wchar_t* 
   win::RegKey owned(opened);
   result.keyOpened = true;
   DWORD type = 0, size = 0;
-  if (::RegQueryValueExW(opened, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return result;
+  if (::RegQueryValueExW(opened, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+    return result;
   if (type != REG_SZ && type != REG_EXPAND_SZ) return result;
   // Room for a terminator the stored value may lack.
   std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1, L'\0');
   DWORD bytes = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
-  if (::RegQueryValueExW(opened, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &bytes) !=
-      ERROR_SUCCESS) {
+  if (::RegQueryValueExW(opened, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                         &bytes) != ERROR_SUCCESS) {
     return result;
   }
   buffer.back() = L'\0';
@@ -38,13 +39,15 @@ std::wstring ShellFolderPath(const wchar_t* folderName) {
   return folder.value + L"\\";
 }
 
-bool CreateShellLink(const std::wstring& target, const std::wstring& linkPath, const std::wstring& description) {
+bool CreateShellLink(const std::wstring& target, const std::wstring& linkPath,
+                     const std::wstring& description) {
   win::ComPtr<IShellLinkW> link;
   if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                 link.putVoid()))) {
     return false;
   }
-  if (FAILED(link->SetPath(target.c_str())) || FAILED(link->SetDescription(description.c_str()))) return false;
+  if (FAILED(link->SetPath(target.c_str())) || FAILED(link->SetDescription(description.c_str())))
+    return false;
   win::ComPtr<IPersistFile> file;
   if (FAILED(link->QueryInterface(IID_IPersistFile, file.putVoid()))) return false;
   return SUCCEEDED(file->Save(linkPath.c_str(), TRUE));
@@ -56,7 +59,8 @@ std::wstring DesktopShortcutPath() {
     // The registry names no desktop: ask the shell rather than write to a drive's root.
     folder.clear();
     PWSTR known = nullptr;
-    if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_Desktop, 0, nullptr, &known)) && known && *known) {
+    if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_Desktop, 0, nullptr, &known)) && known &&
+        *known) {
       folder = std::wstring(known) + L"\\";
     }
     ::CoTaskMemFree(known);
@@ -70,7 +74,8 @@ bool RenewDesktopShortcut() {
   if (linkPath.empty()) return false;
   std::wstring program(MAX_PATH, L'\0');
   for (;;) {
-    const DWORD length = ::GetModuleFileNameW(nullptr, program.data(), static_cast<DWORD>(program.size()));
+    const DWORD length =
+        ::GetModuleFileNameW(nullptr, program.data(), static_cast<DWORD>(program.size()));
     if (length == 0) return false;
     if (length < program.size()) {
       program.resize(length);

@@ -8,7 +8,8 @@
 
 namespace telvana {
 
-inline constexpr wchar_t kShellFoldersKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+inline constexpr wchar_t kShellFoldersKey[] =
+    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 inline constexpr wchar_t kShortcutName[] = L"Korvane影视Telvana免费版.lnk";
 inline constexpr wchar_t kShortcutDescription[] = L"Korvane娱乐工具";
 
@@ -27,7 +28,8 @@ RegistryString ReadRegistryString(HKEY root, const wchar_t* key, const wchar_t* 
 std::wstring ShellFolderPath(const wchar_t* folderName);
 
 // Writes a shell link to `target` at `linkPath`. True only when the link was saved.
-bool CreateShellLink(const std::wstring& target, const std::wstring& linkPath, const std::wstring& description);
+bool CreateShellLink(const std::wstring& target, const std::wstring& linkPath,
+                     const std::wstring& description);
 
 // Where the shortcut goes: the Desktop shell folder; when the registry gives none, the
 // desktop folder the shell reports; empty when there is none at all.

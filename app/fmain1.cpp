@@ -67,29 +67,36 @@ MediaPlayer& TFmain1::Player() const {
   return player_ ? *player_ : Part<TWindowsMediaPlayer>(L"WindowsMediaPlayer1");
 }
 
-TListBox& TFmain1::ChannelList() const { return Part<TListBox>(L"ListBox1"); }
-TStatusBar& TFmain1::StatusBar() const { return Part<TStatusBar>(L"StatusBar1"); }
+TListBox& TFmain1::ChannelList() const {
+  return Part<TListBox>(L"ListBox1");
+}
+TStatusBar& TFmain1::StatusBar() const {
+  return Part<TStatusBar>(L"StatusBar1");
+}
 
 void TFmain1::RegisterHandlers() {
   const auto notify = [this](void (TFmain1::*handler)(TComponent&)) {
-    return EventHandler{NotifyEvent([this, handler](TComponent& sender) { (this->*handler)(sender); })};
+    return EventHandler{
+        NotifyEvent([this, handler](TComponent& sender) { (this->*handler)(sender); })};
   };
   RegisterHandler("FormCreate", notify(&TFmain1::FormCreate));
   RegisterHandler("FormShow", notify(&TFmain1::FormShow));
   RegisterHandler("FormResize", notify(&TFmain1::FormResize));
   RegisterHandler("Splitter1Moved", notify(&TFmain1::FormResize));
   RegisterHandler("Splitter2Moved", notify(&TFmain1::FormResize));
-  RegisterHandler("FormClose", EventHandler{CloseEvent([this](TComponent& sender, TCloseAction& action) {
+  RegisterHandler("FormClose",
+                  EventHandler{CloseEvent([this](TComponent& sender, TCloseAction& action) {
                     FormClose(sender, action);
                   })});
   RegisterHandler("ListBox1DblClick", notify(&TFmain1::ListBox1DblClick));
   RegisterHandler("Timer1Timer", notify(&TFmain1::Timer1Timer));
   RegisterHandler("Image1DblClick", notify(&TFmain1::Image1DblClick));
   RegisterHandler("Image2DblClick", notify(&TFmain1::Image2DblClick));
-  for (const char* name : {"N6Click", "N7Click", "N9Click", "N8Click", "N15Click", "N14Click", "N18Click",
-                           "N28Click", "N37Click", "N38Click", "N39Click", "N40Click", "N41Click", "N42Click",
-                           "N58Click", "N59Click", "N60Click", "N61Click", "N62Click", "N63Click", "N29Click",
-                           "N31Click", "N20Click", "N64Click", "N36Click", "N52Click", "N54Click", "N65Click"}) {
+  for (const char* name :
+       {"N6Click",  "N7Click",  "N9Click",  "N8Click",  "N15Click", "N14Click", "N18Click",
+        "N28Click", "N37Click", "N38Click", "N39Click", "N40Click", "N41Click", "N42Click",
+        "N58Click", "N59Click", "N60Click", "N61Click", "N62Click", "N63Click", "N29Click",
+        "N31Click", "N20Click", "N64Click", "N36Click", "N52Click", "N54Click", "N65Click"}) {
     RegisterHandler(name, notify(&TFmain1::CategoryClick));
   }
   RegisterHandler("N69Click", notify(&TFmain1::FullScreenClick));
@@ -134,7 +141,8 @@ void TFmain1::FormResize(TComponent&) {
 
 void TFmain1::FormClose(TComponent&, TCloseAction& action) {
   try {
-    if (ShowMessageBox(Handle(), kConfirmExit, Application().Title(), MB_ICONQUESTION | MB_OKCANCEL) == IDOK) {
+    if (ShowMessageBox(Handle(), kConfirmExit, Application().Title(),
+                       MB_ICONQUESTION | MB_OKCANCEL) == IDOK) {
       Player().close();
     } else {
       action = TCloseAction::caNone;
@@ -152,21 +160,32 @@ void TFmain1::ListBox1DblClick(TComponent&) {
         if (index < 0 || index >= list.Count()) throw std::out_of_range("no row is selected");
         return std::u16string(AsUtf16(list.Row(index)));
       },
-      Player(), [this](std::u16string_view status) { StatusBar().SetPanelText(0, std::wstring(AsWide(status))); });
+      Player(),
+      [this](std::u16string_view status) {
+        StatusBar().SetPanelText(0, std::wstring(AsWide(status)));
+      });
 }
 
 void TFmain1::Timer1Timer(TComponent&) {
   SYSTEMTIME now;
   ::GetLocalTime(&now);
-  const LocalDateTime when{now.wYear, now.wMonth, now.wDay, now.wDayOfWeek, now.wHour, now.wMinute, now.wSecond};
+  const LocalDateTime when{now.wYear, now.wMonth,  now.wDay,   now.wDayOfWeek,
+                           now.wHour, now.wMinute, now.wSecond};
   static const DayNames names = LocalDayNames();
-  StatusBar().SetPanelText(1, kClockPrefix + std::wstring(AsWide(FormatDateTime(kClockPattern, when, names))));
+  StatusBar().SetPanelText(
+      1, kClockPrefix + std::wstring(AsWide(FormatDateTime(kClockPattern, when, names))));
 }
 
-void TFmain1::OpenPage(const wchar_t* address) { OpenWebPage(Handle(), address); }
+void TFmain1::OpenPage(const wchar_t* address) {
+  OpenWebPage(Handle(), address);
+}
 
-void TFmain1::Image1DblClick(TComponent&) { OpenPage(kMakerSite); }
-void TFmain1::Image2DblClick(TComponent&) { OpenPage(kSalesSite); }
+void TFmain1::Image1DblClick(TComponent&) {
+  OpenPage(kMakerSite);
+}
+void TFmain1::Image2DblClick(TComponent&) {
+  OpenPage(kSalesSite);
+}
 
 void TFmain1::CategoryClick(TComponent& sender) {
   ListBoxRows rows(ChannelList());
@@ -209,7 +228,9 @@ void TFmain1::ShowInformation(TForm* window) {
   if (window) window->ShowModal();
 }
 
-void TFmain1::N66Click(TComponent&) { Close(); }
+void TFmain1::N66Click(TComponent&) {
+  Close();
+}
 
 const ClassInfo& TFmain1::StaticClass() {
   static const ClassInfo info{"TFmain1", &TForm::StaticClass(), nullptr, {}};

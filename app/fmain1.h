@@ -41,9 +41,9 @@ class TFmain1 : public ui::TForm {
   void CategoryClick(ui::TComponent& sender);
   // The categories announced but not offered yet: a notice, and the list stays as it was.
   void NotOfferedClick(ui::TComponent& sender);
-  void FullScreenClick(ui::TComponent& sender);     // N69Click, N2Click
-  void NormalModeClick(ui::TComponent& sender);     // N70Click, N5Click
-  void StayOnTopClick(ui::TComponent& sender);      // N72Click
+  void FullScreenClick(ui::TComponent& sender);       // N69Click, N2Click
+  void NormalModeClick(ui::TComponent& sender);       // N70Click, N5Click
+  void StayOnTopClick(ui::TComponent& sender);        // N72Click
   void CancelStayOnTopClick(ui::TComponent& sender);  // N73Click
   // The information commands (N27Click, N24Click, N26Click, N25Click, N17Click, N50Click,
   // N51Click): show their window modally and return when it closes.

@@ -8,7 +8,7 @@ packages=(
   cmake ninja-build make nasm dpkg-dev
   wine wine64 fonts-wine xvfb x11-utils imagemagick
   fonts-wqy-microhei locales
-  googletest libbenchmark-dev clang libclang-rt-14-dev libjpeg62-turbo-dev
+  googletest libbenchmark-dev clang clang-format libclang-rt-14-dev libjpeg62-turbo-dev
 )
 
 missing=()

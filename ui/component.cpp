@@ -19,16 +19,30 @@ std::map<std::string, const ClassInfo*, std::less<>>& Classes() {
 }
 }  // namespace
 
-std::int64_t PropValue::Int() const { return Get<std::int64_t>(*this, "integer"); }
-bool PropValue::Bool() const { return Get<bool>(*this, "boolean"); }
-const std::wstring& PropValue::Text() const { return Get<std::wstring>(*this, "text"); }
+std::int64_t PropValue::Int() const {
+  return Get<std::int64_t>(*this, "integer");
+}
+bool PropValue::Bool() const {
+  return Get<bool>(*this, "boolean");
+}
+const std::wstring& PropValue::Text() const {
+  return Get<std::wstring>(*this, "text");
+}
 const std::vector<std::wstring>& PropValue::Strings() const {
   return Get<std::vector<std::wstring>>(*this, "list");
 }
-TComponent* PropValue::Component() const { return Get<TComponent*>(*this, "component"); }
-const EventHandler& PropValue::Event() const { return Get<EventHandler>(*this, "event"); }
-const PropBytes& PropValue::Bytes() const { return Get<PropBytes>(*this, "binary"); }
-const PropItems& PropValue::Items() const { return Get<PropItems>(*this, "collection"); }
+TComponent* PropValue::Component() const {
+  return Get<TComponent*>(*this, "component");
+}
+const EventHandler& PropValue::Event() const {
+  return Get<EventHandler>(*this, "event");
+}
+const PropBytes& PropValue::Bytes() const {
+  return Get<PropBytes>(*this, "binary");
+}
+const PropItems& PropValue::Items() const {
+  return Get<PropItems>(*this, "collection");
+}
 
 const PropInfo* ClassInfo::Find(std::string_view property) const {
   for (const ClassInfo* c = this; c; c = c->parent) {
@@ -46,7 +60,9 @@ bool ClassInfo::InheritsFrom(const ClassInfo& other) const {
   return false;
 }
 
-void RegisterComponentClass(const ClassInfo& info) { Classes()[info.name] = &info; }
+void RegisterComponentClass(const ClassInfo& info) {
+  Classes()[info.name] = &info;
+}
 
 const ClassInfo* FindClass(std::string_view name) {
   auto it = Classes().find(name);
@@ -65,14 +81,17 @@ TComponent* TComponent::FindComponent(std::wstring_view name) const {
 }
 
 const ClassInfo& TComponent::StaticClass() {
-  static const ClassInfo info{
-      "TComponent", nullptr, nullptr,
-      {
-          TextProp<TComponent>("Name", [](const TComponent& c) { return c.Name; },
-                               [](TComponent& c, const std::wstring& v) { c.Name = v; }),
-          IntProp<TComponent>("Tag", [](const TComponent& c) { return c.Tag; },
-                              [](TComponent& c, std::int64_t v) { c.Tag = v; }),
-      }};
+  static const ClassInfo info{"TComponent",
+                              nullptr,
+                              nullptr,
+                              {
+                                  TextProp<TComponent>(
+                                      "Name", [](const TComponent& c) { return c.Name; },
+                                      [](TComponent& c, const std::wstring& v) { c.Name = v; }),
+                                  IntProp<TComponent>(
+                                      "Tag", [](const TComponent& c) { return c.Tag; },
+                                      [](TComponent& c, std::int64_t v) { c.Tag = v; }),
+                              }};
   return info;
 }
 

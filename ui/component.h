@@ -35,7 +35,7 @@ struct PropValue {
 
   std::int64_t Int() const;
   bool Bool() const;
-  const std::wstring& Text() const;               // strings and identifiers
+  const std::wstring& Text() const;                  // strings and identifiers
   const std::vector<std::wstring>& Strings() const;  // sets and string lists
   TComponent* Component() const;
   const EventHandler& Event() const;
@@ -48,7 +48,19 @@ class PropertyError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-enum class PropKind { Integer, Boolean, String, Enum, Set, Color, Strings, Component, Event, Binary, Collection };
+enum class PropKind {
+  Integer,
+  Boolean,
+  String,
+  Enum,
+  Set,
+  Color,
+  Strings,
+  Component,
+  Event,
+  Binary,
+  Collection
+};
 
 struct PropInfo {
   const char* name;
@@ -132,7 +144,8 @@ PropInfo IntProp(const char* name, auto get, auto set) {
 }
 template <class T>
 PropInfo BoolProp(const char* name, auto get, auto set) {
-  return {name, PropKind::Boolean, [get](const TComponent& c) { return PropValue{bool(get(As<T>(c)))}; },
+  return {name, PropKind::Boolean,
+          [get](const TComponent& c) { return PropValue{bool(get(As<T>(c)))}; },
           [set](TComponent& c, const PropValue& v) { set(As<T>(c), v.Bool()); }};
 }
 template <class T>
@@ -145,7 +158,9 @@ template <class T>
 PropInfo ColorProp(const char* name, auto get, auto set) {
   return {name, PropKind::Color,
           [get](const TComponent& c) { return PropValue{std::int64_t(get(As<T>(c)))}; },
-          [set](TComponent& c, const PropValue& v) { set(As<T>(c), static_cast<std::uint32_t>(v.Int())); }};
+          [set](TComponent& c, const PropValue& v) {
+            set(As<T>(c), static_cast<std::uint32_t>(v.Int()));
+          }};
 }
 // An event: the handler must have the event's signature (a NotifyEvent or a CloseEvent).
 template <class T, class E>

@@ -29,7 +29,9 @@ const wchar_t* OwnWindowClass(UINT classStyle, WNDPROC procedure) {
   return names.emplace(classStyle, std::move(name)).first->second.c_str();
 }
 
-bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST; }
+bool IsMouseMessage(UINT msg) {
+  return msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST;
+}
 }  // namespace
 
 // ---------------------------------------------------------------------------------------
@@ -60,8 +62,12 @@ void TControl::SetAlign(TAlign align) {
   if (parent_) parent_->AlignControls();
 }
 
-void TControl::SetVisible(bool visible) { visible_ = visible; }
-void TControl::SetColor(TColor color) { color_ = color; }
+void TControl::SetVisible(bool visible) {
+  visible_ = visible;
+}
+void TControl::SetColor(TColor color) {
+  color_ = color;
+}
 
 void TControl::SetFont(const TFont& font) {
   parentFont_ = false;
@@ -81,7 +87,9 @@ void TControl::ParentFontChanged(const TFont& parentFont) {
   FontChanged();
 }
 
-void TControl::SetCaption(const std::wstring& caption) { caption_ = caption; }
+void TControl::SetCaption(const std::wstring& caption) {
+  caption_ = caption;
+}
 
 void TControl::SetHint(const std::wstring& hint) {
   hint_ = hint;
@@ -138,11 +146,12 @@ void TWinControl::CreateHandle() {
   CreateParams params;
   FillCreateParams(params);
   ownClass_ = params.className == nullptr;
-  const wchar_t* className = ownClass_ ? OwnWindowClass(params.classStyle, StaticWndProc) : params.className;
+  const wchar_t* className =
+      ownClass_ ? OwnWindowClass(params.classStyle, StaticWndProc) : params.className;
   const RECT& b = params.bounds;
   HWND window = ::CreateWindowExW(params.exStyle, className, caption_.c_str(), params.style, b.left,
-                                  b.top, b.right - b.left, b.bottom - b.top, params.parent,
-                                  nullptr, ::GetModuleHandleW(nullptr), this);
+                                  b.top, b.right - b.left, b.bottom - b.top, params.parent, nullptr,
+                                  ::GetModuleHandleW(nullptr), this);
   if (!window) throw PropertyError("the window of a control could not be created");
   if (!handle_) {
     // A window of a system class: its messages come to us through a replaced procedure.
@@ -322,7 +331,8 @@ void TWinControl::UpdateBoundsFromWindow() {
   if (!handle_) return;
   RECT r;
   ::GetWindowRect(handle_, &r);
-  if (HWND parent = ::GetParent(handle_); parent && (::GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD)) {
+  if (HWND parent = ::GetParent(handle_);
+      parent && (::GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD)) {
     ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
   }
   bounds_ = r;
@@ -382,7 +392,8 @@ void TWinControl::AlignControls() {
   // they were created.
   std::vector<TControl*> order;
   for (TControl* c : controls_) {
-    if (c->visible_ && c->align_ != TAlign::alNone && c->align_ != TAlign::alClient) order.push_back(c);
+    if (c->visible_ && c->align_ != TAlign::alNone && c->align_ != TAlign::alClient)
+      order.push_back(c);
   }
   for (TControl* c : controls_) {
     if (c->visible_ && c->align_ == TAlign::alClient) order.push_back(c);

@@ -22,7 +22,7 @@ class TPopupMenu;
 class TForm;
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
-inline constexpr std::wstring_view kAlignNames[] = {L"alNone", L"alTop", L"alBottom",
+inline constexpr std::wstring_view kAlignNames[] = {L"alNone", L"alTop",   L"alBottom",
                                                     L"alLeft", L"alRight", L"alClient"};
 
 // Reflected notifications: a parent passes WM_COMMAND, WM_NOTIFY and the colour requests of

@@ -10,8 +10,12 @@ namespace telvana::ui {
 
 namespace {
 
-std::wstring Wide(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
-std::wstring Wide(const std::u16string& text) { return std::wstring(AsWide(text)); }
+std::wstring Wide(const std::string& ascii) {
+  return std::wstring(ascii.begin(), ascii.end());
+}
+std::wstring Wide(const std::u16string& text) {
+  return std::wstring(AsWide(text));
+}
 
 class Reader {
  public:
@@ -38,7 +42,8 @@ class Reader {
   };
 
   void Problem(int line, const std::string& what) {
-    problems_.push_back(form_.Class().name + std::string(" line ") + std::to_string(line) + ": " + what);
+    problems_.push_back(form_.Class().name + std::string(" line ") + std::to_string(line) + ": " +
+                        what);
   }
 
   void CreateComponent(const DescObject& object, TComponent& enclosing) {
@@ -178,9 +183,12 @@ class Reader {
   static std::vector<std::wstring> Strings(const DescValue& v) {
     std::vector<std::wstring> out;
     for (const DescValue& item : v.items) {
-      if (item.kind == DescValue::Kind::Identifier) out.push_back(Wide(item.identifier));
-      else if (item.kind == DescValue::Kind::String) out.push_back(Wide(item.text));
-      else throw PropertyError("a list of names or strings was expected");
+      if (item.kind == DescValue::Kind::Identifier)
+        out.push_back(Wide(item.identifier));
+      else if (item.kind == DescValue::Kind::String)
+        out.push_back(Wide(item.text));
+      else
+        throw PropertyError("a list of names or strings was expected");
     }
     return out;
   }
@@ -188,14 +196,19 @@ class Reader {
   // Values inside collection items, whose kinds the collection's owner interprets.
   static PropValue Generic(const DescValue& v) {
     switch (v.kind) {
-      case DescValue::Kind::Integer: return PropValue{v.integer};
-      case DescValue::Kind::String: return PropValue{Wide(v.text)};
+      case DescValue::Kind::Integer:
+        return PropValue{v.integer};
+      case DescValue::Kind::String:
+        return PropValue{Wide(v.text)};
       case DescValue::Kind::Identifier:
-        if (v.identifier == "True" || v.identifier == "False") return PropValue{v.identifier == "True"};
+        if (v.identifier == "True" || v.identifier == "False")
+          return PropValue{v.identifier == "True"};
         return PropValue{Wide(v.identifier)};
       case DescValue::Kind::Set:
-      case DescValue::Kind::List: return PropValue{Strings(v)};
-      default: throw PropertyError("unsupported value inside a collection item");
+      case DescValue::Kind::List:
+        return PropValue{Strings(v)};
+      default:
+        throw PropertyError("unsupported value inside a collection item");
     }
   }
 
@@ -222,11 +235,12 @@ std::vector<std::string> ReadFormDescription(TForm& form, const std::wstring& re
   } catch (const DescriptionError& error) {
     return {Utf8FromWide(resourceName) + " " + error.what()};
   }
-  return ApplyDescription(form, description, [](const std::u16string& name) -> std::optional<PropBytes> {
-    const auto data = ProgramResource(ResourceNameForFile(AsWide(name)));
-    if (!data) return std::nullopt;
-    return PropBytes(data->begin(), data->end());
-  });
+  return ApplyDescription(form, description,
+                          [](const std::u16string& name) -> std::optional<PropBytes> {
+                            const auto data = ProgramResource(ResourceNameForFile(AsWide(name)));
+                            if (!data) return std::nullopt;
+                            return PropBytes(data->begin(), data->end());
+                          });
 }
 
 }  // namespace telvana::ui

@@ -8,11 +8,15 @@
 namespace telvana {
 namespace {
 
-bool IsIdentStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
+bool IsIdentStart(char c) {
+  return std::isalpha(static_cast<unsigned char>(c)) || c == '_';
+}
 bool IsIdentChar(char c) {
   return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.';
 }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 class Parser {
  public:
@@ -114,8 +118,10 @@ class Parser {
         item.identifier = Identifier();
         value.items.push_back(std::move(item));
         SkipSpace();
-        if (Peek() == ',') ++pos_;
-        else if (Peek() != ']') Fail("',' or ']' was expected");
+        if (Peek() == ',')
+          ++pos_;
+        else if (Peek() != ']')
+          Fail("',' or ']' was expected");
         SkipSpace();
       }
       ++pos_;
@@ -182,10 +188,12 @@ class Parser {
     while (!AtEnd()) {
       const char d = text_[pos_];
       int v;
-      if (IsDigit(d)) v = d - '0';
+      if (IsDigit(d))
+        v = d - '0';
       else if (base == 16 && std::isxdigit(static_cast<unsigned char>(d)))
         v = std::tolower(static_cast<unsigned char>(d)) - 'a' + 10;
-      else break;
+      else
+        break;
       if (magnitude > (std::numeric_limits<std::uint64_t>::max() - v) / base)
         Fail("number too large");
       magnitude = magnitude * base + v;
@@ -193,9 +201,11 @@ class Parser {
       ++digits;
     }
     if (digits == 0) Fail("digits were expected");
-    const std::uint64_t limit = std::uint64_t{std::numeric_limits<std::int64_t>::max()} + (negative ? 1 : 0);
+    const std::uint64_t limit =
+        std::uint64_t{std::numeric_limits<std::int64_t>::max()} + (negative ? 1 : 0);
     if (magnitude > limit) Fail("number too large");
-    return negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
+    return negative ? static_cast<std::int64_t>(0 - magnitude)
+                    : static_cast<std::int64_t>(magnitude);
   }
 
   // 'quoted'#1234'more' + 'next piece'
@@ -261,4 +271,3 @@ DescObject ParseDescription(std::string_view utf8) {
 }
 
 }  // namespace telvana
-

@@ -30,10 +30,10 @@ struct DescValue {
   enum class Kind { Integer, String, Identifier, Set, List, Collection, File };
   Kind kind = Kind::Integer;
   std::int64_t integer = 0;
-  std::u16string text;                      // String; File (the file's name)
-  std::string identifier;                   // Identifier
-  std::vector<DescValue> items;             // Set (identifiers), List
-  std::vector<DescProperties> collection;   // Collection
+  std::u16string text;                     // String; File (the file's name)
+  std::string identifier;                  // Identifier
+  std::vector<DescValue> items;            // Set (identifiers), List
+  std::vector<DescProperties> collection;  // Collection
 };
 
 struct DescObject {

@@ -17,7 +17,9 @@ namespace {
 // An .ico file: a directory of images; we take the one closest to the asked size.
 win::Icon IconFromFile(const PropBytes& file, int size) {
   if (file.size() < 6) return {};
-  const auto u16 = [&](std::size_t at) { return static_cast<unsigned>(file[at] | file[at + 1] << 8); };
+  const auto u16 = [&](std::size_t at) {
+    return static_cast<unsigned>(file[at] | file[at + 1] << 8);
+  };
   const auto u32 = [&](std::size_t at) {
     return static_cast<std::uint32_t>(file[at] | file[at + 1] << 8 | file[at + 2] << 16 |
                                       std::uint32_t{file[at + 3]} << 24);
@@ -41,8 +43,8 @@ win::Icon IconFromFile(const PropBytes& file, int size) {
   }
   if (!bestLength) return {};
   std::vector<BYTE> image(file.begin() + bestOffset, file.begin() + bestOffset + bestLength);
-  return win::Icon(::CreateIconFromResourceEx(image.data(), bestLength, TRUE, 0x00030000, size, size,
-                                              LR_DEFAULTCOLOR));
+  return win::Icon(::CreateIconFromResourceEx(image.data(), bestLength, TRUE, 0x00030000, size,
+                                              size, LR_DEFAULTCOLOR));
 }
 
 constexpr wchar_t kApplicationClass[] = L"TelvanaApplication";
@@ -137,8 +139,8 @@ void TForm::SetMenu(TMainMenu* menu) {
 void TForm::SetFormStyle(TFormStyle style) {
   formStyle_ = style;
   if (Handle()) {
-    ::SetWindowPos(Handle(), style == TFormStyle::fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0,
-                   0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ::SetWindowPos(Handle(), style == TFormStyle::fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0,
+                   0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
 }
 
@@ -184,7 +186,8 @@ void TForm::PlaceForShow() {
   HWND relative = nullptr;
   if (onMainForm) {
     TForm* main = Application().MainForm();
-    if (main && main != this && main->Handle() && ::IsWindowVisible(main->Handle())) relative = main->Handle();
+    if (main && main != this && main->Handle() && ::IsWindowVisible(main->Handle()))
+      relative = main->Handle();
   }
   // The work area of the monitor that holds the main form, or the primary one.
   HWND anchor = Application().MainForm() ? Application().MainForm()->Handle() : nullptr;
@@ -200,8 +203,10 @@ void TForm::PlaceForShow() {
   if (relative) {
     // Centred on a main form near the edge of the screen, the caption stays reachable.
     const RECT& work = info.rcWork;
-    left = std::max(static_cast<int>(work.left), std::min(left, static_cast<int>(work.right) - Width()));
-    top = std::max(static_cast<int>(work.top), std::min(top, static_cast<int>(work.bottom) - Height()));
+    left = std::max(static_cast<int>(work.left),
+                    std::min(left, static_cast<int>(work.right) - Width()));
+    top = std::max(static_cast<int>(work.top),
+                   std::min(top, static_cast<int>(work.bottom) - Height()));
   }
   SetBounds(left, top, Width(), Height());
 }
@@ -298,10 +303,10 @@ void TForm::UpdateHint(TWinControl& control) {
   const bool wanted = control.ShowHint() && !control.Hint().empty();
   if (!hintWindow_ && !wanted) return;
   if (!hintWindow_) {
-    hintWindow_ = win::Window(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                                WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),
-                                                nullptr, ::GetModuleHandleW(nullptr), nullptr));
+    hintWindow_ = win::Window(::CreateWindowExW(
+        WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+        ::GetModuleHandleW(nullptr), nullptr));
     ::SendMessageW(hintWindow_.get(), TTM_SETMAXTIPWIDTH, 0, 400);
   }
   TTTOOLINFOW tool{sizeof(tool)};
@@ -350,14 +355,16 @@ void TForm::WndProc(TMessage& m) {
     }
     case WM_DRAWITEM: {
       const auto& draw = *reinterpret_cast<DRAWITEMSTRUCT*>(m.lParam);
-      if (draw.CtlType == ODT_MENU && ForEachMenu([&](TMenu& menu) { return menu.DrawItem(draw); })) {
+      if (draw.CtlType == ODT_MENU &&
+          ForEachMenu([&](TMenu& menu) { return menu.DrawItem(draw); })) {
         m.result = TRUE;
         return;
       }
       break;
     }
     case WM_SYSCOMMAND:
-      if ((m.wParam & 0xFFF0) == SC_MINIMIZE && this == Application().MainForm() && Application().Handle()) {
+      if ((m.wParam & 0xFFF0) == SC_MINIMIZE && this == Application().MainForm() &&
+          Application().Handle()) {
         Application().Minimize();
         return;
       }
@@ -372,21 +379,29 @@ void TForm::WndProc(TMessage& m) {
 
 const ClassInfo& TForm::StaticClass() {
   static const ClassInfo info{
-      "TForm", &TWinControl::StaticClass(), nullptr,
+      "TForm",
+      &TWinControl::StaticClass(),
+      nullptr,
       {
-          EnumProp<TForm, TPosition>("Position", kPositionNames, [](const TForm& f) { return f.position_; },
-                                     [](TForm& f, TPosition v) { f.SetPosition(v); }),
-          EnumProp<TForm, TBorderStyle>("BorderStyle", kBorderStyleNames,
-                                        [](const TForm& f) { return f.borderStyle_; },
-                                        [](TForm& f, TBorderStyle v) { f.SetBorderStyle(v); }),
-          EnumProp<TForm, TFormStyle>("FormStyle", kFormStyleNames, [](const TForm& f) { return f.formStyle_; },
-                                      [](TForm& f, TFormStyle v) { f.SetFormStyle(v); }),
-          IntProp<TForm>("ClientWidth", [](const TForm& f) { return f.ClientWidth(); },
-                         [](TForm& f, std::int64_t v) { f.SetClientSize(int(v), f.clientHeight_); }),
-          IntProp<TForm>("ClientHeight", [](const TForm& f) { return f.ClientHeight(); },
-                         [](TForm& f, std::int64_t v) { f.SetClientSize(f.clientWidth_, int(v)); }),
+          EnumProp<TForm, TPosition>(
+              "Position", kPositionNames, [](const TForm& f) { return f.position_; },
+              [](TForm& f, TPosition v) { f.SetPosition(v); }),
+          EnumProp<TForm, TBorderStyle>(
+              "BorderStyle", kBorderStyleNames, [](const TForm& f) { return f.borderStyle_; },
+              [](TForm& f, TBorderStyle v) { f.SetBorderStyle(v); }),
+          EnumProp<TForm, TFormStyle>(
+              "FormStyle", kFormStyleNames, [](const TForm& f) { return f.formStyle_; },
+              [](TForm& f, TFormStyle v) { f.SetFormStyle(v); }),
+          IntProp<TForm>(
+              "ClientWidth", [](const TForm& f) { return f.ClientWidth(); },
+              [](TForm& f, std::int64_t v) { f.SetClientSize(int(v), f.clientHeight_); }),
+          IntProp<TForm>(
+              "ClientHeight", [](const TForm& f) { return f.ClientHeight(); },
+              [](TForm& f, std::int64_t v) { f.SetClientSize(f.clientWidth_, int(v)); }),
           {"Menu", PropKind::Component,
-           [](const TComponent& c) { return PropValue{static_cast<TComponent*>(As<TForm>(c).menu_)}; },
+           [](const TComponent& c) {
+             return PropValue{static_cast<TComponent*>(As<TForm>(c).menu_)};
+           },
            [](TComponent& c, const PropValue& v) {
              As<TForm>(c).SetMenu(v.Component() ? &As<TMainMenu>(*v.Component()) : nullptr);
            }},
@@ -402,8 +417,10 @@ const ClassInfo& TForm::StaticClass() {
 
 const ClassInfo& TApplicationEvents::StaticClass() {
   static const ClassInfo info{
-      "TApplicationEvents", &TComponent::StaticClass(),
-      [](TComponent& owner) -> TComponent* { return TComponent::New<TApplicationEvents>(owner); }, {}};
+      "TApplicationEvents",
+      &TComponent::StaticClass(),
+      [](TComponent& owner) -> TComponent* { return TComponent::New<TApplicationEvents>(owner); },
+      {}};
   return info;
 }
 
@@ -428,9 +445,10 @@ void TApplication::Initialize() {
   // A window of no size that stands for the program on the task bar, with the program's
   // title, and owns the forms (so the forms themselves have no task-bar buttons).
   const int x = ::GetSystemMetrics(SM_CXSCREEN) / 2, y = ::GetSystemMetrics(SM_CYSCREEN) / 2;
-  window_ = win::Window(::CreateWindowExW(0, kApplicationClass, title_.c_str(),
-                                          WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                                          x, y, 0, 0, nullptr, nullptr, wc.hInstance, nullptr));
+  window_ = win::Window(
+      ::CreateWindowExW(0, kApplicationClass, title_.c_str(),
+                        WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y,
+                        0, 0, nullptr, nullptr, wc.hInstance, nullptr));
 }
 
 void TApplication::SetTitle(const std::wstring& title) {
@@ -452,7 +470,8 @@ LRESULT CALLBACK TApplication::WindowProcedure(HWND hwnd, UINT msg, WPARAM wPara
     case WM_ACTIVATE:
       // Activating the task-bar window passes the focus on to the main form.
       if (LOWORD(wParam) != WA_INACTIVE && !::IsIconic(hwnd)) {
-        if (TForm* main = Application().MainForm(); main && main->Handle() && ::IsWindowVisible(main->Handle())) {
+        if (TForm* main = Application().MainForm();
+            main && main->Handle() && ::IsWindowVisible(main->Handle())) {
           ::SetActiveWindow(main->Handle());
           return 0;
         }

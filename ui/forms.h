@@ -16,12 +16,19 @@ namespace telvana::ui {
 
 class TMainMenu;
 
-enum class TPosition { poDesigned, poScreenCenter, poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
-inline constexpr std::wstring_view kPositionNames[] = {L"poDesigned", L"poScreenCenter", L"poDesktopCenter",
-                                                       L"poMainFormCenter", L"poOwnerFormCenter"};
+enum class TPosition {
+  poDesigned,
+  poScreenCenter,
+  poDesktopCenter,
+  poMainFormCenter,
+  poOwnerFormCenter
+};
+inline constexpr std::wstring_view kPositionNames[] = {L"poDesigned", L"poScreenCenter",
+                                                       L"poDesktopCenter", L"poMainFormCenter",
+                                                       L"poOwnerFormCenter"};
 enum class TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
-inline constexpr std::wstring_view kBorderStyleNames[] = {L"bsNone",   L"bsSingle",     L"bsSizeable",
-                                                          L"bsDialog", L"bsToolWindow", L"bsSizeToolWin"};
+inline constexpr std::wstring_view kBorderStyleNames[] = {
+    L"bsNone", L"bsSingle", L"bsSizeable", L"bsDialog", L"bsToolWindow", L"bsSizeToolWin"};
 enum class TFormStyle { fsNormal, fsStayOnTop };
 inline constexpr std::wstring_view kFormStyleNames[] = {L"fsNormal", L"fsStayOnTop"};
 

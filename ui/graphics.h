@@ -39,9 +39,19 @@ struct TFont {
 };
 
 // Cursor identifiers of descriptions.
-enum class TCursor { crDefault, crArrow, crHandPoint, crHSplit, crVSplit, crIBeam, crSizeWE, crSizeNS };
-inline constexpr std::wstring_view kCursorNames[] = {L"crDefault", L"crArrow", L"crHandPoint", L"crHSplit",
-                                                     L"crVSplit", L"crIBeam", L"crSizeWE", L"crSizeNS"};
+enum class TCursor {
+  crDefault,
+  crArrow,
+  crHandPoint,
+  crHSplit,
+  crVSplit,
+  crIBeam,
+  crSizeWE,
+  crSizeNS
+};
+inline constexpr std::wstring_view kCursorNames[] = {L"crDefault", L"crArrow",  L"crHandPoint",
+                                                     L"crHSplit",  L"crVSplit", L"crIBeam",
+                                                     L"crSizeWE",  L"crSizeNS"};
 HCURSOR LoadCursorFor(TCursor cursor);  // null for crDefault
 
 }  // namespace telvana::ui

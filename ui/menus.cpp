@@ -32,11 +32,16 @@ std::wstring KeyName(int vk) {
   if (vk >= VK_F1 && vk <= VK_F24) return L"F" + std::to_wstring(vk - VK_F1 + 1);
   if ((vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z')) return std::wstring(1, wchar_t(vk));
   switch (vk) {
-    case VK_ESCAPE: return L"Esc";
-    case VK_RETURN: return L"Enter";
-    case VK_DELETE: return L"Del";
-    case VK_INSERT: return L"Ins";
-    case VK_SPACE: return L"Space";
+    case VK_ESCAPE:
+      return L"Esc";
+    case VK_RETURN:
+      return L"Enter";
+    case VK_DELETE:
+      return L"Del";
+    case VK_INSERT:
+      return L"Ins";
+    case VK_SPACE:
+      return L"Space";
   }
   return L"";
 }
@@ -62,7 +67,9 @@ TMenuItem::~TMenuItem() {
   if (parentItem_) parentItem_->Remove(*this);
 }
 
-TMenu* TMenuItem::Menu() const { return menu_; }
+TMenu* TMenuItem::Menu() const {
+  return menu_;
+}
 
 void TMenuItem::SetCaption(const std::wstring& caption) {
   const bool kindChanged = (caption == L"-") != IsSeparator();
@@ -230,17 +237,22 @@ bool TMenu::DrawItem(const DRAWITEMSTRUCT& draw) {
 
 const ClassInfo& TMenuItem::StaticClass() {
   static const ClassInfo info{
-      "TMenuItem", &TComponent::StaticClass(),
+      "TMenuItem",
+      &TComponent::StaticClass(),
       [](TComponent& owner) -> TComponent* { return TComponent::New<TMenuItem>(owner); },
       {
-          TextProp<TMenuItem>("Caption", [](const TMenuItem& m) { return m.caption_; },
-                              [](TMenuItem& m, const std::wstring& v) { m.SetCaption(v); }),
-          IntProp<TMenuItem>("ShortCut", [](const TMenuItem& m) { return m.shortCut_; },
-                             [](TMenuItem& m, std::int64_t v) { m.SetShortCut(static_cast<int>(v)); }),
-          BoolProp<TMenuItem>("Checked", [](const TMenuItem& m) { return m.checked_; },
-                              [](TMenuItem& m, bool v) { m.SetChecked(v); }),
-          BoolProp<TMenuItem>("Enabled", [](const TMenuItem& m) { return m.enabled_; },
-                              [](TMenuItem& m, bool v) { m.SetEnabled(v); }),
+          TextProp<TMenuItem>(
+              "Caption", [](const TMenuItem& m) { return m.caption_; },
+              [](TMenuItem& m, const std::wstring& v) { m.SetCaption(v); }),
+          IntProp<TMenuItem>(
+              "ShortCut", [](const TMenuItem& m) { return m.shortCut_; },
+              [](TMenuItem& m, std::int64_t v) { m.SetShortCut(static_cast<int>(v)); }),
+          BoolProp<TMenuItem>(
+              "Checked", [](const TMenuItem& m) { return m.checked_; },
+              [](TMenuItem& m, bool v) { m.SetChecked(v); }),
+          BoolProp<TMenuItem>(
+              "Enabled", [](const TMenuItem& m) { return m.enabled_; },
+              [](TMenuItem& m, bool v) { m.SetEnabled(v); }),
           EventProp<TMenuItem>("OnClick", &TMenuItem::OnClick),
       }};
   return info;
@@ -248,15 +260,19 @@ const ClassInfo& TMenuItem::StaticClass() {
 
 const ClassInfo& TMenu::StaticClass() {
   static const ClassInfo info{
-      "TMenu", &TComponent::StaticClass(), nullptr,
+      "TMenu",
+      &TComponent::StaticClass(),
+      nullptr,
       {
-          BoolProp<TMenu>("OwnerDraw", [](const TMenu& m) { return m.ownerDraw_; },
-                          [](TMenu& m, bool v) { m.SetOwnerDraw(v); }),
+          BoolProp<TMenu>(
+              "OwnerDraw", [](const TMenu& m) { return m.ownerDraw_; },
+              [](TMenu& m, bool v) { m.SetOwnerDraw(v); }),
           // Accelerator letters are never added: captions stay exactly as stored.
-          BoolProp<TMenu>("AutoHotkeys", [](const TMenu&) { return false; },
-                          [](TMenu&, bool on) {
-                            if (on) throw PropertyError("automatic accelerator letters are not supported");
-                          }),
+          BoolProp<TMenu>(
+              "AutoHotkeys", [](const TMenu&) { return false; },
+              [](TMenu&, bool on) {
+                if (on) throw PropertyError("automatic accelerator letters are not supported");
+              }),
       }};
   return info;
 }
@@ -271,8 +287,10 @@ void TMainMenu::HandleRebuilt() {
 
 const ClassInfo& TMainMenu::StaticClass() {
   static const ClassInfo info{
-      "TMainMenu", &TMenu::StaticClass(),
-      [](TComponent& owner) -> TComponent* { return TComponent::New<TMainMenu>(owner); }, {}};
+      "TMainMenu",
+      &TMenu::StaticClass(),
+      [](TComponent& owner) -> TComponent* { return TComponent::New<TMainMenu>(owner); },
+      {}};
   return info;
 }
 
@@ -285,8 +303,10 @@ void TPopupMenu::Popup(int x, int y) {
 
 const ClassInfo& TPopupMenu::StaticClass() {
   static const ClassInfo info{
-      "TPopupMenu", &TMenu::StaticClass(),
-      [](TComponent& owner) -> TComponent* { return TComponent::New<TPopupMenu>(owner); }, {}};
+      "TPopupMenu",
+      &TMenu::StaticClass(),
+      [](TComponent& owner) -> TComponent* { return TComponent::New<TPopupMenu>(owner); },
+      {}};
   return info;
 }
 

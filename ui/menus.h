@@ -24,7 +24,8 @@ inline constexpr int scAlt = 0x8000;
 std::wstring ShortCutToText(int shortCut);  // "F11", "Ctrl+S"; empty for none
 
 class TMenuItem;
-using MenuMeasureItemEvent = std::function<void(TMenuItem& sender, HDC dc, int& width, int& height)>;
+using MenuMeasureItemEvent =
+    std::function<void(TMenuItem& sender, HDC dc, int& width, int& height)>;
 using MenuDrawItemEvent =
     std::function<void(TMenuItem& sender, HDC dc, const RECT& rect, UINT state /* ODS_ */)>;
 

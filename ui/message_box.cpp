@@ -20,6 +20,8 @@ int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& cap
 ScopedMessageBoxHandler::ScopedMessageBoxHandler(MessageBoxHandler handler)
     : previous_(std::exchange(CurrentHandler(), std::move(handler))) {}
 
-ScopedMessageBoxHandler::~ScopedMessageBoxHandler() { CurrentHandler() = std::move(previous_); }
+ScopedMessageBoxHandler::~ScopedMessageBoxHandler() {
+  CurrentHandler() = std::move(previous_);
+}
 
 }  // namespace telvana::ui

@@ -18,11 +18,15 @@ ShellOpenHandler& CurrentHandler() {
 }
 }  // namespace
 
-bool ShellOpen(HWND owner, const std::wstring& address) { return CurrentHandler()(owner, address); }
+bool ShellOpen(HWND owner, const std::wstring& address) {
+  return CurrentHandler()(owner, address);
+}
 
 ScopedShellOpenHandler::ScopedShellOpenHandler(ShellOpenHandler handler)
     : previous_(std::exchange(CurrentHandler(), std::move(handler))) {}
 
-ScopedShellOpenHandler::~ScopedShellOpenHandler() { CurrentHandler() = std::move(previous_); }
+ScopedShellOpenHandler::~ScopedShellOpenHandler() {
+  CurrentHandler() = std::move(previous_);
+}
 
 }  // namespace telvana::ui

@@ -56,7 +56,8 @@ void DrawBevel(HDC dc, RECT& r, TBevelCut cut, int width) {
   const COLORREF bottomRight = cut == TBevelCut::bvRaised ? dark : light;
   for (int i = 0; i < width; ++i) {
     const RECT top{r.left, r.top, r.right, r.top + 1}, left{r.left, r.top, r.left + 1, r.bottom};
-    const RECT bottom{r.left, r.bottom - 1, r.right, r.bottom}, right{r.right - 1, r.top, r.right, r.bottom};
+    const RECT bottom{r.left, r.bottom - 1, r.right, r.bottom},
+        right{r.right - 1, r.top, r.right, r.bottom};
     ::SetBkColor(dc, topLeft);
     ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &top, nullptr, 0, nullptr);
     ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &left, nullptr, 0, nullptr);
@@ -76,21 +77,26 @@ void TPanel::Paint(HDC dc, const RECT& area) {
     win::SelectObjectScope font(dc, FontHandle());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, ColorToRGB(Font().Color));
-    ::DrawTextW(dc, Caption().c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    ::DrawTextW(dc, Caption().c_str(), -1, &r,
+                DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
 }
 
 const ClassInfo& TPanel::StaticClass() {
   static const ClassInfo info{
-      "TPanel", &TWinControl::StaticClass(),
+      "TPanel",
+      &TWinControl::StaticClass(),
       [](TComponent& owner) -> TComponent* { return TComponent::New<TPanel>(owner); },
       {
-          EnumProp<TPanel, TBevelCut>("BevelOuter", kBevelNames, [](const TPanel& p) { return p.bevelOuter_; },
-                                      [](TPanel& p, TBevelCut v) { p.SetBevelOuter(v); }),
-          EnumProp<TPanel, TBevelCut>("BevelInner", kBevelNames, [](const TPanel& p) { return p.bevelInner_; },
-                                      [](TPanel& p, TBevelCut v) { p.SetBevelInner(v); }),
-          IntProp<TPanel>("BevelWidth", [](const TPanel& p) { return p.bevelWidth_; },
-                          [](TPanel& p, std::int64_t v) { p.SetBevelWidth(int(v)); }),
+          EnumProp<TPanel, TBevelCut>(
+              "BevelOuter", kBevelNames, [](const TPanel& p) { return p.bevelOuter_; },
+              [](TPanel& p, TBevelCut v) { p.SetBevelOuter(v); }),
+          EnumProp<TPanel, TBevelCut>(
+              "BevelInner", kBevelNames, [](const TPanel& p) { return p.bevelInner_; },
+              [](TPanel& p, TBevelCut v) { p.SetBevelInner(v); }),
+          IntProp<TPanel>(
+              "BevelWidth", [](const TPanel& p) { return p.bevelWidth_; },
+              [](TPanel& p, std::int64_t v) { p.SetBevelWidth(int(v)); }),
       }};
   return info;
 }
@@ -115,19 +121,32 @@ TControl* TSplitter::Neighbour() const {
   for (TControl* c : parent_->Controls()) {
     if (c == this || !c->Visible() || c->Align() != align_) continue;
     switch (align_) {
-      case TAlign::alLeft: if (c->BoundsRect().right == Left()) return c; break;
-      case TAlign::alRight: if (c->BoundsRect().left == BoundsRect().right) return c; break;
-      case TAlign::alTop: if (c->BoundsRect().bottom == Top()) return c; break;
-      case TAlign::alBottom: if (c->BoundsRect().top == BoundsRect().bottom) return c; break;
-      default: break;
+      case TAlign::alLeft:
+        if (c->BoundsRect().right == Left()) return c;
+        break;
+      case TAlign::alRight:
+        if (c->BoundsRect().left == BoundsRect().right) return c;
+        break;
+      case TAlign::alTop:
+        if (c->BoundsRect().bottom == Top()) return c;
+        break;
+      case TAlign::alBottom:
+        if (c->BoundsRect().top == BoundsRect().bottom) return c;
+        break;
+      default:
+        break;
     }
   }
   return nullptr;
 }
 
 namespace {
-bool Horizontal(TAlign a) { return a == TAlign::alLeft || a == TAlign::alRight; }
-int Extent(const TControl& c, TAlign a) { return Horizontal(a) ? c.Width() : c.Height(); }
+bool Horizontal(TAlign a) {
+  return a == TAlign::alLeft || a == TAlign::alRight;
+}
+int Extent(const TControl& c, TAlign a) {
+  return Horizontal(a) ? c.Width() : c.Height();
+}
 }  // namespace
 
 void TSplitter::ResizeNeighbour(int delta) {
@@ -138,8 +157,8 @@ void TSplitter::ResizeNeighbour(int delta) {
   const RECT area = parent_->AlignArea();
   int room = Horizontal(align_) ? area.right - area.left : area.bottom - area.top;
   for (TControl* c : parent_->Controls()) {
-    if (c != neighbour && c->Visible() && c->Align() != TAlign::alNone && c->Align() != TAlign::alClient &&
-        Horizontal(c->Align()) == Horizontal(align_)) {
+    if (c != neighbour && c->Visible() && c->Align() != TAlign::alNone &&
+        c->Align() != TAlign::alClient && Horizontal(c->Align()) == Horizontal(align_)) {
       room -= Extent(*c, align_);
     }
   }
@@ -217,18 +236,22 @@ void TSplitter::Paint(HDC dc, const RECT& area) {
 
 const ClassInfo& TSplitter::StaticClass() {
   static const ClassInfo info{
-      "TSplitter", &TWinControl::StaticClass(),
+      "TSplitter",
+      &TWinControl::StaticClass(),
       [](TComponent& owner) -> TComponent* { return TComponent::New<TSplitter>(owner); },
       {
-          BoolProp<TSplitter>("Beveled", [](const TSplitter& s) { return s.beveled_; },
-                              [](TSplitter& s, bool v) { s.SetBeveled(v); }),
-          IntProp<TSplitter>("MinSize", [](const TSplitter& s) { return s.minSize_; },
-                             [](TSplitter& s, std::int64_t v) { s.SetMinSize(int(v)); }),
+          BoolProp<TSplitter>(
+              "Beveled", [](const TSplitter& s) { return s.beveled_; },
+              [](TSplitter& s, bool v) { s.SetBeveled(v); }),
+          IntProp<TSplitter>(
+              "MinSize", [](const TSplitter& s) { return s.minSize_; },
+              [](TSplitter& s, std::int64_t v) { s.SetMinSize(int(v)); }),
           // A dragged neighbour never snaps shut.
-          BoolProp<TSplitter>("AutoSnap", [](const TSplitter&) { return false; },
-                              [](TSplitter&, bool on) {
-                                if (on) throw PropertyError("snapping splitters are not supported");
-                              }),
+          BoolProp<TSplitter>(
+              "AutoSnap", [](const TSplitter&) { return false; },
+              [](TSplitter&, bool on) {
+                if (on) throw PropertyError("snapping splitters are not supported");
+              }),
           EventProp<TSplitter>("OnMoved", &TSplitter::OnMoved),
       }};
   return info;
@@ -246,8 +269,10 @@ void TListBox::FillCreateParams(CreateParams& params) {
   TWinControl::FillCreateParams(params);
   params.className = WC_LISTBOXW;
   params.style |= WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
-  if (ctl3D_) params.exStyle |= WS_EX_CLIENTEDGE;
-  else params.style |= WS_BORDER;
+  if (ctl3D_)
+    params.exStyle |= WS_EX_CLIENTEDGE;
+  else
+    params.style |= WS_BORDER;
 }
 
 void TListBox::HandleCreated() {
@@ -266,8 +291,10 @@ void TListBox::Clear() {
 
 void TListBox::Add(const std::wstring& row) {
   if (Handle()) {
-    const LRESULT r = ::SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
-    if (r == LB_ERR || r == LB_ERRSPACE) throw PropertyError("the list box has no room for another row");
+    const LRESULT r =
+        ::SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+    if (r == LB_ERR || r == LB_ERRSPACE)
+      throw PropertyError("the list box has no room for another row");
   }
   rows_.push_back(row);
 }
@@ -290,8 +317,10 @@ void TListBox::SetItemHeight(int height) {
 void TListBox::WndProc(TMessage& m) {
   switch (m.msg) {
     case CN_COMMAND:
-      if (HIWORD(m.wParam) == LBN_DBLCLK && OnDblClick) OnDblClick(*this);
-      else if (HIWORD(m.wParam) == LBN_SELCHANGE && OnClick) OnClick(*this);
+      if (HIWORD(m.wParam) == LBN_DBLCLK && OnDblClick)
+        OnDblClick(*this);
+      else if (HIWORD(m.wParam) == LBN_SELCHANGE && OnClick)
+        OnClick(*this);
       return;
     case CN_CTLCOLORLISTBOX: {
       HDC dc = reinterpret_cast<HDC>(m.wParam);
@@ -308,13 +337,16 @@ void TListBox::WndProc(TMessage& m) {
 
 const ClassInfo& TListBox::StaticClass() {
   static const ClassInfo info{
-      "TListBox", &TWinControl::StaticClass(),
+      "TListBox",
+      &TWinControl::StaticClass(),
       [](TComponent& owner) -> TComponent* { return TComponent::New<TListBox>(owner); },
       {
-          IntProp<TListBox>("ItemHeight", [](const TListBox& l) { return l.itemHeight_; },
-                            [](TListBox& l, std::int64_t v) { l.SetItemHeight(int(v)); }),
-          BoolProp<TListBox>("Ctl3D", [](const TListBox& l) { return l.ctl3D_; },
-                             [](TListBox& l, bool v) { l.SetCtl3D(v); }),
+          IntProp<TListBox>(
+              "ItemHeight", [](const TListBox& l) { return l.itemHeight_; },
+              [](TListBox& l, std::int64_t v) { l.SetItemHeight(int(v)); }),
+          BoolProp<TListBox>(
+              "Ctl3D", [](const TListBox& l) { return l.ctl3D_; },
+              [](TListBox& l, bool v) { l.SetCtl3D(v); }),
           {"Items.Strings", PropKind::Strings,
            [](const TComponent& c) { return PropValue{As<TListBox>(c).Rows()}; },
            [](TComponent& c, const PropValue& v) {
@@ -341,7 +373,9 @@ void TStatusBar::FillCreateParams(CreateParams& params) {
   params.style |= SBARS_SIZEGRIP | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER;
 }
 
-void TStatusBar::HandleCreated() { UpdatePanels(); }
+void TStatusBar::HandleCreated() {
+  UpdatePanels();
+}
 
 void TStatusBar::SetPanels(std::vector<Panel> panels) {
   panels_ = std::move(panels);
@@ -372,13 +406,15 @@ void TStatusBar::UpdatePanelText(int index) {
   // A status bar centres text after one tab and right-aligns it after two.
   std::wstring shown = panel.alignment == TAlignment::taCenter         ? L"\t" + panel.text
                        : panel.alignment == TAlignment::taRightJustify ? L"\t\t" + panel.text
-                                                                        : panel.text;
-  ::SendMessageW(Handle(), SB_SETTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(shown.c_str()));
+                                                                       : panel.text;
+  ::SendMessageW(Handle(), SB_SETTEXTW, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(shown.c_str()));
 }
 
 const ClassInfo& TStatusBar::StaticClass() {
   static const ClassInfo info{
-      "TStatusBar", &TWinControl::StaticClass(),
+      "TStatusBar",
+      &TWinControl::StaticClass(),
       [](TComponent& owner) -> TComponent* { return TComponent::New<TStatusBar>(owner); },
       {
           {"Panels", PropKind::Collection, nullptr,
@@ -387,11 +423,15 @@ const ClassInfo& TStatusBar::StaticClass() {
              for (const auto& item : v.Items()) {
                Panel& panel = panels.emplace_back();
                for (const auto& [name, value] : item) {
-                 if (name == "Width") panel.width = static_cast<int>(value.Int());
-                 else if (name == "Text") panel.text = value.Text();
+                 if (name == "Width")
+                   panel.width = static_cast<int>(value.Int());
+                 else if (name == "Text")
+                   panel.text = value.Text();
                  else if (name == "Alignment") {
-                   const auto* found = std::find(std::begin(kAlignmentNames), std::end(kAlignmentNames), value.Text());
-                   if (found == std::end(kAlignmentNames)) throw PropertyError("unknown panel alignment");
+                   const auto* found = std::find(std::begin(kAlignmentNames),
+                                                 std::end(kAlignmentNames), value.Text());
+                   if (found == std::end(kAlignmentNames))
+                     throw PropertyError("unknown panel alignment");
                    panel.alignment = static_cast<TAlignment>(found - std::begin(kAlignmentNames));
                  } else {
                    throw PropertyError("unknown property " + name + " of a status panel");
@@ -443,13 +483,15 @@ void TImage::Paint(HDC dc, const RECT& area) {
 
 const ClassInfo& TImage::StaticClass() {
   static const ClassInfo info{
-      "TImage", &TWinControl::StaticClass(),
+      "TImage",
+      &TWinControl::StaticClass(),
       [](TComponent& owner) -> TComponent* { return TComponent::New<TImage>(owner); },
       {
           {"Picture.Data", PropKind::Binary, nullptr,
            [](TComponent& c, const PropValue& v) { As<TImage>(c).SetPictureData(v.Bytes()); }},
-          BoolProp<TImage>("Stretch", [](const TImage& i) { return i.stretch_; },
-                           [](TImage& i, bool v) { i.SetStretch(v); }),
+          BoolProp<TImage>(
+              "Stretch", [](const TImage& i) { return i.stretch_; },
+              [](TImage& i, bool v) { i.SetStretch(v); }),
       }};
   return info;
 }
@@ -468,8 +510,8 @@ TTimer::TTimer(TComponent* owner) : TComponent(owner) {
   wc.hInstance = ::GetModuleHandleW(nullptr);
   wc.lpszClassName = kTimerClass;
   ::RegisterClassExW(&wc);  // fails harmlessly once the class exists
-  window_ = win::Window(::CreateWindowExW(0, kTimerClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                          wc.hInstance, nullptr));
+  window_ = win::Window(::CreateWindowExW(0, kTimerClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                          nullptr, wc.hInstance, nullptr));
   ::SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   Update();
 }
@@ -490,7 +532,8 @@ void TTimer::SetInterval(int ms) {
 
 void TTimer::Update() {
   ::KillTimer(window_.get(), kTimerId);
-  if (enabled_ && interval_ > 0) ::SetTimer(window_.get(), kTimerId, static_cast<UINT>(interval_), nullptr);
+  if (enabled_ && interval_ > 0)
+    ::SetTimer(window_.get(), kTimerId, static_cast<UINT>(interval_), nullptr);
 }
 
 LRESULT CALLBACK TTimer::WindowProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -510,13 +553,16 @@ LRESULT CALLBACK TTimer::WindowProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPA
 
 const ClassInfo& TTimer::StaticClass() {
   static const ClassInfo info{
-      "TTimer", &TComponent::StaticClass(),
+      "TTimer",
+      &TComponent::StaticClass(),
       [](TComponent& owner) -> TComponent* { return TComponent::New<TTimer>(owner); },
       {
-          BoolProp<TTimer>("Enabled", [](const TTimer& t) { return t.enabled_; },
-                           [](TTimer& t, bool v) { t.SetEnabled(v); }),
-          IntProp<TTimer>("Interval", [](const TTimer& t) { return t.interval_; },
-                          [](TTimer& t, std::int64_t v) { t.SetInterval(int(v)); }),
+          BoolProp<TTimer>(
+              "Enabled", [](const TTimer& t) { return t.enabled_; },
+              [](TTimer& t, bool v) { t.SetEnabled(v); }),
+          IntProp<TTimer>(
+              "Interval", [](const TTimer& t) { return t.interval_; },
+              [](TTimer& t, std::int64_t v) { t.SetInterval(int(v)); }),
           EventProp<TTimer>("OnTimer", &TTimer::OnTimer),
       }};
   return info;

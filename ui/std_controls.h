@@ -111,7 +111,8 @@ class TListBox : public TWinControl {
 };
 
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
-inline constexpr std::wstring_view kAlignmentNames[] = {L"taLeftJustify", L"taRightJustify", L"taCenter"};
+inline constexpr std::wstring_view kAlignmentNames[] = {L"taLeftJustify", L"taRightJustify",
+                                                        L"taCenter"};
 
 // A status bar of panels of fixed widths; the last one takes what is left.
 class TStatusBar : public TWinControl {
@@ -129,7 +130,9 @@ class TStatusBar : public TWinControl {
   const std::vector<Panel>& Panels() const { return panels_; }
   void SetPanels(std::vector<Panel> panels);
   void SetPanelText(int index, const std::wstring& text);
-  const std::wstring& PanelText(int index) const { return panels_.at(static_cast<std::size_t>(index)).text; }
+  const std::wstring& PanelText(int index) const {
+    return panels_.at(static_cast<std::size_t>(index)).text;
+  }
 
  protected:
   void FillCreateParams(CreateParams& params) override;

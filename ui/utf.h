@@ -23,7 +23,9 @@ inline std::u16string_view AsUtf16(std::wstring_view s) {
 inline std::wstring WideFromUtf8(std::string_view text) {
   return std::wstring(AsWide(Utf8ToUtf16(text)));
 }
-inline std::string Utf8FromWide(std::wstring_view text) { return Utf16ToUtf8(AsUtf16(text)); }
+inline std::string Utf8FromWide(std::wstring_view text) {
+  return Utf16ToUtf8(AsUtf16(text));
+}
 #endif
 
 }  // namespace telvana

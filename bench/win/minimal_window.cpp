@@ -18,8 +18,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = L"MinimalWindow";
   ::RegisterClassW(&wc);
-  HWND window = ::CreateWindowW(wc.lpszClassName, L"Minimal", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                756, 617, nullptr, nullptr, instance, nullptr);
+  HWND window = ::CreateWindowW(wc.lpszClassName, L"Minimal", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                CW_USEDEFAULT, 756, 617, nullptr, nullptr, instance, nullptr);
   ::ShowWindow(window, show);
   ::UpdateWindow(window);
   MSG msg;

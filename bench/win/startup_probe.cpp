@@ -21,8 +21,9 @@ BOOL CALLBACK FindShownWindow(HWND window, LPARAM param) {
   DWORD owner = 0;
   ::GetWindowThreadProcessId(window, &owner);
   RECT r;
-  if (owner == search->process && ::IsWindowVisible(window) && (::GetWindowLongW(window, GWL_STYLE) & WS_CAPTION) &&
-      ::GetWindowRect(window, &r) && r.right - r.left > 100) {
+  if (owner == search->process && ::IsWindowVisible(window) &&
+      (::GetWindowLongW(window, GWL_STYLE) & WS_CAPTION) && ::GetWindowRect(window, &r) &&
+      r.right - r.left > 100) {
     search->found = true;
     return FALSE;
   }
@@ -37,8 +38,8 @@ double TimeToWindow(const std::wstring& program) {
   LARGE_INTEGER frequency, start, now;
   ::QueryPerformanceFrequency(&frequency);
   ::QueryPerformanceCounter(&start);
-  if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info)) {
+  if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &info)) {
     return -1;
   }
   double elapsed = -1;
@@ -46,7 +47,8 @@ double TimeToWindow(const std::wstring& program) {
     Search search{info.dwProcessId, false};
     ::EnumWindows(FindShownWindow, reinterpret_cast<LPARAM>(&search));
     ::QueryPerformanceCounter(&now);
-    const double ms = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+    const double ms = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) /
+                      static_cast<double>(frequency.QuadPart);
     if (search.found) {
       elapsed = ms;
       break;

@@ -72,13 +72,20 @@ const std::map<std::wstring, std::function<ui::TForm*(ui::TComponent& owner)>>& 
   static const std::map<std::wstring, std::function<ui::TForm*(ui::TComponent&)>> factories{
       {L"FMAIN1",
        [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFmain1>(owner); }},
-      {L"FGY1", [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFgy1>(owner); }},
-      {L"FMZSM1", [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFmzsm1>(owner); }},
-      {L"FHELP1", [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFhelp1>(owner); }},
-      {L"FLXXZ1", [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFlxxz1>(owner); }},
-      {L"FGYGG1", [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFgygg1>(owner); }},
-      {L"FSYGG1", [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFsygg1>(owner); }},
-      {L"FYQGG1", [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFyqgg1>(owner); }},
+      {L"FGY1",
+       [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFgy1>(owner); }},
+      {L"FMZSM1",
+       [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFmzsm1>(owner); }},
+      {L"FHELP1",
+       [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFhelp1>(owner); }},
+      {L"FLXXZ1",
+       [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFlxxz1>(owner); }},
+      {L"FGYGG1",
+       [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFgygg1>(owner); }},
+      {L"FSYGG1",
+       [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFsygg1>(owner); }},
+      {L"FYQGG1",
+       [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFyqgg1>(owner); }},
   };
   return factories;
 }

@@ -123,7 +123,8 @@ TEST(InformationWindows, EachHasOneCancelButtonThatCloses) {
     EXPECT_TRUE(button.Cancel());
     EXPECT_EQ(button.Cursor(), ui::TCursor::crHandPoint);
     EXPECT_TRUE(button.OnClick);
-    EXPECT_TRUE(::GetWindowLongW(button.Handle(), GWL_STYLE) & WS_VISIBLE) << "shown with its window";
+    EXPECT_TRUE(::GetWindowLongW(button.Handle(), GWL_STYLE) & WS_VISIBLE)
+        << "shown with its window";
     int cancels = 0;
     for (const auto& component : form.Components()) {
       if (auto* b = dynamic_cast<ui::TButton*>(component.get()); b && b->Cancel()) ++cancels;

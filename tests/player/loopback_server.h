@@ -145,7 +145,7 @@ class HttpServer : public ServerBase {
   struct Body {
     std::string bytes;
     std::string contentType = "application/octet-stream";
-    int bytesPerSecond = 0;                      // 0: as fast as the connection takes them
+    int bytesPerSecond = 0;  // 0: as fast as the connection takes them
     // Sent the way Windows Media servers answer MMS over HTTP: the ASF header and each data
     // packet in a chunk of its own. The bytes must be an ASF file.
     bool mmsOverHttp = false;
@@ -266,7 +266,9 @@ class HttpServer : public ServerBase {
     };
     chunk('H', std::string_view(asf).substr(0, headerSize + kDataObjectHead), 8);
     for (std::size_t i = 0; i < packets; ++i) {
-      chunk('D', std::string_view(asf).substr(headerSize + kDataObjectHead + i * packetSize, packetSize), 8);
+      chunk('D',
+            std::string_view(asf).substr(headerSize + kDataObjectHead + i * packetSize, packetSize),
+            8);
     }
     chunk('E', {}, 4);
     return out;
