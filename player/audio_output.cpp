@@ -27,7 +27,7 @@ std::unique_ptr<AudioOutput> AudioOutput::Open(int sampleRate, int channels) {
 }
 
 AudioOutput::AudioOutput(HWAVEOUT device, HANDLE done, int sampleRate, int channels)
-    : device_(device), done_(done), sampleRate_(sampleRate), channels_(channels) {
+    : device_(device), done_(done), sample_rate_(sampleRate), channels_(channels) {
   const std::size_t frames = static_cast<std::size_t>(sampleRate) * kBufferMilliseconds / 1000;
   for (int i = 0; i < kBuffers; ++i) {
     buffers_[i].resize(frames * channels);
@@ -64,7 +64,7 @@ bool AudioOutput::Write(const std::int16_t* samples, std::size_t frames,
     fill_ += n;
     samples += n * channels_;
     frames -= n;
-    framesWritten_ += n;
+    frames_written_ += n;
     if (fill_ == capacity) {
       WAVEHDR& h = headers_[next_];
       h.dwBufferLength = static_cast<DWORD>(capacity * channels_ * sizeof(std::int16_t));
@@ -96,8 +96,8 @@ double AudioOutput::Played() const {
   std::uint64_t samples = time.wType == TIME_SAMPLES ? time.u.sample
                           : time.wType == TIME_BYTES ? time.u.cb / (channels_ * 2)
                                                      : 0;
-  samples = samples >= playedBase_ ? samples - playedBase_ : 0;
-  return static_cast<double>(samples) / sampleRate_;
+  samples = samples >= played_base_ ? samples - played_base_ : 0;
+  return static_cast<double>(samples) / sample_rate_;
 }
 
 void AudioOutput::Pause(bool paused) {
@@ -112,14 +112,14 @@ void AudioOutput::Reset() {
   ::waveOutReset(device_);  // returns every queued buffer, marked done
   queued_.fill(false);
   fill_ = 0;
-  framesWritten_ = 0;
+  frames_written_ = 0;
   // Played() counts from here, whether or not the driver starts its count again.
-  playedBase_ = 0;
+  played_base_ = 0;
   MMTIME time{};
   time.wType = TIME_SAMPLES;
   if (::waveOutGetPosition(device_, &time, sizeof time) == MMSYSERR_NOERROR &&
       time.wType == TIME_SAMPLES) {
-    playedBase_ = time.u.sample;
+    played_base_ = time.u.sample;
   }
 }
 

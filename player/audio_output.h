@@ -33,7 +33,7 @@ class AudioOutput {
   // Seconds of sound the device has played since it was opened or reset.
   double Played() const;
   // Seconds written since it was opened or reset.
-  double Written() const { return static_cast<double>(framesWritten_) / sampleRate_; }
+  double Written() const { return static_cast<double>(frames_written_) / sample_rate_; }
   void Pause(bool paused);
   // Drops everything queued, at once.
   void Reset();
@@ -47,15 +47,15 @@ class AudioOutput {
 
   HWAVEOUT device_;
   HANDLE done_;  // signalled by the device whenever it finishes a buffer
-  int sampleRate_;
+  int sample_rate_;
   int channels_;
   std::array<WAVEHDR, kBuffers> headers_{};
   std::array<std::vector<std::int16_t>, kBuffers> buffers_;
   std::array<bool, kBuffers> queued_{};
   int next_ = 0;
   std::size_t fill_ = 0;  // frames already in buffers_[next_], not yet queued
-  std::uint64_t framesWritten_ = 0;
-  std::uint64_t playedBase_ = 0;  // the device's count at the last reset
+  std::uint64_t frames_written_ = 0;
+  std::uint64_t played_base_ = 0;  // the device's count at the last reset
 };
 
 }  // namespace telvana::player

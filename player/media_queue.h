@@ -36,8 +36,8 @@ class MediaQueue {
       if (aborted_) return;
       bytes_ += item.bytes;
       if (item.kind == Kind::Data && item.start == item.start) {
-        lastEnd_ = items_.empty() ? item.start + item.duration
-                                  : std::max(lastEnd_, item.start + item.duration);
+        last_end_ = items_.empty() ? item.start + item.duration
+                                   : std::max(last_end_, item.start + item.duration);
       }
       items_.push_back(std::move(item));
     }
@@ -127,7 +127,7 @@ class MediaQueue {
   double BufferedLocked() const {
     for (const Item& item : items_) {
       if (item.kind == Kind::Data && item.start == item.start)
-        return std::max(0.0, lastEnd_ - item.start);
+        return std::max(0.0, last_end_ - item.start);
     }
     return 0.0;
   }
@@ -136,7 +136,7 @@ class MediaQueue {
   std::condition_variable changed_;
   std::deque<Item> items_;
   std::size_t bytes_ = 0;
-  double lastEnd_ = 0;
+  double last_end_ = 0;
   int wakes_ = 0;
   bool aborted_ = false;
 };

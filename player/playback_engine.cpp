@@ -38,8 +38,8 @@ void PlaybackEngine::Open(std::u16string_view address, const EngineSettings& set
   auto session = std::make_shared<Session>(listener_, NormalizeAddress(address), settings);
   session->volume = volume_;
   session->muted = muted_;
-  session->pictureWidth = pictureWidth_;
-  session->pictureHeight = pictureHeight_;
+  session->pictureWidth = picture_width_;
+  session->pictureHeight = picture_height_;
   session_ = session;
   session->Start(&Session::Read);
 }
@@ -69,11 +69,11 @@ void PlaybackEngine::SetVolume(double volume, bool muted) {
 }
 
 void PlaybackEngine::SetPictureSize(int width, int height) {
-  pictureWidth_ = std::max(0, width);
-  pictureHeight_ = std::max(0, height);
+  picture_width_ = std::max(0, width);
+  picture_height_ = std::max(0, height);
   if (session_) {
-    session_->pictureWidth = pictureWidth_;
-    session_->pictureHeight = pictureHeight_;
+    session_->pictureWidth = picture_width_;
+    session_->pictureHeight = picture_height_;
   }
 }
 

@@ -95,7 +95,7 @@ class PlaybackEngine {
   std::shared_ptr<Session> session_;
   double volume_ = 1;
   bool muted_ = false;
-  int pictureWidth_ = 0, pictureHeight_ = 0;
+  int picture_width_ = 0, picture_height_ = 0;
 };
 
 template <class Use>

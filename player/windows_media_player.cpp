@@ -34,7 +34,7 @@ bool Running(PlaybackState s) {
 
 TWindowsMediaPlayer::TWindowsMediaPlayer(TComponent* owner) : TWinControl(owner) {
   paints_ = true;
-  doubleBuffered_ = true;
+  double_buffered_ = true;
   color_ = clBlack;
   SetBounds(0, 0, 480, 389);
   engine_.SetVolume(volume_, muted_);
@@ -52,7 +52,7 @@ TWindowsMediaPlayer::~TWindowsMediaPlayer() {
 void TWindowsMediaPlayer::setURL(std::u16string_view url) {
   if (engine_.IsOpen()) engine_.Close();
   url_ = url;
-  stoppedByUser_ = false;
+  stopped_by_user_ = false;
   OnStatus();
 }
 
@@ -60,7 +60,7 @@ void TWindowsMediaPlayer::close() {
   LeaveFullScreen();
   engine_.Close();
   url_.clear();
-  stoppedByUser_ = false;
+  stopped_by_user_ = false;
   OnStatus();
 }
 
@@ -75,7 +75,7 @@ void TWindowsMediaPlayer::play() {
     }
     if (s != PlaybackState::Stopped && s != PlaybackState::Failed) return;  // already on its way
   }
-  stoppedByUser_ = false;
+  stopped_by_user_ = false;
   engine_.Open(url_, settings_);
   OnStatus();
 }
@@ -92,7 +92,7 @@ void TWindowsMediaPlayer::stop() {
   if (!engine_.IsOpen()) return;
   LeaveFullScreen();
   engine_.Close();
-  stoppedByUser_ = true;
+  stopped_by_user_ = true;
   OnStatus();
 }
 
@@ -106,7 +106,7 @@ void TWindowsMediaPlayer::setFullScreen(bool on) {
 }
 
 void TWindowsMediaPlayer::setStretchToFit(bool on) {
-  stretchToFit_ = on;
+  stretch_to_fit_ = on;
   UpdatePictureSize();
   InvalidateVideo();
 }
@@ -138,7 +138,7 @@ void TWindowsMediaPlayer::setVolume(double volume) {
 
 PlaybackState TWindowsMediaPlayer::state() const {
   if (engine_.IsOpen()) return status_.state;
-  return stoppedByUser_ ? PlaybackState::Stopped : PlaybackState::Closed;
+  return stopped_by_user_ ? PlaybackState::Stopped : PlaybackState::Closed;
 }
 
 std::u16string TWindowsMediaPlayer::statusText() const {
@@ -146,9 +146,9 @@ std::u16string TWindowsMediaPlayer::statusText() const {
 }
 
 player::UiMode TWindowsMediaPlayer::Mode() const {
-  if (host_ && !fullScreenBar_) return player::UiMode::None;
-  if (uiMode_ == L"none") return player::UiMode::None;
-  if (uiMode_ == L"mini") return player::UiMode::Mini;
+  if (host_ && !full_screen_bar_) return player::UiMode::None;
+  if (ui_mode_ == L"none") return player::UiMode::None;
+  if (ui_mode_ == L"mini") return player::UiMode::Mini;
   return player::UiMode::Full;
 }
 
@@ -160,7 +160,7 @@ player::ControlLayout TWindowsMediaPlayer::layout() const {
 
 Box TWindowsMediaPlayer::pictureBox() const {
   return player::FitPicture(status_.videoWidth, status_.videoHeight, status_.sampleAspect,
-                            layout().video, stretchToFit_);
+                            layout().video, stretch_to_fit_);
 }
 
 bool TWindowsMediaPlayer::HasVideoToShow() const {
@@ -176,7 +176,7 @@ player::BarView TWindowsMediaPlayer::View() const {
   v.volume = volume_;
   v.seekable = engine_.IsOpen() && status_.seekable && s != PlaybackState::Failed;
   v.duration = status_.duration;
-  v.position = dragFraction_ >= 0 ? dragFraction_ * status_.duration : status_.position;
+  v.position = drag_fraction_ >= 0 ? drag_fraction_ * status_.duration : status_.position;
   v.live = engine_.IsOpen() && ShowsPicture(s) && status_.duration <= 0;
   v.status = statusText();
   v.hot = hot_;
@@ -209,9 +209,9 @@ void TWindowsMediaPlayer::DrawPicture(HDC dc) {
   const Box box = pictureBox();
   engine_.WithPicture([&](const player::Picture& picture) {
     player::PaintPicture(dc, box, picture);
-    if (picture.number != pictureNumber_) {
-      pictureNumber_ = picture.number;
-      ++picturesShown_;
+    if (picture.number != picture_number_) {
+      picture_number_ = picture.number;
+      ++pictures_shown_;
     }
   });
 }
@@ -240,19 +240,20 @@ void TWindowsMediaPlayer::UpdatePictureSize() {
 
 void TWindowsMediaPlayer::StatusChanged() {
   HWND window = window_;
-  if (window && !statusPosted_.exchange(true) && !::PostMessageW(window, WM_PLAYERSTATUS, 0, 0))
-    statusPosted_ = false;
+  if (window && !status_posted_.exchange(true) && !::PostMessageW(window, WM_PLAYERSTATUS, 0, 0))
+    status_posted_ = false;
 }
 
 void TWindowsMediaPlayer::PictureReady() {
   HWND window = window_;
-  if (window && !picturePosted_.exchange(true) && !::PostMessageW(window, WM_PLAYERPICTURE, 0, 0)) {
-    picturePosted_ = false;
+  if (window && !picture_posted_.exchange(true) &&
+      !::PostMessageW(window, WM_PLAYERPICTURE, 0, 0)) {
+    picture_posted_ = false;
   }
 }
 
 void TWindowsMediaPlayer::OnStatus() {
-  statusPosted_ = false;
+  status_posted_ = false;
   const player::PlaybackStatus old = status_;
   status_ = engine_.Status();
   if (old.videoWidth != status_.videoWidth || old.videoHeight != status_.videoHeight ||
@@ -270,7 +271,7 @@ void TWindowsMediaPlayer::OnStatus() {
 }
 
 void TWindowsMediaPlayer::OnPicture() {
-  picturePosted_ = false;
+  picture_posted_ = false;
   if (!Handle()) return;
   win::WindowDc dc(Handle());
   DrawPicture(dc.get());
@@ -279,12 +280,12 @@ void TWindowsMediaPlayer::OnPicture() {
 void TWindowsMediaPlayer::UpdateTimer() {
   if (!Handle()) return;
   const bool wanted = engine_.IsOpen() && Running(status_.state);
-  if (wanted && !timerRunning_) {
+  if (wanted && !timer_running_) {
     ::SetTimer(Handle(), kPositionTimer, kPositionInterval, nullptr);
-  } else if (!wanted && timerRunning_) {
+  } else if (!wanted && timer_running_) {
     ::KillTimer(Handle(), kPositionTimer);
   }
-  timerRunning_ = wanted;
+  timer_running_ = wanted;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -307,7 +308,7 @@ void TWindowsMediaPlayer::TogglePlay() {
 void TWindowsMediaPlayer::DragTo(int x) {
   const player::ControlLayout l = layout();
   if (pressed_ == BarPart::Seek) {
-    dragFraction_ = player::SliderFraction(l.seek, x);
+    drag_fraction_ = player::SliderFraction(l.seek, x);
   } else if (pressed_ == BarPart::Volume) {
     setVolume(player::SliderFraction(l.volume, x));
   }
@@ -332,7 +333,7 @@ void TWindowsMediaPlayer::OnMouseMove(int x, int y) {
     tracking_ = ::TrackMouseEvent(&track) != FALSE;
   }
   if (host_) {
-    if (!fullScreenBar_) ShowFullScreenBar(true);
+    if (!full_screen_bar_) ShowFullScreenBar(true);
     ::SetTimer(Handle(), kHideBarTimer, kHideBarDelay, nullptr);
   }
   if (pressed_ == BarPart::Seek || pressed_ == BarPart::Volume) DragTo(x);
@@ -350,8 +351,8 @@ void TWindowsMediaPlayer::OnMouseUp(int x, int y) {
   if (::GetCapture() == Handle()) ::ReleaseCapture();
   const BarPart part = player::HitTest(layout(), x, y, View().seekable);
   if (pressed == BarPart::Seek) {
-    if (dragFraction_ >= 0) engine_.Seek(dragFraction_ * status_.duration);
-    dragFraction_ = -1;
+    if (drag_fraction_ >= 0) engine_.Seek(drag_fraction_ * status_.duration);
+    drag_fraction_ = -1;
   } else if (part == pressed) {
     if (pressed == BarPart::PlayPause) TogglePlay();
     if (pressed == BarPart::Stop) stop();
@@ -420,7 +421,7 @@ void TWindowsMediaPlayer::WndProc(TMessage& m) {
     case WM_CAPTURECHANGED:
       if (pressed_ != BarPart::None && reinterpret_cast<HWND>(m.lParam) != Handle()) {
         pressed_ = BarPart::None;
-        dragFraction_ = -1;
+        drag_fraction_ = -1;
         InvalidateBar();
       }
       break;
@@ -438,7 +439,7 @@ void TWindowsMediaPlayer::WndProc(TMessage& m) {
       // The window goes before the control (its parent went): nothing may post to it now.
       engine_.Close();
       window_ = nullptr;
-      timerRunning_ = false;
+      timer_running_ = false;
       break;
   }
   TWinControl::WndProc(m);
@@ -454,7 +455,7 @@ void TWindowsMediaPlayer::HandleCreated() {
 void TWindowsMediaPlayer::SetBounds(int left, int top, int width, int height) {
   if (host_) {
     // The window is lent out: remember where it goes back to.
-    normalBounds_ = RECT{left, top, left + std::max(width, 0), top + std::max(height, 0)};
+    normal_bounds_ = RECT{left, top, left + std::max(width, 0), top + std::max(height, 0)};
     return;
   }
   TWinControl::SetBounds(left, top, width, height);
@@ -463,11 +464,11 @@ void TWindowsMediaPlayer::SetBounds(int left, int top, int width, int height) {
 void TWindowsMediaPlayer::EnterFullScreen() {
   if (host_ || !Handle()) return;
   HWND root = ::GetAncestor(Handle(), GA_ROOT);
-  normalParent_ = ::GetParent(Handle());
-  normalBounds_ = BoundsRect();
+  normal_parent_ = ::GetParent(Handle());
+  normal_bounds_ = BoundsRect();
   host_ = std::make_unique<player::FullScreenHost>(root, root);
   host_->OnCloseRequest = [this] { LeaveFullScreen(); };
-  fullScreenBar_ = false;
+  full_screen_bar_ = false;
   ::SetParent(Handle(), host_->Handle());
   const RECT area = host_->Area();
   ::SetWindowPos(Handle(), HWND_TOP, 0, 0, area.right - area.left, area.bottom - area.top,
@@ -481,10 +482,10 @@ void TWindowsMediaPlayer::LeaveFullScreen() {
   if (!host_) return;
   ::KillTimer(Handle(), kHideBarTimer);
   // The window comes home before its host goes, which would take it along.
-  ::SetParent(Handle(), normalParent_);
+  ::SetParent(Handle(), normal_parent_);
   auto host = std::move(host_);
-  fullScreenBar_ = false;
-  const RECT b = normalBounds_;
+  full_screen_bar_ = false;
+  const RECT b = normal_bounds_;
   TWinControl::SetBounds(b.left, b.top, b.right - b.left, b.bottom - b.top);
   host.reset();
   UpdatePictureSize();
@@ -492,8 +493,8 @@ void TWindowsMediaPlayer::LeaveFullScreen() {
 }
 
 void TWindowsMediaPlayer::ShowFullScreenBar(bool show) {
-  if (!host_ || fullScreenBar_ == show) return;
-  fullScreenBar_ = show;
+  if (!host_ || full_screen_bar_ == show) return;
+  full_screen_bar_ = show;
   UpdatePictureSize();
   InvalidateVideo();
 }
@@ -507,16 +508,16 @@ const ClassInfo& TWindowsMediaPlayer::StaticClass() {
       [](TComponent& owner) -> TComponent* { return TComponent::New<TWindowsMediaPlayer>(owner); },
       {
           TextProp<TWindowsMediaPlayer>(
-              "uiMode", [](const TWindowsMediaPlayer& p) { return p.uiMode_; },
+              "uiMode", [](const TWindowsMediaPlayer& p) { return p.ui_mode_; },
               [](TWindowsMediaPlayer& p, const std::wstring& v) {
                 if (v != L"full" && v != L"mini" && v != L"none")
                   throw PropertyError("unknown user interface mode");
-                p.uiMode_ = v;
+                p.ui_mode_ = v;
                 p.UpdatePictureSize();
                 p.InvalidateVideo();
               }),
           BoolProp<TWindowsMediaPlayer>(
-              "stretchToFit", [](const TWindowsMediaPlayer& p) { return p.stretchToFit_; },
+              "stretchToFit", [](const TWindowsMediaPlayer& p) { return p.stretch_to_fit_; },
               [](TWindowsMediaPlayer& p, bool v) { p.setStretchToFit(v); }),
       }};
   return info;

@@ -45,8 +45,8 @@ class TWindowsMediaPlayer : public ui::TWinControl,
   void showInPlace() override;
 
   const std::u16string& URL() const { return url_; }
-  bool stretchToFit() const { return stretchToFit_; }
-  const std::wstring& uiMode() const { return uiMode_; }
+  bool stretchToFit() const { return stretch_to_fit_; }
+  const std::wstring& uiMode() const { return ui_mode_; }
   bool fullScreen() const { return host_ != nullptr; }
 
   // What the bar shows, as of the last message from the engine.
@@ -65,7 +65,7 @@ class TWindowsMediaPlayer : public ui::TWinControl,
   // The engine's limits (the tests shorten them).
   void setEngineSettings(const player::EngineSettings& settings) { settings_ = settings; }
   // Pictures drawn on the screen since the control was made.
-  std::uint64_t picturesShown() const { return picturesShown_; }
+  std::uint64_t picturesShown() const { return pictures_shown_; }
 
   void SetBounds(int left, int top, int width, int height) override;
   void WndProc(ui::TMessage& message) override;
@@ -99,31 +99,31 @@ class TWindowsMediaPlayer : public ui::TWinControl,
   player::BarView View() const;
 
   std::u16string url_;
-  bool stretchToFit_ = false;
-  std::wstring uiMode_ = L"full";
+  bool stretch_to_fit_ = false;
+  std::wstring ui_mode_ = L"full";
 
   player::PlaybackEngine engine_{*this};
   player::EngineSettings settings_;
   player::PlaybackStatus status_;
-  bool stoppedByUser_ = false;
+  bool stopped_by_user_ = false;
   bool muted_ = false;
   double volume_ = 0.8;
 
   std::atomic<HWND> window_{nullptr};  // for the engine's threads
-  std::atomic<bool> statusPosted_{false}, picturePosted_{false};
-  std::uint64_t pictureNumber_ = 0;  // the last picture drawn
-  std::uint64_t picturesShown_ = 0;
+  std::atomic<bool> status_posted_{false}, picture_posted_{false};
+  std::uint64_t picture_number_ = 0;  // the last picture drawn
+  std::uint64_t pictures_shown_ = 0;
 
   player::BarPart hot_ = player::BarPart::None;
   player::BarPart pressed_ = player::BarPart::None;
-  double dragFraction_ = -1;  // where the position slider is being dragged to
+  double drag_fraction_ = -1;  // where the position slider is being dragged to
   bool tracking_ = false;
-  bool timerRunning_ = false;
+  bool timer_running_ = false;
 
   std::unique_ptr<player::FullScreenHost> host_;
-  HWND normalParent_ = nullptr;
-  RECT normalBounds_{};
-  bool fullScreenBar_ = false;
+  HWND normal_parent_ = nullptr;
+  RECT normal_bounds_{};
+  bool full_screen_bar_ = false;
 };
 
 // The thin strip at the top of the main window: a plain strip of our own. The program never

@@ -23,8 +23,8 @@ void TButton::FillCreateParams(CreateParams& params) {
 }
 
 void TButton::Click() {
-  if (modalResult_ != mrNone) {
-    if (TForm* form = ParentForm()) form->SetModalResult(modalResult_);
+  if (modal_result_ != mrNone) {
+    if (TForm* form = ParentForm()) form->SetModalResult(modal_result_);
   }
   if (OnClick) OnClick(*this);
 }
@@ -59,7 +59,7 @@ const ClassInfo& TButton::StaticClass() {
               "Cancel", [](const TButton& b) { return b.cancel_; },
               [](TButton& b, bool v) { b.SetCancel(v); }),
           IntProp<TButton>(
-              "ModalResult", [](const TButton& b) { return b.modalResult_; },
+              "ModalResult", [](const TButton& b) { return b.modal_result_; },
               [](TButton& b, std::int64_t v) { b.SetModalResult(static_cast<int>(v)); }),
       }};
   return info;

@@ -21,8 +21,8 @@ class TButton : public TWinControl {
   bool Cancel() const { return cancel_; }
   void SetCancel(bool on) { cancel_ = on; }
   // Pressing the button gives its form this modal result (mrNone: leaves it alone).
-  int ModalResult() const { return modalResult_; }
-  void SetModalResult(int result) { modalResult_ = result; }
+  int ModalResult() const { return modal_result_; }
+  void SetModalResult(int result) { modal_result_ = result; }
 
   // What a press does: sets the form's modal result, then runs OnClick.
   void Click();
@@ -35,7 +35,7 @@ class TButton : public TWinControl {
 
  private:
   bool cancel_ = false;
-  int modalResult_ = 0;
+  int modal_result_ = 0;
 };
 
 // The glyph a bitmap button shows, drawn by the button itself.

@@ -43,7 +43,7 @@ void TControl::SetParent(TWinControl* parent) {
   parent_ = parent;
   if (parent_) {
     parent_->InsertControl(*this);
-    if (parentFont_) ParentFontChanged(parent_->font_);
+    if (parent_font_) ParentFontChanged(parent_->font_);
   }
 }
 
@@ -70,19 +70,19 @@ void TControl::SetColor(TColor color) {
 }
 
 void TControl::SetFont(const TFont& font) {
-  parentFont_ = false;
+  parent_font_ = false;
   if (font_ == font) return;
   font_ = font;
   FontChanged();
 }
 
 void TControl::SetParentFont(bool parentFont) {
-  parentFont_ = parentFont;
-  if (parentFont_ && parent_) ParentFontChanged(parent_->font_);
+  parent_font_ = parentFont;
+  if (parent_font_ && parent_) ParentFontChanged(parent_->font_);
 }
 
 void TControl::ParentFontChanged(const TFont& parentFont) {
-  if (!parentFont_ || font_ == parentFont) return;
+  if (!parent_font_ || font_ == parentFont) return;
   font_ = parentFont;
   FontChanged();
 }
@@ -97,7 +97,7 @@ void TControl::SetHint(const std::wstring& hint) {
 }
 
 void TControl::SetShowHint(bool show) {
-  showHint_ = show;
+  show_hint_ = show;
   HintChanged();
 }
 
@@ -145,9 +145,9 @@ void TWinControl::CreateHandle() {
   if (handle_) return;
   CreateParams params;
   FillCreateParams(params);
-  ownClass_ = params.className == nullptr;
+  own_class_ = params.className == nullptr;
   const wchar_t* className =
-      ownClass_ ? OwnWindowClass(params.classStyle, StaticWndProc) : params.className;
+      own_class_ ? OwnWindowClass(params.classStyle, StaticWndProc) : params.className;
   const RECT& b = params.bounds;
   HWND window = ::CreateWindowExW(params.exStyle, className, caption_.c_str(), params.style, b.left,
                                   b.top, b.right - b.left, b.bottom - b.top, params.parent, nullptr,
@@ -157,7 +157,7 @@ void TWinControl::CreateHandle() {
     // A window of a system class: its messages come to us through a replaced procedure.
     handle_ = window;
     ::SetPropW(window, kControlProp, this);
-    nativeProc_.Replace(window, StaticWndProc);
+    native_proc_.Replace(window, StaticWndProc);
   }
   ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
   UpdateBoundsFromWindow();
@@ -172,7 +172,7 @@ void TWinControl::CreateHandle() {
   }
   // The Tab key visits siblings in z-order: put them in their tab order, the unnumbered last.
   std::stable_sort(windows.begin(), windows.end(), [](const TWinControl* a, const TWinControl* b) {
-    return static_cast<unsigned>(a->tabOrder_) < static_cast<unsigned>(b->tabOrder_);
+    return static_cast<unsigned>(a->tab_order_) < static_cast<unsigned>(b->tab_order_);
   });
   HWND after = HWND_TOP;
   for (TWinControl* win : windows) {
@@ -203,7 +203,7 @@ LRESULT CALLBACK TWinControl::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, 
   }
   if (msg == WM_NCDESTROY) {
     ::RemovePropW(hwnd, kControlProp);
-    control->nativeProc_.Restore();
+    control->native_proc_.Restore();
     control->handle_ = nullptr;
   }
   return message.result;
@@ -224,8 +224,8 @@ LRESULT TWinControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void TWinControl::DefaultHandler(TMessage& m) {
-  if (!ownClass_ && nativeProc_.active()) {
-    m.result = nativeProc_.CallPrevious(m.hwnd, m.msg, m.wParam, m.lParam);
+  if (!own_class_ && native_proc_.active()) {
+    m.result = native_proc_.CallPrevious(m.hwnd, m.msg, m.wParam, m.lParam);
   } else if (m.msg >= CN_BASE && m.msg < CN_BASE + 0x400) {
     m.result = 0;  // a reflected notification nobody handled
   } else {
@@ -286,7 +286,7 @@ void TWinControl::WndProc(TMessage& m) {
       if (!ReflectToChild(m)) DefaultHandler(m);
       return;
     case WM_ERASEBKGND:
-      if (ownClass_) {
+      if (own_class_) {
         m.result = EraseBackground(reinterpret_cast<HDC>(m.wParam)) ? 1 : 0;
         return;
       }
@@ -307,18 +307,18 @@ void TWinControl::WndProc(TMessage& m) {
       }
       break;
     case WM_CONTEXTMENU:
-      if (popupMenu_) {
+      if (popup_menu_) {
         POINT p{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
         if (p.x == -1 && p.y == -1) {  // from the keyboard: under the control's centre
           p = {Width() / 2, Height() / 2};
           ::ClientToScreen(handle_, &p);
         }
-        popupMenu_->Popup(p.x, p.y);
+        popup_menu_->Popup(p.x, p.y);
         return;
       }
       break;
     case WM_LBUTTONDBLCLK:
-      if (ownClass_ && OnDblClick) {
+      if (own_class_ && OnDblClick) {
         OnDblClick(*this);
         return;
       }
@@ -429,20 +429,20 @@ void TWinControl::AlignControls() {
 }
 
 HFONT TWinControl::FontHandle() {
-  if (!fontHandle_) fontHandle_ = font_.Create();
-  return fontHandle_.get();
+  if (!font_handle_) font_handle_ = font_.Create();
+  return font_handle_.get();
 }
 
 HBRUSH TWinControl::ColorBrush() {
-  if (!colorBrush_ || brushColor_ != color_) {
-    colorBrush_ = win::Brush(::CreateSolidBrush(ColorToRGB(color_)));
-    brushColor_ = color_;
+  if (!color_brush_ || brush_color_ != color_) {
+    color_brush_ = win::Brush(::CreateSolidBrush(ColorToRGB(color_)));
+    brush_color_ = color_;
   }
-  return colorBrush_.get();
+  return color_brush_.get();
 }
 
 void TWinControl::FontChanged() {
-  fontHandle_.reset();
+  font_handle_.reset();
   if (handle_) {
     ::SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), TRUE);
     ::InvalidateRect(handle_, nullptr, TRUE);
@@ -456,7 +456,7 @@ void TWinControl::HintChanged() {
 }
 
 bool TWinControl::EraseBackground(HDC dc) {
-  if (paints_ && doubleBuffered_) return true;  // the buffered paint covers everything
+  if (paints_ && double_buffered_) return true;  // the buffered paint covers everything
   RECT r;
   ::GetClientRect(handle_, &r);
   ::FillRect(dc, &r, ColorBrush());
@@ -467,7 +467,7 @@ void TWinControl::PaintWindow() {
   win::PaintDc paint(handle_);
   RECT client;
   ::GetClientRect(handle_, &client);
-  if (!doubleBuffered_ || client.right <= 0 || client.bottom <= 0) {
+  if (!double_buffered_ || client.right <= 0 || client.bottom <= 0) {
     Paint(paint.get(), client);
     return;
   }

@@ -69,21 +69,21 @@ class TControl : public TComponent {
   virtual void SetColor(TColor color);
   const TFont& Font() const { return font_; }
   void SetFont(const TFont& font);  // also clears ParentFont
-  bool ParentFont() const { return parentFont_; }
+  bool ParentFont() const { return parent_font_; }
   void SetParentFont(bool parentFont);
 
   const std::wstring& Caption() const { return caption_; }
   virtual void SetCaption(const std::wstring& caption);
   const std::wstring& Hint() const { return hint_; }
   void SetHint(const std::wstring& hint);
-  bool ShowHint() const { return showHint_; }
+  bool ShowHint() const { return show_hint_; }
   void SetShowHint(bool show);
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor cursor) { cursor_ = cursor; }
-  TPopupMenu* PopupMenu() const { return popupMenu_; }
-  void SetPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }
-  bool DoubleBuffered() const { return doubleBuffered_; }
-  void SetDoubleBuffered(bool on) { doubleBuffered_ = on; }
+  TPopupMenu* PopupMenu() const { return popup_menu_; }
+  void SetPopupMenu(TPopupMenu* menu) { popup_menu_ = menu; }
+  bool DoubleBuffered() const { return double_buffered_; }
+  void SetDoubleBuffered(bool on) { double_buffered_ = on; }
 
   NotifyEvent OnClick, OnDblClick, OnResize;
 
@@ -98,13 +98,13 @@ class TControl : public TComponent {
   bool visible_ = true;
   TColor color_ = clBtnFace;
   TFont font_;
-  bool parentFont_ = true;
+  bool parent_font_ = true;
   std::wstring caption_;
   std::wstring hint_;
-  bool showHint_ = false;
+  bool show_hint_ = false;
   TCursor cursor_ = TCursor::crDefault;
-  TPopupMenu* popupMenu_ = nullptr;
-  bool doubleBuffered_ = false;
+  TPopupMenu* popup_menu_ = nullptr;
+  bool double_buffered_ = false;
 
   friend class TWinControl;
 };
@@ -157,8 +157,8 @@ class TWinControl : public TControl {
   HBRUSH ColorBrush();
 
   // The place of the control in the Tab order of its siblings (its z-order once created).
-  int TabOrder() const { return tabOrder_; }
-  void SetTabOrder(int order) { tabOrder_ = order; }
+  int TabOrder() const { return tab_order_; }
+  void SetTabOrder(int order) { tab_order_ = order; }
 
   static TWinControl* FromHandle(HWND window);
 
@@ -189,15 +189,15 @@ class TWinControl : public TControl {
   bool ReflectToChild(TMessage& message);
 
   HWND handle_ = nullptr;
-  bool ownClass_ = true;
-  win::WindowProcReplacement nativeProc_;  // for windows of a system class
+  bool own_class_ = true;
+  win::WindowProcReplacement native_proc_;  // for windows of a system class
   std::vector<TControl*> controls_;
-  win::Font fontHandle_;
-  win::Brush colorBrush_;
-  TColor brushColor_ = 0;
+  win::Font font_handle_;
+  win::Brush color_brush_;
+  TColor brush_color_ = 0;
   bool aligning_ = false;
   bool enabled_ = true;
-  int tabOrder_ = -1;
+  int tab_order_ = -1;
 };
 
 }  // namespace telvana::ui

@@ -69,7 +69,7 @@ TForm::~TForm() {
 
 void TForm::Create() {
   RegisterHandlers();
-  readProblems_ = ReadFormDescription(*this, DescriptionResource());
+  read_problems_ = ReadFormDescription(*this, DescriptionResource());
   CreateHandle();
   for (const auto& c : Components()) c->Loaded();
   Loaded();
@@ -90,7 +90,7 @@ void TForm::FillCreateParams(CreateParams& params) {
   params.parent = Application().Handle();  // owner: the application window
   params.style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
   params.exStyle = 0;
-  switch (borderStyle_) {
+  switch (border_style_) {
     case TBorderStyle::bsNone:
       params.style |= WS_POPUP;
       break;
@@ -113,13 +113,13 @@ void TForm::FillCreateParams(CreateParams& params) {
       params.exStyle |= WS_EX_TOOLWINDOW;
       break;
   }
-  if (formStyle_ == TFormStyle::fsStayOnTop) params.exStyle |= WS_EX_TOPMOST;
-  if (clientWidth_ >= 0 || clientHeight_ >= 0) {
+  if (form_style_ == TFormStyle::fsStayOnTop) params.exStyle |= WS_EX_TOPMOST;
+  if (client_width_ >= 0 || client_height_ >= 0) {
     // A client size asked for by the description wins over the outer size, axis by axis.
-    RECT r{0, 0, std::max(clientWidth_, 0), std::max(clientHeight_, 0)};
+    RECT r{0, 0, std::max(client_width_, 0), std::max(client_height_, 0)};
     ::AdjustWindowRectEx(&r, params.style, menu_ != nullptr, params.exStyle);
-    if (clientWidth_ >= 0) params.bounds.right = params.bounds.left + (r.right - r.left);
-    if (clientHeight_ >= 0) params.bounds.bottom = params.bounds.top + (r.bottom - r.top);
+    if (client_width_ >= 0) params.bounds.right = params.bounds.left + (r.right - r.left);
+    if (client_height_ >= 0) params.bounds.bottom = params.bounds.top + (r.bottom - r.top);
   }
 }
 
@@ -137,7 +137,7 @@ void TForm::SetMenu(TMainMenu* menu) {
 }
 
 void TForm::SetFormStyle(TFormStyle style) {
-  formStyle_ = style;
+  form_style_ = style;
   if (Handle()) {
     ::SetWindowPos(Handle(), style == TFormStyle::fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0,
                    0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -151,8 +151,8 @@ void TForm::SetIcon(const PropBytes& iconFile) {
 }
 
 void TForm::SetClientSize(int width, int height) {
-  clientWidth_ = width;
-  clientHeight_ = height;
+  client_width_ = width;
+  client_height_ = height;
   if (Handle() && width >= 0 && height >= 0) {
     RECT r{0, 0, width, height};
     ::AdjustWindowRectEx(&r, ::GetWindowLongW(Handle(), GWL_STYLE), ::GetMenu(Handle()) != nullptr,
@@ -162,14 +162,14 @@ void TForm::SetClientSize(int width, int height) {
 }
 
 int TForm::ClientWidth() const {
-  if (!Handle()) return clientWidth_;
+  if (!Handle()) return client_width_;
   RECT r;
   ::GetClientRect(Handle(), &r);
   return r.right;
 }
 
 int TForm::ClientHeight() const {
-  if (!Handle()) return clientHeight_;
+  if (!Handle()) return client_height_;
   RECT r;
   ::GetClientRect(Handle(), &r);
   return r.bottom;
@@ -233,7 +233,7 @@ void TForm::Close() {
   if (OnClose) OnClose(*this, action);
   if (action == TCloseAction::caNone) return;
   if (modal_) {
-    if (modalResult_ == mrNone) modalResult_ = mrCancel;
+    if (modal_result_ == mrNone) modal_result_ = mrCancel;
     return;
   }
   if (this == Application().MainForm()) {
@@ -259,9 +259,9 @@ int TForm::ShowModal() {
     }
   }
   modal_ = true;
-  modalResult_ = mrNone;
+  modal_result_ = mrNone;
   Show();
-  while (modalResult_ == mrNone && !Application().Terminated()) {
+  while (modal_result_ == mrNone && !Application().Terminated()) {
     if (!Application().HandleMessage()) break;
   }
   modal_ = false;
@@ -270,8 +270,8 @@ int TForm::ShowModal() {
   if (TForm* main = Application().MainForm(); main && main != this && main->Handle()) {
     ::SetActiveWindow(main->Handle());
   }
-  const int result = modalResult_;
-  modalResult_ = mrNone;
+  const int result = modal_result_;
+  modal_result_ = mrNone;
   return result;
 }
 
@@ -301,34 +301,34 @@ bool TForm::IsShortCut(int shortCut) {
 void TForm::UpdateHint(TWinControl& control) {
   if (!Handle() || !control.Handle()) return;
   const bool wanted = control.ShowHint() && !control.Hint().empty();
-  if (!hintWindow_ && !wanted) return;
-  if (!hintWindow_) {
-    hintWindow_ = win::Window(::CreateWindowExW(
+  if (!hint_window_ && !wanted) return;
+  if (!hint_window_) {
+    hint_window_ = win::Window(::CreateWindowExW(
         WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
         ::GetModuleHandleW(nullptr), nullptr));
-    ::SendMessageW(hintWindow_.get(), TTM_SETMAXTIPWIDTH, 0, 400);
+    ::SendMessageW(hint_window_.get(), TTM_SETMAXTIPWIDTH, 0, 400);
   }
   TTTOOLINFOW tool{sizeof(tool)};
   tool.uFlags = TTF_IDISHWND;
   tool.hwnd = Handle();
   tool.uId = reinterpret_cast<UINT_PTR>(control.Handle());
-  ::SendMessageW(hintWindow_.get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  ::SendMessageW(hint_window_.get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   if (wanted) {
     std::wstring text = control.Hint();
     tool.lpszText = text.data();
-    ::SendMessageW(hintWindow_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    ::SendMessageW(hint_window_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
 }
 
 void TForm::CancelHint() {
-  if (hintWindow_) ::SendMessageW(hintWindow_.get(), TTM_POP, 0, 0);
+  if (hint_window_) ::SendMessageW(hint_window_.get(), TTM_POP, 0, 0);
 }
 
 void TForm::RelayHintEvent(const TMessage& message) {
-  if (!hintWindow_) return;
+  if (!hint_window_) return;
   MSG msg{message.hwnd, message.msg, message.wParam, message.lParam, ::GetMessageTime(), {}};
-  ::SendMessageW(hintWindow_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+  ::SendMessageW(hint_window_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 
 void TForm::WndProc(TMessage& m) {
@@ -387,17 +387,17 @@ const ClassInfo& TForm::StaticClass() {
               "Position", kPositionNames, [](const TForm& f) { return f.position_; },
               [](TForm& f, TPosition v) { f.SetPosition(v); }),
           EnumProp<TForm, TBorderStyle>(
-              "BorderStyle", kBorderStyleNames, [](const TForm& f) { return f.borderStyle_; },
+              "BorderStyle", kBorderStyleNames, [](const TForm& f) { return f.border_style_; },
               [](TForm& f, TBorderStyle v) { f.SetBorderStyle(v); }),
           EnumProp<TForm, TFormStyle>(
-              "FormStyle", kFormStyleNames, [](const TForm& f) { return f.formStyle_; },
+              "FormStyle", kFormStyleNames, [](const TForm& f) { return f.form_style_; },
               [](TForm& f, TFormStyle v) { f.SetFormStyle(v); }),
           IntProp<TForm>(
               "ClientWidth", [](const TForm& f) { return f.ClientWidth(); },
-              [](TForm& f, std::int64_t v) { f.SetClientSize(int(v), f.clientHeight_); }),
+              [](TForm& f, std::int64_t v) { f.SetClientSize(int(v), f.client_height_); }),
           IntProp<TForm>(
               "ClientHeight", [](const TForm& f) { return f.ClientHeight(); },
-              [](TForm& f, std::int64_t v) { f.SetClientSize(f.clientWidth_, int(v)); }),
+              [](TForm& f, std::int64_t v) { f.SetClientSize(f.client_width_, int(v)); }),
           {"Menu", PropKind::Component,
            [](const TComponent& c) {
              return PropValue{static_cast<TComponent*>(As<TForm>(c).menu_)};
@@ -495,7 +495,7 @@ void TApplication::Restore() {
   for (TForm* form : forms_) {
     if (form->Handle() && form->Visible()) ::ShowWindow(form->Handle(), SW_SHOW);
   }
-  if (mainForm_ && mainForm_->Handle()) ::SetForegroundWindow(mainForm_->Handle());
+  if (main_form_ && main_form_->Handle()) ::SetForegroundWindow(main_form_->Handle());
 }
 
 bool TApplication::Dispatch(MSG& msg) {
@@ -546,9 +546,9 @@ void TApplication::ProcessMessages() {
 }
 
 void TApplication::Run() {
-  if (mainForm_) {
+  if (main_form_) {
     if (window_) ::ShowWindow(window_.get(), SW_SHOWNORMAL);
-    mainForm_->Show();
+    main_form_->Show();
   }
   while (!terminated_ && HandleMessage()) {
   }
@@ -561,7 +561,7 @@ void TApplication::Terminate() {
 }
 
 void TApplication::HandleException(const std::exception& error) {
-  HWND owner = mainForm_ ? mainForm_->Handle() : nullptr;
+  HWND owner = main_form_ ? main_form_->Handle() : nullptr;
   ShowMessageBox(owner, WideFromUtf8(error.what()), title_, MB_ICONSTOP | MB_OK);
 }
 

@@ -50,7 +50,7 @@ class TForm : public TWinControl {
   // know it is loaded, then runs OnCreate. A faulty part of a description is skipped (and
   // listed in ReadProblems) so that the form still opens.
   void Create();
-  const std::vector<std::string>& ReadProblems() const { return readProblems_; }
+  const std::vector<std::string>& ReadProblems() const { return read_problems_; }
 
   // Handlers that descriptions may name, registered by the form class.
   void RegisterHandler(std::string name, EventHandler handler);
@@ -61,16 +61,16 @@ class TForm : public TWinControl {
   // Asks OnClose; hides the form, ends a modal loop, or ends the program for the main form.
   void Close();
   int ShowModal();
-  int ModalResult() const { return modalResult_; }
-  void SetModalResult(int result) { modalResult_ = result; }
+  int ModalResult() const { return modal_result_; }
+  void SetModalResult(int result) { modal_result_ = result; }
 
   TMainMenu* Menu() const { return menu_; }
   void SetMenu(TMainMenu* menu);
   TPosition Position() const { return position_; }
   void SetPosition(TPosition position) { position_ = position; }
-  TBorderStyle BorderStyle() const { return borderStyle_; }
-  void SetBorderStyle(TBorderStyle style) { borderStyle_ = style; }
-  TFormStyle FormStyle() const { return formStyle_; }
+  TBorderStyle BorderStyle() const { return border_style_; }
+  void SetBorderStyle(TBorderStyle style) { border_style_ = style; }
+  TFormStyle FormStyle() const { return form_style_; }
   void SetFormStyle(TFormStyle style);
   void SetIcon(const PropBytes& iconFile);
   void SetClientSize(int width, int height);
@@ -108,15 +108,15 @@ class TForm : public TWinControl {
   std::map<std::string, EventHandler, std::less<>> handlers_;
   TMainMenu* menu_ = nullptr;
   TPosition position_ = TPosition::poDesigned;
-  TBorderStyle borderStyle_ = TBorderStyle::bsSizeable;
-  TFormStyle formStyle_ = TFormStyle::fsNormal;
+  TBorderStyle border_style_ = TBorderStyle::bsSizeable;
+  TFormStyle form_style_ = TFormStyle::fsNormal;
   win::Icon icon_;
-  int modalResult_ = mrNone;
+  int modal_result_ = mrNone;
   bool modal_ = false;
   bool placed_ = false;
-  int clientWidth_ = -1, clientHeight_ = -1;  // asked for by the description, or -1
-  win::Window hintWindow_;
-  std::vector<std::string> readProblems_;
+  int client_width_ = -1, client_height_ = -1;  // asked for by the description, or -1
+  win::Window hint_window_;
+  std::vector<std::string> read_problems_;
 };
 
 class TApplication : public TComponent {
@@ -136,11 +136,11 @@ class TApplication : public TComponent {
   F& CreateForm() {
     F* form = TComponent::New<F>(*this);
     forms_.push_back(form);
-    if (!mainForm_) mainForm_ = form;
+    if (!main_form_) main_form_ = form;
     form->Create();
     return *form;
   }
-  TForm* MainForm() const { return mainForm_; }
+  TForm* MainForm() const { return main_form_; }
   const std::vector<TForm*>& Forms() const { return forms_; }
 
   // Shows the main form and runs the message loop until Terminate.
@@ -165,7 +165,7 @@ class TApplication : public TComponent {
   std::wstring title_;
   win::Window window_;
   std::vector<TForm*> forms_;
-  TForm* mainForm_ = nullptr;
+  TForm* main_form_ = nullptr;
   bool terminated_ = false;
 };
 

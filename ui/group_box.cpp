@@ -10,19 +10,19 @@ TGroupBox::TGroupBox(TComponent* owner) : TParentColoredControl(owner) {
 }
 
 int TGroupBox::TextHeight() const {
-  if (textHeight_ == 0) {
+  if (text_height_ == 0) {
     const win::Font font = Font().Create();
     win::WindowDc screen(nullptr);
     win::SelectObjectScope select(screen.get(), font.get());
     TEXTMETRICW metrics{};
     ::GetTextMetricsW(screen.get(), &metrics);
-    textHeight_ = metrics.tmHeight > 0 ? static_cast<int>(metrics.tmHeight) : -Font().Height;
+    text_height_ = metrics.tmHeight > 0 ? static_cast<int>(metrics.tmHeight) : -Font().Height;
   }
-  return textHeight_;
+  return text_height_;
 }
 
 void TGroupBox::FontChanged() {
-  textHeight_ = 0;
+  text_height_ = 0;
   TParentColoredControl::FontChanged();
   AlignControls();
 }

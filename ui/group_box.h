@@ -25,7 +25,7 @@ class TGroupBox : public TParentColoredControl {
 
  private:
   int TextHeight() const;
-  mutable int textHeight_ = 0;  // of the font, measured on first use
+  mutable int text_height_ = 0;  // of the font, measured on first use
 };
 
 }  // namespace telvana::ui

@@ -63,8 +63,8 @@ std::wstring ShortCutToText(int shortCut) {
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(NextCommand()) {}
 
 TMenuItem::~TMenuItem() {
-  for (TMenuItem* child : items_) child->parentItem_ = nullptr;
-  if (parentItem_) parentItem_->Remove(*this);
+  for (TMenuItem* child : items_) child->parent_item_ = nullptr;
+  if (parent_item_) parent_item_->Remove(*this);
 }
 
 TMenu* TMenuItem::Menu() const {
@@ -78,7 +78,7 @@ void TMenuItem::SetCaption(const std::wstring& caption) {
 }
 
 void TMenuItem::SetShortCut(int shortCut) {
-  shortCut_ = shortCut;
+  short_cut_ = shortCut;
   Changed(false);
 }
 
@@ -93,15 +93,15 @@ void TMenuItem::SetEnabled(bool enabled) {
 }
 
 void TMenuItem::Add(TMenuItem& item) {
-  if (item.parentItem_) item.parentItem_->Remove(item);
-  item.parentItem_ = this;
+  if (item.parent_item_) item.parent_item_->Remove(item);
+  item.parent_item_ = this;
   items_.push_back(&item);
   Changed(true);
 }
 
 void TMenuItem::Remove(TMenuItem& item) {
   std::erase(items_, &item);
-  item.parentItem_ = nullptr;
+  item.parent_item_ = nullptr;
   Changed(true);
 }
 
@@ -111,7 +111,7 @@ void TMenuItem::Click() {
 
 void TMenuItem::Changed(bool structure) {
   TMenuItem* root = this;
-  while (root->parentItem_) root = root->parentItem_;
+  while (root->parent_item_) root = root->parent_item_;
   if (root->menu_) root->menu_->ItemChanged(*this, structure);
 }
 
@@ -123,7 +123,7 @@ TMenu::TMenu(TComponent* owner) : TComponent(owner), root_(TComponent::New<TMenu
 }
 
 void TMenu::SetOwnerDraw(bool on) {
-  ownerDraw_ = on;
+  owner_draw_ = on;
   ItemChanged(*root_, true);
 }
 
@@ -149,7 +149,7 @@ void TMenu::Build(HMENU menu, TMenuItem& parent) {
       text = MenuText(*item);
       info.fMask |= MIIM_STRING;
       info.dwTypeData = text.data();
-      info.fType = ownerDraw_ ? MFT_OWNERDRAW : MFT_STRING;
+      info.fType = owner_draw_ ? MFT_OWNERDRAW : MFT_STRING;
     }
     if (!item->items_.empty()) {
       HMENU sub = ::CreatePopupMenu();
@@ -206,7 +206,7 @@ TMenuItem* TMenu::FindShortCut(int shortCut) {
     TMenuItem* item = pending.back();
     pending.pop_back();
     if (!item->enabled_) continue;
-    if (item != root_ && item->shortCut_ == shortCut) return item;
+    if (item != root_ && item->short_cut_ == shortCut) return item;
     pending.insert(pending.end(), item->items_.rbegin(), item->items_.rend());
   }
   return nullptr;
@@ -245,7 +245,7 @@ const ClassInfo& TMenuItem::StaticClass() {
               "Caption", [](const TMenuItem& m) { return m.caption_; },
               [](TMenuItem& m, const std::wstring& v) { m.SetCaption(v); }),
           IntProp<TMenuItem>(
-              "ShortCut", [](const TMenuItem& m) { return m.shortCut_; },
+              "ShortCut", [](const TMenuItem& m) { return m.short_cut_; },
               [](TMenuItem& m, std::int64_t v) { m.SetShortCut(static_cast<int>(v)); }),
           BoolProp<TMenuItem>(
               "Checked", [](const TMenuItem& m) { return m.checked_; },
@@ -265,7 +265,7 @@ const ClassInfo& TMenu::StaticClass() {
       nullptr,
       {
           BoolProp<TMenu>(
-              "OwnerDraw", [](const TMenu& m) { return m.ownerDraw_; },
+              "OwnerDraw", [](const TMenu& m) { return m.owner_draw_; },
               [](TMenu& m, bool v) { m.SetOwnerDraw(v); }),
           // Accelerator letters are never added: captions stay exactly as stored.
           BoolProp<TMenu>(

@@ -39,7 +39,7 @@ class TMenuItem : public TComponent {
 
   const std::wstring& Caption() const { return caption_; }
   void SetCaption(const std::wstring& caption);
-  int ShortCut() const { return shortCut_; }
+  int ShortCut() const { return short_cut_; }
   void SetShortCut(int shortCut);
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
@@ -49,7 +49,7 @@ class TMenuItem : public TComponent {
 
   // The command identifier the item carries in its menu handle.
   UINT Command() const { return command_; }
-  TMenuItem* ParentItem() const { return parentItem_; }
+  TMenuItem* ParentItem() const { return parent_item_; }
   TMenu* Menu() const;
   const std::vector<TMenuItem*>& Items() const { return items_; }
   void Add(TMenuItem& item);
@@ -67,11 +67,11 @@ class TMenuItem : public TComponent {
   void Changed(bool structure);
 
   std::wstring caption_;
-  int shortCut_ = 0;
+  int short_cut_ = 0;
   bool checked_ = false;
   bool enabled_ = true;
   UINT command_;
-  TMenuItem* parentItem_ = nullptr;
+  TMenuItem* parent_item_ = nullptr;
   TMenu* menu_ = nullptr;  // set on the root item of a menu
   std::vector<TMenuItem*> items_;
   HMENU container_ = nullptr;  // the menu handle that holds this item, once built
@@ -85,7 +85,7 @@ class TMenu : public TComponent {
   const ClassInfo& Class() const override { return StaticClass(); }
 
   TMenuItem& Items() { return *root_; }
-  bool OwnerDraw() const { return ownerDraw_; }
+  bool OwnerDraw() const { return owner_draw_; }
   void SetOwnerDraw(bool on);
   bool AutoHotkeys() const { return false; }  // captions are always shown exactly as stored
 
@@ -114,7 +114,7 @@ class TMenu : public TComponent {
   void Build(HMENU menu, TMenuItem& parent);
 
   TMenuItem* root_;
-  bool ownerDraw_ = false;
+  bool owner_draw_ = false;
   bool released_ = false;
   win::Menu handle_;
 };

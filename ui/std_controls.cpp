@@ -19,8 +19,8 @@ TPanel::TPanel(TComponent* owner) : TWinControl(owner) {
 }
 
 int TPanel::BorderExtent() const {
-  return (bevelOuter_ != TBevelCut::bvNone ? bevelWidth_ : 0) +
-         (bevelInner_ != TBevelCut::bvNone ? bevelWidth_ : 0);
+  return (bevel_outer_ != TBevelCut::bvNone ? bevel_width_ : 0) +
+         (bevel_inner_ != TBevelCut::bvNone ? bevel_width_ : 0);
 }
 
 RECT TPanel::AlignArea() const {
@@ -30,19 +30,19 @@ RECT TPanel::AlignArea() const {
 }
 
 void TPanel::SetBevelOuter(TBevelCut cut) {
-  bevelOuter_ = cut;
+  bevel_outer_ = cut;
   AlignControls();
   if (Handle()) ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void TPanel::SetBevelInner(TBevelCut cut) {
-  bevelInner_ = cut;
+  bevel_inner_ = cut;
   AlignControls();
   if (Handle()) ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void TPanel::SetBevelWidth(int width) {
-  bevelWidth_ = std::max(1, width);
+  bevel_width_ = std::max(1, width);
   AlignControls();
   if (Handle()) ::InvalidateRect(Handle(), nullptr, TRUE);
 }
@@ -71,8 +71,8 @@ void DrawBevel(HDC dc, RECT& r, TBevelCut cut, int width) {
 
 void TPanel::Paint(HDC dc, const RECT& area) {
   RECT r = area;
-  DrawBevel(dc, r, bevelOuter_, bevelWidth_);
-  DrawBevel(dc, r, bevelInner_, bevelWidth_);
+  DrawBevel(dc, r, bevel_outer_, bevel_width_);
+  DrawBevel(dc, r, bevel_inner_, bevel_width_);
   if (!Caption().empty()) {
     win::SelectObjectScope font(dc, FontHandle());
     ::SetBkMode(dc, TRANSPARENT);
@@ -89,13 +89,13 @@ const ClassInfo& TPanel::StaticClass() {
       [](TComponent& owner) -> TComponent* { return TComponent::New<TPanel>(owner); },
       {
           EnumProp<TPanel, TBevelCut>(
-              "BevelOuter", kBevelNames, [](const TPanel& p) { return p.bevelOuter_; },
+              "BevelOuter", kBevelNames, [](const TPanel& p) { return p.bevel_outer_; },
               [](TPanel& p, TBevelCut v) { p.SetBevelOuter(v); }),
           EnumProp<TPanel, TBevelCut>(
-              "BevelInner", kBevelNames, [](const TPanel& p) { return p.bevelInner_; },
+              "BevelInner", kBevelNames, [](const TPanel& p) { return p.bevel_inner_; },
               [](TPanel& p, TBevelCut v) { p.SetBevelInner(v); }),
           IntProp<TPanel>(
-              "BevelWidth", [](const TPanel& p) { return p.bevelWidth_; },
+              "BevelWidth", [](const TPanel& p) { return p.bevel_width_; },
               [](TPanel& p, std::int64_t v) { p.SetBevelWidth(int(v)); }),
       }};
   return info;
@@ -163,9 +163,9 @@ void TSplitter::ResizeNeighbour(int delta) {
     }
   }
   const bool grows = align_ == TAlign::alLeft || align_ == TAlign::alTop;
-  const int wanted = neighbourStart_ + (grows ? delta : -delta);
-  const int largest = std::max(minSize_, room - minSize_);
-  const int size = std::clamp(wanted, minSize_, largest);
+  const int wanted = neighbour_start_ + (grows ? delta : -delta);
+  const int largest = std::max(min_size_, room - min_size_);
+  const int size = std::clamp(wanted, min_size_, largest);
   if (size == Extent(*neighbour, align_)) return;
   if (Horizontal(align_)) {
     neighbour->SetBounds(neighbour->Left(), neighbour->Top(), size, neighbour->Height());
@@ -178,7 +178,7 @@ void TSplitter::ResizeNeighbour(int delta) {
 void TSplitter::MoveBy(int delta) {
   TControl* neighbour = Neighbour();
   if (!neighbour) return;
-  neighbourStart_ = Extent(*neighbour, align_);
+  neighbour_start_ = Extent(*neighbour, align_);
   ResizeNeighbour(delta);
   if (OnMoved) OnMoved(*this);
 }
@@ -193,17 +193,17 @@ void TSplitter::WndProc(TMessage& m) {
     case WM_LBUTTONDOWN:
       if (TControl* neighbour = Neighbour()) {
         dragging_ = true;
-        dragStart_ = parentPos();
-        neighbourStart_ = Extent(*neighbour, align_);
+        drag_start_ = parentPos();
+        neighbour_start_ = Extent(*neighbour, align_);
         ::SetCapture(Handle());
       }
       return;
     case WM_MOUSEMOVE:
-      if (dragging_) ResizeNeighbour(parentPos() - dragStart_);
+      if (dragging_) ResizeNeighbour(parentPos() - drag_start_);
       break;
     case WM_LBUTTONUP:
       if (dragging_) {
-        ResizeNeighbour(parentPos() - dragStart_);
+        ResizeNeighbour(parentPos() - drag_start_);
         dragging_ = false;
         ::ReleaseCapture();
         if (OnMoved) OnMoved(*this);
@@ -244,7 +244,7 @@ const ClassInfo& TSplitter::StaticClass() {
               "Beveled", [](const TSplitter& s) { return s.beveled_; },
               [](TSplitter& s, bool v) { s.SetBeveled(v); }),
           IntProp<TSplitter>(
-              "MinSize", [](const TSplitter& s) { return s.minSize_; },
+              "MinSize", [](const TSplitter& s) { return s.min_size_; },
               [](TSplitter& s, std::int64_t v) { s.SetMinSize(int(v)); }),
           // A dragged neighbour never snaps shut.
           BoolProp<TSplitter>(
@@ -269,23 +269,23 @@ void TListBox::FillCreateParams(CreateParams& params) {
   TWinControl::FillCreateParams(params);
   params.className = WC_LISTBOXW;
   params.style |= WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
-  if (ctl3D_)
+  if (ctl3_d_)
     params.exStyle |= WS_EX_CLIENTEDGE;
   else
     params.style |= WS_BORDER;
 }
 
 void TListBox::HandleCreated() {
-  if (itemHeight_ > 0) ::SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, itemHeight_);
+  if (item_height_ > 0) ::SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, item_height_);
   for (const std::wstring& row : rows_) {
     ::SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
   }
-  ::SendMessageW(Handle(), LB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
+  ::SendMessageW(Handle(), LB_SETCURSEL, static_cast<WPARAM>(item_index_), 0);
 }
 
 void TListBox::Clear() {
   rows_.clear();
-  itemIndex_ = -1;
+  item_index_ = -1;
   if (Handle()) ::SendMessageW(Handle(), LB_RESETCONTENT, 0, 0);
 }
 
@@ -300,17 +300,17 @@ void TListBox::Add(const std::wstring& row) {
 }
 
 int TListBox::ItemIndex() const {
-  if (!Handle()) return itemIndex_;
+  if (!Handle()) return item_index_;
   return static_cast<int>(::SendMessageW(Handle(), LB_GETCURSEL, 0, 0));
 }
 
 void TListBox::SetItemIndex(int index) {
-  itemIndex_ = (index >= 0 && index < Count()) ? index : -1;
-  if (Handle()) ::SendMessageW(Handle(), LB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
+  item_index_ = (index >= 0 && index < Count()) ? index : -1;
+  if (Handle()) ::SendMessageW(Handle(), LB_SETCURSEL, static_cast<WPARAM>(item_index_), 0);
 }
 
 void TListBox::SetItemHeight(int height) {
-  itemHeight_ = height;
+  item_height_ = height;
   if (Handle() && height > 0) ::SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, height);
 }
 
@@ -342,10 +342,10 @@ const ClassInfo& TListBox::StaticClass() {
       [](TComponent& owner) -> TComponent* { return TComponent::New<TListBox>(owner); },
       {
           IntProp<TListBox>(
-              "ItemHeight", [](const TListBox& l) { return l.itemHeight_; },
+              "ItemHeight", [](const TListBox& l) { return l.item_height_; },
               [](TListBox& l, std::int64_t v) { l.SetItemHeight(int(v)); }),
           BoolProp<TListBox>(
-              "Ctl3D", [](const TListBox& l) { return l.ctl3D_; },
+              "Ctl3D", [](const TListBox& l) { return l.ctl3_d_; },
               [](TListBox& l, bool v) { l.SetCtl3D(v); }),
           {"Items.Strings", PropKind::Strings,
            [](const TComponent& c) { return PropValue{As<TListBox>(c).Rows()}; },

@@ -23,11 +23,11 @@ class TPanel : public TWinControl {
   static const ClassInfo& StaticClass();
   const ClassInfo& Class() const override { return StaticClass(); }
 
-  TBevelCut BevelOuter() const { return bevelOuter_; }
+  TBevelCut BevelOuter() const { return bevel_outer_; }
   void SetBevelOuter(TBevelCut cut);
-  TBevelCut BevelInner() const { return bevelInner_; }
+  TBevelCut BevelInner() const { return bevel_inner_; }
   void SetBevelInner(TBevelCut cut);
-  int BevelWidth() const { return bevelWidth_; }
+  int BevelWidth() const { return bevel_width_; }
   void SetBevelWidth(int width);
 
   RECT AlignArea() const override;
@@ -37,9 +37,9 @@ class TPanel : public TWinControl {
 
  private:
   int BorderExtent() const;
-  TBevelCut bevelOuter_ = TBevelCut::bvRaised;
-  TBevelCut bevelInner_ = TBevelCut::bvNone;
-  int bevelWidth_ = 1;
+  TBevelCut bevel_outer_ = TBevelCut::bvRaised;
+  TBevelCut bevel_inner_ = TBevelCut::bvNone;
+  int bevel_width_ = 1;
 };
 
 // A splitter: dragging it resizes the control aligned to the same side just before it.
@@ -52,8 +52,8 @@ class TSplitter : public TWinControl {
 
   bool Beveled() const { return beveled_; }
   void SetBeveled(bool on);
-  int MinSize() const { return minSize_; }
-  void SetMinSize(int size) { minSize_ = size; }
+  int MinSize() const { return min_size_; }
+  void SetMinSize(int size) { min_size_ = size; }
   bool AutoSnap() const { return false; }
 
   // The control the splitter resizes, or null.
@@ -72,10 +72,10 @@ class TSplitter : public TWinControl {
   void ResizeNeighbour(int delta);
 
   bool beveled_ = false;
-  int minSize_ = 30;
+  int min_size_ = 30;
   bool dragging_ = false;
-  int dragStart_ = 0;       // cursor x (or y) in the parent at the press
-  int neighbourStart_ = 0;  // the neighbour's size at the press
+  int drag_start_ = 0;       // cursor x (or y) in the parent at the press
+  int neighbour_start_ = 0;  // the neighbour's size at the press
 };
 
 // A list box of text rows.
@@ -92,10 +92,10 @@ class TListBox : public TWinControl {
   const std::vector<std::wstring>& Rows() const { return rows_; }
   int ItemIndex() const;  // -1: no row selected
   void SetItemIndex(int index);
-  int ItemHeight() const { return itemHeight_; }
+  int ItemHeight() const { return item_height_; }
   void SetItemHeight(int height);
-  bool Ctl3D() const { return ctl3D_; }
-  void SetCtl3D(bool on) { ctl3D_ = on; }
+  bool Ctl3D() const { return ctl3_d_; }
+  void SetCtl3D(bool on) { ctl3_d_ = on; }
 
   void WndProc(TMessage& message) override;
 
@@ -105,9 +105,9 @@ class TListBox : public TWinControl {
 
  private:
   std::vector<std::wstring> rows_;
-  int itemIndex_ = -1;  // kept for the time before the window exists
-  int itemHeight_ = 0;  // 0: the font's
-  bool ctl3D_ = true;
+  int item_index_ = -1;  // kept for the time before the window exists
+  int item_height_ = 0;  // 0: the font's
+  bool ctl3_d_ = true;
 };
 
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };

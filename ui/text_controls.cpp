@@ -8,12 +8,12 @@ namespace telvana::ui {
 // TParentColoredControl
 
 void TParentColoredControl::SetParentColor(bool on) {
-  parentColor_ = on;
+  parent_color_ = on;
   FollowParentColor();
 }
 
 void TParentColoredControl::SetColor(TColor color) {
-  parentColor_ = false;
+  parent_color_ = false;
   TWinControl::SetColor(color);
 }
 
@@ -23,7 +23,7 @@ void TParentColoredControl::SetParent(TWinControl* parent) {
 }
 
 void TParentColoredControl::FollowParentColor() {
-  if (!parentColor_ || !parent_ || color_ == parent_->Color()) return;
+  if (!parent_color_ || !parent_ || color_ == parent_->Color()) return;
   color_ = parent_->Color();
   if (Handle()) ::InvalidateRect(Handle(), nullptr, TRUE);
 }
@@ -43,7 +43,7 @@ TLabel::TLabel(TComponent* owner) : TParentColoredControl(owner) {
 }
 
 void TLabel::SetWordWrap(bool on) {
-  wordWrap_ = on;
+  word_wrap_ = on;
   if (Handle()) ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
@@ -69,7 +69,7 @@ void TLabel::Paint(HDC dc, const RECT& area) {
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, ColorToRGB(Font().Color));
   UINT flags = DT_NOPREFIX | DT_EXPANDTABS;
-  if (wordWrap_) flags |= DT_WORDBREAK | DT_EDITCONTROL;  // long runs without blanks break too
+  if (word_wrap_) flags |= DT_WORDBREAK | DT_EDITCONTROL;  // long runs without blanks break too
   if (alignment_ == TAlignment::taCenter) flags |= DT_CENTER;
   if (alignment_ == TAlignment::taRightJustify) flags |= DT_RIGHT;
   RECT r = area;
@@ -83,7 +83,7 @@ const ClassInfo& TLabel::StaticClass() {
       [](TComponent& owner) -> TComponent* { return TComponent::New<TLabel>(owner); },
       {
           BoolProp<TLabel>(
-              "WordWrap", [](const TLabel& l) { return l.wordWrap_; },
+              "WordWrap", [](const TLabel& l) { return l.word_wrap_; },
               [](TLabel& l, bool v) { l.SetWordWrap(v); }),
           EnumProp<TLabel, TAlignment>(
               "Alignment", kAlignmentNames, [](const TLabel& l) { return l.alignment_; },
@@ -109,7 +109,7 @@ TMemo::TMemo(TComponent* owner) : TWinControl(owner) {
 
 void TMemo::FillCreateParams(CreateParams& params) {
   TWinControl::FillCreateParams(params);
-  if (ctl3D_)
+  if (ctl3_d_)
     params.exStyle |= WS_EX_CLIENTEDGE;
   else
     params.style |= WS_BORDER;
@@ -130,7 +130,7 @@ std::wstring TMemo::Text() const {
 }
 
 void TMemo::SetWordWrap(bool on) {
-  wordWrap_ = on;
+  word_wrap_ = on;
   if (Handle()) ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
@@ -145,7 +145,7 @@ void TMemo::Paint(HDC dc, const RECT& area) {
   ::InflateRect(&r, -4, 0);
   r.top += 3;
   UINT flags = DT_NOPREFIX | DT_EXPANDTABS;
-  if (wordWrap_) flags |= DT_WORDBREAK | DT_EDITCONTROL;
+  if (word_wrap_) flags |= DT_WORDBREAK | DT_EDITCONTROL;
   ::DrawTextW(dc, text.c_str(), -1, &r, flags);
 }
 
@@ -159,10 +159,10 @@ const ClassInfo& TMemo::StaticClass() {
            [](const TComponent& c) { return PropValue{As<TMemo>(c).Lines()}; },
            [](TComponent& c, const PropValue& v) { As<TMemo>(c).SetLines(v.Strings()); }},
           BoolProp<TMemo>(
-              "WordWrap", [](const TMemo& m) { return m.wordWrap_; },
+              "WordWrap", [](const TMemo& m) { return m.word_wrap_; },
               [](TMemo& m, bool v) { m.SetWordWrap(v); }),
           BoolProp<TMemo>(
-              "Ctl3D", [](const TMemo& m) { return m.ctl3D_; },
+              "Ctl3D", [](const TMemo& m) { return m.ctl3_d_; },
               [](TMemo& m, bool v) { m.SetCtl3D(v); }),
           // Memos of this program only show their lines.
           BoolProp<TMemo>(

@@ -17,7 +17,7 @@ class TParentColoredControl : public TWinControl {
  public:
   explicit TParentColoredControl(TComponent* owner) : TWinControl(owner) {}
 
-  bool ParentColor() const { return parentColor_; }
+  bool ParentColor() const { return parent_color_; }
   void SetParentColor(bool on);
   void SetColor(TColor color) override;  // also clears ParentColor
   void SetParent(TWinControl* parent) override;
@@ -29,7 +29,7 @@ class TParentColoredControl : public TWinControl {
   void FollowParentColor();
 
  private:
-  bool parentColor_ = true;
+  bool parent_color_ = true;
 };
 
 // A label: its caption drawn in its font on its parent's colour (or its own), on one line
@@ -40,7 +40,7 @@ class TLabel : public TParentColoredControl {
   static const ClassInfo& StaticClass();
   const ClassInfo& Class() const override { return StaticClass(); }
 
-  bool WordWrap() const { return wordWrap_; }
+  bool WordWrap() const { return word_wrap_; }
   void SetWordWrap(bool on);
   TAlignment Alignment() const { return alignment_; }
   void SetAlignment(TAlignment alignment);
@@ -54,7 +54,7 @@ class TLabel : public TParentColoredControl {
   void Paint(HDC dc, const RECT& area) override;
 
  private:
-  bool wordWrap_ = false;
+  bool word_wrap_ = false;
   TAlignment alignment_ = TAlignment::taLeftJustify;
   bool transparent_ = false;
 };
@@ -70,10 +70,10 @@ class TMemo : public TWinControl {
   const std::vector<std::wstring>& Lines() const { return lines_; }
   void SetLines(std::vector<std::wstring> lines);
   std::wstring Text() const;  // the lines joined by CR LF
-  bool WordWrap() const { return wordWrap_; }
+  bool WordWrap() const { return word_wrap_; }
   void SetWordWrap(bool on);
-  bool Ctl3D() const { return ctl3D_; }
-  void SetCtl3D(bool on) { ctl3D_ = on; }
+  bool Ctl3D() const { return ctl3_d_; }
+  void SetCtl3D(bool on) { ctl3_d_ = on; }
   bool ReadOnly() const { return true; }
 
  protected:
@@ -82,8 +82,8 @@ class TMemo : public TWinControl {
 
  private:
   std::vector<std::wstring> lines_;
-  bool wordWrap_ = true;
-  bool ctl3D_ = true;
+  bool word_wrap_ = true;
+  bool ctl3_d_ = true;
 };
 
 }  // namespace telvana::ui

@@ -25,7 +25,7 @@ class ScratchCurrentUser {
   ScratchCurrentUser& operator=(const ScratchCurrentUser&) = delete;
   ~ScratchCurrentUser() {
     if (overridden_) ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
-    if (shellFolders_) ::RegCloseKey(shellFolders_);
+    if (shell_folders_) ::RegCloseKey(shell_folders_);
     if (root_) ::RegCloseKey(root_);
     ::RegDeleteTreeW(HKEY_CURRENT_USER, name_.c_str());
     ::RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\TelvanaTests");  // once nothing else is in it
@@ -36,11 +36,11 @@ class ScratchCurrentUser {
 
   // The Shell Folders key inside the stand-in, created on first use.
   HKEY ShellFolders() {
-    if (!shellFolders_) {
+    if (!shell_folders_) {
       ::RegCreateKeyExW(root_, kShellFoldersKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        &shellFolders_, nullptr);
+                        &shell_folders_, nullptr);
     }
-    return shellFolders_;
+    return shell_folders_;
   }
   void SetString(const wchar_t* name, const std::wstring& value, bool terminated = true) {
     const DWORD bytes = static_cast<DWORD>((value.size() + (terminated ? 1 : 0)) * sizeof(wchar_t));
@@ -55,7 +55,7 @@ class ScratchCurrentUser {
  private:
   std::wstring name_;
   HKEY root_ = nullptr;
-  HKEY shellFolders_ = nullptr;
+  HKEY shell_folders_ = nullptr;
   bool overridden_ = false;
 };
 

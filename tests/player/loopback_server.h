@@ -155,7 +155,7 @@ class HttpServer : public ServerBase {
   ~HttpServer() override { Stop(); }
 
   void Add(const std::string& path, Body body) {
-    std::lock_guard lock(bodiesMutex_);
+    std::lock_guard lock(bodies_mutex_);
     bodies_[path] = std::move(body);
   }
   void Add(const std::string& path, std::string bytes,
@@ -166,7 +166,7 @@ class HttpServer : public ServerBase {
     Add(path, std::move(body));
   }
   int Requests(const std::string& path) const {
-    std::lock_guard lock(bodiesMutex_);
+    std::lock_guard lock(bodies_mutex_);
     const auto it = requests_.find(path);
     return it == requests_.end() ? 0 : it->second;
   }
@@ -186,7 +186,7 @@ class HttpServer : public ServerBase {
     Body body;
     bool found;
     {
-      std::lock_guard lock(bodiesMutex_);
+      std::lock_guard lock(bodies_mutex_);
       ++requests_[path];
       const auto it = bodies_.find(path);
       found = it != bodies_.end();
@@ -288,7 +288,7 @@ class HttpServer : public ServerBase {
     return true;
   }
 
-  mutable std::mutex bodiesMutex_;
+  mutable std::mutex bodies_mutex_;
   std::map<std::string, Body> bodies_;
   std::map<std::string, int> requests_;
 };

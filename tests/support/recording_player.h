@@ -35,8 +35,8 @@ class RecordingPlayer final : public MediaPlayer, private PlayerControls {
 
   // The state the calls that went through have left behind.
   const std::u16string& url() const { return url_; }
-  bool fullScreen() const { return fullScreen_; }
-  bool stretchToFit() const { return stretchToFit_; }
+  bool fullScreen() const { return full_screen_; }
+  bool stretchToFit() const { return stretch_to_fit_; }
   bool shown() const { return shown_; }
 
   void setURL(std::u16string_view url) override {
@@ -47,11 +47,11 @@ class RecordingPlayer final : public MediaPlayer, private PlayerControls {
   PlayerControls& controls() override { return *this; }
   void setFullScreen(bool on) override {
     record(Op::setFullScreen, on ? "fullScreen=1" : "fullScreen=0");
-    fullScreen_ = on;
+    full_screen_ = on;
   }
   void setStretchToFit(bool on) override {
     record(Op::setStretchToFit, on ? "stretchToFit=1" : "stretchToFit=0");
-    stretchToFit_ = on;
+    stretch_to_fit_ = on;
   }
   void showInPlace() override {
     record(Op::showInPlace, "show");
@@ -69,8 +69,8 @@ class RecordingPlayer final : public MediaPlayer, private PlayerControls {
   std::vector<std::string> calls_;
   std::set<Op> failing_;
   std::u16string url_;
-  bool fullScreen_ = false;
-  bool stretchToFit_ = false;
+  bool full_screen_ = false;
+  bool stretch_to_fit_ = false;
   bool shown_ = false;
 };
 
