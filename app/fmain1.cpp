@@ -4,8 +4,6 @@
 
 #include "app/date_format.h"
 #include "app/desktop_shortcut.h"
-#include "app/site_addresses.h"
-#include "app/web_page.h"
 #include "catalogue/category_table.h"
 #include "catalogue/playback_start.h"
 #include "infowin/fgy1.h"
@@ -18,6 +16,8 @@
 #include "player/windows_media_player.h"
 #include "ui/message_box.h"
 #include "ui/utf.h"
+#include "web/site_addresses.h"
+#include "web/web_page.h"
 
 namespace telvana {
 

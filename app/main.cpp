@@ -1,13 +1,30 @@
-// Start-up: the program's windows from their descriptions, then the message loop until the
-// main window closes.
+// The program's entry point: everything the program holds is made here and ended before it
+// returns, in this order: the application (its forms and windows, and with the main window
+// the player and its engine's threads), then the skin manager, then COM.
 #include <windows.h>
 
 #include "app/start_up.h"
+#include "skin/skin_manager_link.h"
+#include "ui/forms.h"
 #include "ui/win_handles.h"
+
+namespace {
+
+// Ends the program's skin manager after the application whose skin data used it.
+struct SkinManagerScope {
+  SkinManagerScope() = default;
+  SkinManagerScope(const SkinManagerScope&) = delete;
+  SkinManagerScope& operator=(const SkinManagerScope&) = delete;
+  ~SkinManagerScope() { telvana::ReplaceSkinManager(nullptr); }
+};
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   telvana::win::ComScope com;
-  telvana::CreateProgramWindows();
-  telvana::ui::Application().Run();
+  SkinManagerScope skin_manager;
+  telvana::ui::TApplication application;
+  telvana::CreateProgramWindows(application);
+  application.Run();
   return 0;
 }

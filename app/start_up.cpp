@@ -6,10 +6,9 @@
 
 namespace telvana {
 
-TFmain1& CreateProgramWindows() {
+TFmain1& CreateProgramWindows(ui::TApplication& application) {
   ui::RegisterStandardClasses();
   RegisterPlayerClasses();
-  auto& application = ui::Application();
   application.Initialize();
   application.SetTitle(kApplicationTitle);
   auto& main = application.CreateForm<TFmain1>();

@@ -1,12 +1,12 @@
 // The program's windows as start-up makes them: the component classes its descriptions name,
 // the application object with its title, the main window, then the seven information windows,
-// hidden. The caller keeps COM for the program's life and runs the message loop.
+// hidden. The caller owns the application, keeps COM for its life and runs the message loop.
 #pragma once
 
 #include "app/fmain1.h"
 
 namespace telvana {
 
-TFmain1& CreateProgramWindows();
+TFmain1& CreateProgramWindows(ui::TApplication& application);
 
 }  // namespace telvana

@@ -1,6 +1,6 @@
 #include "infowin/fhelp1.h"
 
-#include "app/site_addresses.h"
+#include "web/site_addresses.h"
 
 namespace telvana {
 

@@ -1,6 +1,6 @@
 #include "infowin/information_form.h"
 
-#include "app/web_page.h"
+#include "web/web_page.h"
 
 namespace telvana {
 

@@ -6,28 +6,25 @@
 
 #include <functional>
 
-#include "ui/win_handles.h"
+#include "ui/window_base.h"
 
 namespace telvana::player {
 
-class FullScreenHost {
+class FullScreenHost : public ui::WindowBase {
  public:
   // Covers the monitor that holds most of `beside`, above `owner` (the main window).
   FullScreenHost(HWND owner, HWND beside);
-  FullScreenHost(const FullScreenHost&) = delete;
-  FullScreenHost& operator=(const FullScreenHost&) = delete;
 
-  HWND Handle() const { return window_.get(); }
   RECT Area() const { return area_; }
 
-  // Asked when the window is told to close (Alt+F4): the player leaves full screen.
+  // Asked when the window is told to close (Alt+F4): the player leaves full screen. The
+  // host's own procedure is running then, so the player must not free the host at once.
   std::function<void()> OnCloseRequest;
 
  private:
-  static LRESULT CALLBACK Procedure(HWND, UINT, WPARAM, LPARAM);
+  LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) override;
 
   RECT area_{};
-  win::Window window_;
 };
 
 }  // namespace telvana::player

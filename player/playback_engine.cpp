@@ -30,6 +30,7 @@ PlaybackEngine::PlaybackEngine(Listener& listener) : listener_(listener) {}
 
 PlaybackEngine::~PlaybackEngine() {
   Close();
+  JoinClosedSessions(true);
 }
 
 void PlaybackEngine::Open(std::u16string_view address, const EngineSettings& settings) {
@@ -45,10 +46,23 @@ void PlaybackEngine::Open(std::u16string_view address, const EngineSettings& set
 }
 
 void PlaybackEngine::Close() {
+  JoinClosedSessions(false);
   if (!session_) return;
   session_->Abort();
-  session_->Release(kCloseWait);
+  if (!session_->Release(kCloseWait)) closed_sessions_.push_back(session_);
   session_.reset();
+}
+
+void PlaybackEngine::JoinClosedSessions(bool wait_all) {
+  using namespace std::chrono_literals;
+  // An aborted session's threads end as soon as their blocking call returns; a name look-up
+  // has a time limit of its own.
+  std::erase_if(closed_sessions_, [&](const std::shared_ptr<Session>& session) {
+    if (!wait_all) return session->Release(0ms);
+    while (!session->Release(1s)) {
+    }
+    return true;
+  });
 }
 
 void PlaybackEngine::SetPaused(bool paused) {

@@ -67,8 +67,9 @@ class PlaybackEngine {
   // here). Returns at once.
   void Open(std::u16string_view address, const EngineSettings& settings = {});
   // Stops and releases everything; returns promptly in every state. Threads that are stuck
-  // in a call that cannot be interrupted (a name look-up) finish on their own later,
-  // without telling anyone.
+  // in a call that cannot be interrupted (a name look-up) finish later without telling
+  // anyone; they are joined by later calls, and the engine's end waits for them, so that no
+  // thread of the engine outlives it.
   void Close();
   bool IsOpen() const { return session_ != nullptr; }
 
@@ -91,8 +92,12 @@ class PlaybackEngine {
   std::mutex& PictureMutex() const;
   const Picture* CurrentPicture() const;
 
+  // Joins the threads of closed sessions that have ended by now (all of them when `wait_all`).
+  void JoinClosedSessions(bool wait_all);
+
   Listener& listener_;
   std::shared_ptr<Session> session_;
+  std::vector<std::shared_ptr<Session>> closed_sessions_;  // threads still running
   double volume_ = 1;
   bool muted_ = false;
   int picture_width_ = 0, picture_height_ = 0;

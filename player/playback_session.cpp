@@ -51,18 +51,17 @@ void PlaybackEngine::Session::Halt() {
   readerWake.notify_all();
 }
 
-void PlaybackEngine::Session::Release(std::chrono::milliseconds wait) {
-  std::unique_lock lock(threadMutex);
-  threadsEnded.wait_for(lock, wait, [&] { return running == 0; });
-  const bool allEnded = running == 0;
-  for (std::thread& t : threads) {
-    if (allEnded) {
-      t.join();
-    } else {
-      t.detach();
-    }
+bool PlaybackEngine::Session::Release(std::chrono::milliseconds wait) {
+  std::vector<std::thread> ended;
+  {
+    std::unique_lock lock(threadMutex);
+    if (!threadsEnded.wait_for(lock, wait, [&] { return running == 0; })) return false;
+    ended = std::move(threads);
+    threads.clear();
   }
-  threads.clear();
+  // Each thread has left its body; joining only waits for its last instructions.
+  for (std::thread& t : ended) t.join();
+  return true;
 }
 
 // Telling the control

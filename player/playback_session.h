@@ -51,8 +51,9 @@ struct PlaybackEngine::Session : std::enable_shared_from_this<Session> {
 
   bool Halted() const { return halted.load(); }
 
-  // Waits a little for the threads; those still running are let go.
-  void Release(std::chrono::milliseconds wait);
+  // Waits at most `wait` for the threads to end and joins them; false when some are still
+  // running (they are joined by a later call).
+  bool Release(std::chrono::milliseconds wait);
 
   // ---------------------------------------------------------------------------------------
   // Telling the control

@@ -487,7 +487,11 @@ void TWindowsMediaPlayer::LeaveFullScreen() {
   full_screen_bar_ = false;
   const RECT b = normal_bounds_;
   TWinControl::SetBounds(b.left, b.top, b.right - b.left, b.bottom - b.top);
-  host.reset();
+  // We may be inside the host's own procedure (its WM_CLOSE): it goes once that is done.
+  ::ShowWindow(host->Handle(), SW_HIDE);
+  if (ui::TApplication* application = ui::TApplication::Current()) {
+    application->ReleaseLater(std::move(host));
+  }
   UpdatePictureSize();
   InvalidateVideo();
 }

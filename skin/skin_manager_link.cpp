@@ -6,10 +6,10 @@
 namespace telvana {
 
 namespace {
-// Never destroyed: skin data components of forms that the application frees at exit still
-// leave the manager then, after the function's statics are gone.
+// The program ends its manager after its application (whose forms' skin data leave the
+// manager as they go); by the end of the process the holder is empty.
 std::unique_ptr<SkinManagerLink>& TheManager() {
-  static auto& manager = *new std::unique_ptr<SkinManagerLink>();
+  static std::unique_ptr<SkinManagerLink> manager;
   return manager;
 }
 }  // namespace

@@ -18,7 +18,7 @@ TButton::TButton(TComponent* owner) : TWinControl(owner) {
 
 void TButton::FillCreateParams(CreateParams& params) {
   TWinControl::FillCreateParams(params);
-  params.className = WC_BUTTONW;
+  params.class_name = WC_BUTTONW;
   params.style |= WS_TABSTOP | BS_PUSHBUTTON;
 }
 

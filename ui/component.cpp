@@ -70,7 +70,16 @@ const ClassInfo* FindClass(std::string_view name) {
 }
 
 TComponent::~TComponent() {
-  while (!components_.empty()) components_.pop_back();
+  FreeComponents();
+}
+
+void TComponent::FreeComponents() {
+  // Each leaves the list before it is freed, so that nothing finds a component half gone.
+  while (!components_.empty()) {
+    std::unique_ptr<TComponent> last = std::move(components_.back());
+    components_.pop_back();
+    last.reset();
+  }
 }
 
 TComponent* TComponent::FindComponent(std::wstring_view name) const {

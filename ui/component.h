@@ -118,6 +118,10 @@ class TComponent {
   PropValue GetProperty(std::string_view name) const;
   void SetProperty(std::string_view name, const PropValue& value);
 
+ protected:
+  // Frees the owned components, the last created first.
+  void FreeComponents();
+
  private:
   TComponent* owner_;
   std::vector<std::unique_ptr<TComponent>> components_;

@@ -3,32 +3,14 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <map>
 
 #include "ui/forms.h"
 #include "ui/menus.h"
+#include "ui/utf.h"
 
 namespace telvana::ui {
 
 namespace {
-constexpr wchar_t kControlProp[] = L"TelvanaControl";
-
-// One window class per class style, registered on first use.
-const wchar_t* OwnWindowClass(UINT classStyle, WNDPROC procedure) {
-  static std::map<UINT, std::wstring> names;
-  auto it = names.find(classStyle);
-  if (it != names.end()) return it->second.c_str();
-  std::wstring name = L"TelvanaWindow" + std::to_wstring(classStyle);
-  WNDCLASSEXW wc{sizeof(wc)};
-  wc.style = classStyle;
-  wc.lpfnWndProc = procedure;
-  wc.hInstance = ::GetModuleHandleW(nullptr);
-  wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = name.c_str();
-  ::RegisterClassExW(&wc);
-  return names.emplace(classStyle, std::move(name)).first->second.c_str();
-}
-
 bool IsMouseMessage(UINT msg) {
   return msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST;
 }
@@ -111,13 +93,14 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {
 TWinControl::~TWinControl() {
   for (TControl* c : controls_) c->parent_ = nullptr;
   if (parent_) parent_->RemoveControl(*this);
-  if (handle_) ::DestroyWindow(handle_);
+  // While this is still a windowed control: the window's last messages come here.
+  DestroyHandle();
 }
 
 void TWinControl::InsertControl(TControl& control) {
   controls_.push_back(&control);
   auto* win = dynamic_cast<TWinControl*>(&control);
-  if (handle_ && win && !win->handle_) {
+  if (Handle() && win && !win->Handle()) {
     AlignControls();
     win->CreateHandle();
   } else {
@@ -131,34 +114,33 @@ void TWinControl::RemoveControl(TControl& control) {
 }
 
 TWinControl* TWinControl::FromHandle(HWND window) {
-  return window ? static_cast<TWinControl*>(::GetPropW(window, kControlProp)) : nullptr;
+  return dynamic_cast<TWinControl*>(WindowBase::FromHandle(window));
 }
 
 void TWinControl::FillCreateParams(CreateParams& params) {
-  params.parent = parent_ ? parent_->handle_ : nullptr;
+  params.parent = parent_ ? parent_->Handle() : nullptr;
   params.bounds = bounds_;
   if (visible_) params.style |= WS_VISIBLE;
   if (!enabled_) params.style |= WS_DISABLED;
 }
 
 void TWinControl::CreateHandle() {
-  if (handle_) return;
+  if (Handle()) return;
   CreateParams params;
   FillCreateParams(params);
-  own_class_ = params.className == nullptr;
-  const wchar_t* className =
-      own_class_ ? OwnWindowClass(params.classStyle, StaticWndProc) : params.className;
-  const RECT& b = params.bounds;
-  HWND window = ::CreateWindowExW(params.exStyle, className, caption_.c_str(), params.style, b.left,
-                                  b.top, b.right - b.left, b.bottom - b.top, params.parent, nullptr,
-                                  ::GetModuleHandleW(nullptr), this);
-  if (!window) throw PropertyError("the window of a control could not be created");
-  if (!handle_) {
-    // A window of a system class: its messages come to us through a replaced procedure.
-    handle_ = window;
-    ::SetPropW(window, kControlProp, this);
-    native_proc_.Replace(window, StaticWndProc);
-  }
+  own_class_ = params.class_name == nullptr;
+  // The program's own windows are of a class named after their component class, so that the
+  // skin engine's rules and outside tools see the names the program's classes have.
+  const std::wstring own_class = WideFromUtf8(Class().name);
+  WindowSpec spec;
+  spec.system_class = params.class_name;
+  spec.own_class = own_class.c_str();
+  spec.style = params.style;
+  spec.ex_style = params.ex_style;
+  spec.title = caption_.c_str();
+  spec.bounds = params.bounds;
+  spec.parent = params.parent;
+  HWND window = CreateWindowFrom(spec);
   ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
   UpdateBoundsFromWindow();
   HandleCreated();
@@ -176,36 +158,15 @@ void TWinControl::CreateHandle() {
   });
   HWND after = HWND_TOP;
   for (TWinControl* win : windows) {
-    ::SetWindowPos(win->handle_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    after = win->handle_;
+    ::SetWindowPos(win->Handle(), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    after = win->Handle();
   }
   HintChanged();
 }
 
-LRESULT CALLBACK TWinControl::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  TWinControl* control = FromHandle(hwnd);
-  if (!control && msg == WM_NCCREATE) {
-    // Only our own classes pass the control as the creation parameter.
-    auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    control = static_cast<TWinControl*>(cs->lpCreateParams);
-    if (control) {
-      control->handle_ = hwnd;
-      ::SetPropW(hwnd, kControlProp, control);
-    }
-  }
-  if (!control) return ::DefWindowProcW(hwnd, msg, wParam, lParam);
-  TMessage message{hwnd, msg, wParam, lParam, 0};
-  try {
-    control->Dispatch(message);
-  } catch (const std::exception& error) {
-    // An error must not cross the system's window procedure: it ends in the default report.
-    Application().HandleException(error);
-  }
-  if (msg == WM_NCDESTROY) {
-    ::RemovePropW(hwnd, kControlProp);
-    control->native_proc_.Restore();
-    control->handle_ = nullptr;
-  }
+LRESULT TWinControl::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
+  TMessage message{Handle(), msg, wparam, lparam, 0};
+  Dispatch(message);
   return message.result;
 }
 
@@ -218,18 +179,18 @@ void TWinControl::Dispatch(TMessage& message) {
 }
 
 LRESULT TWinControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
-  TMessage message{handle_, msg, wParam, lParam, 0};
+  TMessage message{Handle(), msg, wParam, lParam, 0};
   Dispatch(message);
   return message.result;
 }
 
 void TWinControl::DefaultHandler(TMessage& m) {
-  if (!own_class_ && native_proc_.active()) {
-    m.result = native_proc_.CallPrevious(m.hwnd, m.msg, m.wParam, m.lParam);
-  } else if (m.msg >= CN_BASE && m.msg < CN_BASE + 0x400) {
+  if (m.msg >= CN_BASE && m.msg < CN_BASE + 0x400) {
     m.result = 0;  // a reflected notification nobody handled
+  } else if (Handle()) {
+    m.result = DefaultProc(m.msg, m.wParam, m.lParam);
   } else {
-    m.result = ::DefWindowProcW(m.hwnd, m.msg, m.wParam, m.lParam);
+    m.result = 0;  // performed on a control whose window is gone
   }
 }
 
@@ -298,7 +259,7 @@ void TWinControl::WndProc(TMessage& m) {
       }
       break;
     case WM_SETCURSOR:
-      if (LOWORD(m.lParam) == HTCLIENT && reinterpret_cast<HWND>(m.wParam) == handle_) {
+      if (LOWORD(m.lParam) == HTCLIENT && reinterpret_cast<HWND>(m.wParam) == Handle()) {
         if (HCURSOR cursor = LoadCursorFor(cursor_)) {
           ::SetCursor(cursor);
           m.result = TRUE;
@@ -311,7 +272,7 @@ void TWinControl::WndProc(TMessage& m) {
         POINT p{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
         if (p.x == -1 && p.y == -1) {  // from the keyboard: under the control's centre
           p = {Width() / 2, Height() / 2};
-          ::ClientToScreen(handle_, &p);
+          ::ClientToScreen(Handle(), &p);
         }
         popup_menu_->Popup(p.x, p.y);
         return;
@@ -328,11 +289,11 @@ void TWinControl::WndProc(TMessage& m) {
 }
 
 void TWinControl::UpdateBoundsFromWindow() {
-  if (!handle_) return;
+  if (!Handle()) return;
   RECT r;
-  ::GetWindowRect(handle_, &r);
-  if (HWND parent = ::GetParent(handle_);
-      parent && (::GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD)) {
+  ::GetWindowRect(Handle(), &r);
+  if (HWND parent = ::GetParent(Handle());
+      parent && (::GetWindowLongW(Handle(), GWL_STYLE) & WS_CHILD)) {
     ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
   }
   bounds_ = r;
@@ -340,8 +301,8 @@ void TWinControl::UpdateBoundsFromWindow() {
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
   TControl::SetBounds(left, top, width, height);
-  if (handle_) {
-    ::SetWindowPos(handle_, nullptr, bounds_.left, bounds_.top, Width(), Height(),
+  if (Handle()) {
+    ::SetWindowPos(Handle(), nullptr, bounds_.left, bounds_.top, Width(), Height(),
                    SWP_NOZORDER | SWP_NOACTIVATE);
   } else {
     AlignControls();
@@ -351,13 +312,13 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
 void TWinControl::SetVisible(bool visible) {
   if (visible_ == visible) return;
   TControl::SetVisible(visible);
-  if (handle_) ::ShowWindow(handle_, visible ? SW_SHOW : SW_HIDE);
+  if (Handle()) ::ShowWindow(Handle(), visible ? SW_SHOW : SW_HIDE);
   if (parent_) parent_->AlignControls();
 }
 
 void TWinControl::SetEnabled(bool enabled) {
   enabled_ = enabled;
-  if (handle_) ::EnableWindow(handle_, enabled ? TRUE : FALSE);
+  if (Handle()) ::EnableWindow(Handle(), enabled ? TRUE : FALSE);
 }
 
 bool TWinControl::DialogKey(WPARAM key) {
@@ -370,17 +331,17 @@ bool TWinControl::DialogKey(WPARAM key) {
 
 void TWinControl::SetCaption(const std::wstring& caption) {
   TControl::SetCaption(caption);
-  if (handle_) ::SetWindowTextW(handle_, caption_.c_str());
+  if (Handle()) ::SetWindowTextW(Handle(), caption_.c_str());
 }
 
 void TWinControl::SetColor(TColor color) {
   TControl::SetColor(color);
-  if (handle_) ::InvalidateRect(handle_, nullptr, TRUE);
+  if (Handle()) ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 RECT TWinControl::AlignArea() const {
   RECT r{0, 0, Width(), Height()};
-  if (handle_) ::GetClientRect(handle_, &r);
+  if (Handle()) ::GetClientRect(Handle(), &r);
   return r;
 }
 
@@ -443,30 +404,30 @@ HBRUSH TWinControl::ColorBrush() {
 
 void TWinControl::FontChanged() {
   font_handle_.reset();
-  if (handle_) {
-    ::SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), TRUE);
-    ::InvalidateRect(handle_, nullptr, TRUE);
+  if (Handle()) {
+    ::SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), TRUE);
+    ::InvalidateRect(Handle(), nullptr, TRUE);
   }
   for (TControl* c : controls_) c->ParentFontChanged(font_);
 }
 
 void TWinControl::HintChanged() {
-  if (!handle_) return;
+  if (!Handle()) return;
   if (TForm* form = ParentForm()) form->UpdateHint(*this);
 }
 
 bool TWinControl::EraseBackground(HDC dc) {
   if (paints_ && double_buffered_) return true;  // the buffered paint covers everything
   RECT r;
-  ::GetClientRect(handle_, &r);
+  ::GetClientRect(Handle(), &r);
   ::FillRect(dc, &r, ColorBrush());
   return true;
 }
 
 void TWinControl::PaintWindow() {
-  win::PaintDc paint(handle_);
+  win::PaintDc paint(Handle());
   RECT client;
-  ::GetClientRect(handle_, &client);
+  ::GetClientRect(Handle(), &client);
   if (!double_buffered_ || client.right <= 0 || client.bottom <= 0) {
     Paint(paint.get(), client);
     return;

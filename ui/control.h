@@ -13,7 +13,7 @@
 #include "ui/component.h"
 #include "ui/graphics.h"
 #include "ui/win_handles.h"
-#include "ui/window_proc.h"
+#include "ui/window_base.h"
 
 namespace telvana::ui {
 
@@ -109,7 +109,7 @@ class TControl : public TComponent {
   friend class TWinControl;
 };
 
-class TWinControl : public TControl {
+class TWinControl : public TControl, public WindowBase {
  public:
   explicit TWinControl(TComponent* owner);
   ~TWinControl() override;
@@ -117,8 +117,6 @@ class TWinControl : public TControl {
   static const ClassInfo& StaticClass();
   const ClassInfo& Class() const override { return StaticClass(); }
 
-  HWND Handle() const { return handle_; }
-  bool HandleAllocated() const { return handle_ != nullptr; }
   // Creates the window, then the windows of the child controls, in creation order.
   void CreateHandle();
 
@@ -164,10 +162,10 @@ class TWinControl : public TControl {
 
  protected:
   struct CreateParams {
-    const wchar_t* className = nullptr;  // null: the framework's own window class
+    // Null: the program's own window class, named after the component class.
+    const wchar_t* class_name = nullptr;
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-    DWORD exStyle = 0;
-    UINT classStyle = CS_DBLCLKS;
+    DWORD ex_style = 0;
     HWND parent = nullptr;
     RECT bounds{};
   };
@@ -182,15 +180,13 @@ class TWinControl : public TControl {
   bool paints_ = false;  // true: WM_PAINT calls Paint, double-buffered if asked
 
  private:
-  static LRESULT CALLBACK StaticWndProc(HWND, UINT, WPARAM, LPARAM);
+  LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) final;
   void Dispatch(TMessage& message);
   void UpdateBoundsFromWindow();
   void PaintWindow();
   bool ReflectToChild(TMessage& message);
 
-  HWND handle_ = nullptr;
   bool own_class_ = true;
-  win::WindowProcReplacement native_proc_;  // for windows of a system class
   std::vector<TControl*> controls_;
   win::Font font_handle_;
   win::Brush color_brush_;

@@ -47,7 +47,8 @@ win::Icon IconFromFile(const PropBytes& file, int size) {
                                               size, LR_DEFAULTCOLOR));
 }
 
-constexpr wchar_t kApplicationClass[] = L"TelvanaApplication";
+// Posted to the application's window: free what was handed over to be freed later.
+constexpr UINT kReleaseLaterMessage = WM_APP + 0x100;
 
 }  // namespace
 
@@ -89,7 +90,7 @@ void TForm::FillCreateParams(CreateParams& params) {
   TWinControl::FillCreateParams(params);
   params.parent = Application().Handle();  // owner: the application window
   params.style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-  params.exStyle = 0;
+  params.ex_style = 0;
   switch (border_style_) {
     case TBorderStyle::bsNone:
       params.style |= WS_POPUP;
@@ -102,22 +103,22 @@ void TForm::FillCreateParams(CreateParams& params) {
       break;
     case TBorderStyle::bsDialog:
       params.style |= WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-      params.exStyle |= WS_EX_DLGMODALFRAME;
+      params.ex_style |= WS_EX_DLGMODALFRAME;
       break;
     case TBorderStyle::bsToolWindow:
       params.style |= WS_CAPTION | WS_SYSMENU;
-      params.exStyle |= WS_EX_TOOLWINDOW;
+      params.ex_style |= WS_EX_TOOLWINDOW;
       break;
     case TBorderStyle::bsSizeToolWin:
       params.style |= WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
-      params.exStyle |= WS_EX_TOOLWINDOW;
+      params.ex_style |= WS_EX_TOOLWINDOW;
       break;
   }
-  if (form_style_ == TFormStyle::fsStayOnTop) params.exStyle |= WS_EX_TOPMOST;
+  if (form_style_ == TFormStyle::fsStayOnTop) params.ex_style |= WS_EX_TOPMOST;
   if (client_width_ >= 0 || client_height_ >= 0) {
     // A client size asked for by the description wins over the outer size, axis by axis.
     RECT r{0, 0, std::max(client_width_, 0), std::max(client_height_, 0)};
-    ::AdjustWindowRectEx(&r, params.style, menu_ != nullptr, params.exStyle);
+    ::AdjustWindowRectEx(&r, params.style, menu_ != nullptr, params.ex_style);
     if (client_width_ >= 0) params.bounds.right = params.bounds.left + (r.right - r.left);
     if (client_height_ >= 0) params.bounds.bottom = params.bounds.top + (r.bottom - r.top);
   }
@@ -290,9 +291,9 @@ TMenuItem* TForm::FindMenuCommand(UINT command) {
   return found;
 }
 
-bool TForm::IsShortCut(int shortCut) {
+bool TForm::IsShortCut(int short_cut) {
   TMenuItem* found = nullptr;
-  ForEachMenu([&](TMenu& menu) { return (found = menu.FindShortCut(shortCut)) != nullptr; });
+  ForEachMenu([&](TMenu& menu) { return (found = menu.FindShortCut(short_cut)) != nullptr; });
   if (!found) return false;
   found->Click();
   return true;
@@ -427,71 +428,106 @@ const ClassInfo& TApplicationEvents::StaticClass() {
 // ---------------------------------------------------------------------------------------
 // TApplication
 
+namespace {
+TApplication* current_application = nullptr;
+}  // namespace
+
 TApplication& Application() {
-  static TApplication application;
-  return application;
+  if (!current_application) throw std::logic_error("there is no application");
+  return *current_application;
 }
 
-TApplication::~TApplication() = default;
+TApplication* TApplication::Current() {
+  return current_application;
+}
+
+TApplication::TApplication() : TComponent(nullptr) {
+  if (current_application) throw std::logic_error("there is an application already");
+  current_application = this;
+}
+
+TApplication::~TApplication() {
+  // The forms and their windows first: the application's window owns theirs.
+  FreeComponents();
+  forms_.clear();
+  main_form_ = nullptr;
+  DestroyHandle();
+  FreeReleased();
+  current_application = nullptr;
+}
 
 void TApplication::Initialize() {
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
   ::InitCommonControlsEx(&icc);
-  WNDCLASSEXW wc{sizeof(wc)};
-  wc.lpfnWndProc = WindowProcedure;
-  wc.hInstance = ::GetModuleHandleW(nullptr);
-  wc.lpszClassName = kApplicationClass;
-  ::RegisterClassExW(&wc);
   // A window of no size that stands for the program on the task bar, with the program's
   // title, and owns the forms (so the forms themselves have no task-bar buttons).
+  WindowSpec spec;
+  spec.own_class = L"TApplication";
+  spec.class_style = 0;
+  spec.style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
+  spec.title = title_.c_str();
   const int x = ::GetSystemMetrics(SM_CXSCREEN) / 2, y = ::GetSystemMetrics(SM_CYSCREEN) / 2;
-  window_ = win::Window(
-      ::CreateWindowExW(0, kApplicationClass, title_.c_str(),
-                        WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y,
-                        0, 0, nullptr, nullptr, wc.hInstance, nullptr));
+  spec.bounds = {x, y, x, y};
+  CreateWindowFrom(spec);
 }
 
 void TApplication::SetTitle(const std::wstring& title) {
   title_ = title;
-  if (window_) ::SetWindowTextW(window_.get(), title_.c_str());
+  if (Handle()) ::SetWindowTextW(Handle(), title_.c_str());
 }
 
-LRESULT CALLBACK TApplication::WindowProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TApplication::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
   switch (msg) {
+    case kReleaseLaterMessage:
+      FreeReleased();
+      return 0;
     case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) == SC_RESTORE) {
-        Application().Restore();
+      if ((wparam & 0xFFF0) == SC_RESTORE) {
+        Restore();
         return 0;
       }
       break;
     case WM_CLOSE:
-      if (TForm* main = Application().MainForm()) main->Close();
+      if (main_form_) main_form_->Close();
       return 0;
     case WM_ACTIVATE:
       // Activating the task-bar window passes the focus on to the main form.
-      if (LOWORD(wParam) != WA_INACTIVE && !::IsIconic(hwnd)) {
-        if (TForm* main = Application().MainForm();
-            main && main->Handle() && ::IsWindowVisible(main->Handle())) {
-          ::SetActiveWindow(main->Handle());
+      if (LOWORD(wparam) != WA_INACTIVE && !::IsIconic(Handle())) {
+        if (main_form_ && main_form_->Handle() && ::IsWindowVisible(main_form_->Handle())) {
+          ::SetActiveWindow(main_form_->Handle());
           return 0;
         }
       }
       break;
   }
-  return ::DefWindowProcW(hwnd, msg, wParam, lParam);
+  return DefaultProc(msg, wparam, lparam);
+}
+
+void TApplication::ReleaseLater(std::unique_ptr<WindowBase> object) {
+  released_.push_back(std::move(object));
+  if (Handle()) ::PostMessageW(Handle(), kReleaseLaterMessage, 0, 0);
+}
+
+void TApplication::FreeReleased() {
+  // Freeing one may hand over another: take the list as it is now.
+  while (!released_.empty()) {
+    auto objects = std::move(released_);
+    released_.clear();
+    objects.clear();
+  }
 }
 
 void TApplication::Minimize() {
-  if (!window_) return;
+  if (!Handle()) return;
   for (TForm* form : forms_) {
     if (form->Handle() && ::IsWindowVisible(form->Handle())) ::ShowWindow(form->Handle(), SW_HIDE);
   }
-  ::ShowWindow(window_.get(), SW_MINIMIZE);
+  ::ShowWindow(Handle(), SW_MINIMIZE);
 }
 
 void TApplication::Restore() {
-  if (!window_) return;
-  ::ShowWindow(window_.get(), SW_RESTORE);
+  if (!Handle()) return;
+  ::ShowWindow(Handle(), SW_RESTORE);
   for (TForm* form : forms_) {
     if (form->Handle() && form->Visible()) ::ShowWindow(form->Handle(), SW_SHOW);
   }
@@ -500,24 +536,29 @@ void TApplication::Restore() {
 
 bool TApplication::Dispatch(MSG& msg) {
   if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
-    int shortCut = static_cast<int>(msg.wParam & 0xFF);
-    if (::GetKeyState(VK_SHIFT) < 0) shortCut |= scShift;
-    if (::GetKeyState(VK_CONTROL) < 0) shortCut |= scCtrl;
-    if (::GetKeyState(VK_MENU) < 0) shortCut |= scAlt;
+    int short_cut = static_cast<int>(msg.wParam & 0xFF);
+    if (::GetKeyState(VK_SHIFT) < 0) short_cut |= scShift;
+    if (::GetKeyState(VK_CONTROL) < 0) short_cut |= scCtrl;
+    if (::GetKeyState(VK_MENU) < 0) short_cut |= scAlt;
     HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-    if (auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(root))) {
-      // What a key runs here is outside any window procedure: its errors end in the report.
-      try {
-        if (form->IsShortCut(shortCut)) return true;
-        // A plain key: the dialog keys of the form's controls (Escape, the cancel button).
-        if (msg.message == WM_KEYDOWN && shortCut == static_cast<int>(msg.wParam & 0xFF) &&
-            form->DialogKey(msg.wParam)) {
-          return true;
-        }
-      } catch (const std::exception& error) {
-        HandleException(error);
+    auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(root));
+    // A window of the program that is not a form (the player's full-screen host) takes the
+    // shortcuts of the form that owns it.
+    TForm* shortcut_form = form;
+    for (HWND owner = root; owner && !shortcut_form; owner = ::GetWindow(owner, GW_OWNER)) {
+      shortcut_form = dynamic_cast<TForm*>(TWinControl::FromHandle(owner));
+    }
+    // What a key runs here is outside any window procedure: its errors end in the report.
+    try {
+      if (shortcut_form && shortcut_form->IsShortCut(short_cut)) return true;
+      // A plain key: the dialog keys of the form's controls (Escape, the cancel button).
+      if (form && msg.message == WM_KEYDOWN && short_cut == static_cast<int>(msg.wParam & 0xFF) &&
+          form->DialogKey(msg.wParam)) {
         return true;
       }
+    } catch (const std::exception& error) {
+      HandleException(error);
+      return true;
     }
   }
   ::TranslateMessage(&msg);
@@ -547,7 +588,7 @@ void TApplication::ProcessMessages() {
 
 void TApplication::Run() {
   if (main_form_) {
-    if (window_) ::ShowWindow(window_.get(), SW_SHOWNORMAL);
+    if (Handle()) ::ShowWindow(Handle(), SW_SHOWNORMAL);
     main_form_->Show();
   }
   while (!terminated_ && HandleMessage()) {

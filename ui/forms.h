@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -78,7 +79,7 @@ class TForm : public TWinControl {
   int ClientHeight() const;
 
   // The shortcut key of a menu item of this form (main menu first, then context menus).
-  bool IsShortCut(int shortCut);
+  bool IsShortCut(int short_cut);
 
   // Hints: controls of this form register their hint text; mouse messages are relayed.
   void UpdateHint(TWinControl& control);
@@ -119,17 +120,22 @@ class TForm : public TWinControl {
   std::vector<std::string> read_problems_;
 };
 
-class TApplication : public TComponent {
+// The application: created by the program's entry point (or a test) and ended before it
+// returns. It owns the forms; ending it frees them and their windows first, then its own
+// window, then whatever was handed to it to free later.
+class TApplication : public TComponent, public WindowBase {
  public:
-  TApplication() : TComponent(nullptr) {}
+  TApplication();
   ~TApplication() override;
+
+  // The application that exists now, or null.
+  static TApplication* Current();
 
   // Common controls and the application's own window, which carries the title on the
   // task bar and owns the forms.
   void Initialize();
   const std::wstring& Title() const { return title_; }
   void SetTitle(const std::wstring& title);
-  HWND Handle() const { return window_.get(); }
 
   // Creates a form owned by the application; the first one becomes the main form.
   template <class F>
@@ -155,18 +161,23 @@ class TApplication : public TComponent {
   // The default error report: a message box with the error's text.
   void HandleException(const std::exception& error);
 
+  // Frees `object` once the message being handled now is done: for a window that must go
+  // while its own procedure is running (a window that closes itself).
+  void ReleaseLater(std::unique_ptr<WindowBase> object);
+
   void Minimize();
   void Restore();
 
  private:
   bool Dispatch(MSG& msg);
-  static LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
+  LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) override;
+  void FreeReleased();
 
   std::wstring title_;
-  win::Window window_;
   std::vector<TForm*> forms_;
   TForm* main_form_ = nullptr;
   bool terminated_ = false;
+  std::vector<std::unique_ptr<WindowBase>> released_;
 };
 
 // A component that forwards the application's events to handlers of the form that owns it;
@@ -178,7 +189,7 @@ class TApplicationEvents : public TComponent {
   const ClassInfo& Class() const override { return StaticClass(); }
 };
 
-// The one application object of the program.
+// The application that exists now; a call without one is a fault of the caller.
 TApplication& Application();
 
 }  // namespace telvana::ui

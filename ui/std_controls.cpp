@@ -267,10 +267,10 @@ TListBox::TListBox(TComponent* owner) : TWinControl(owner) {
 
 void TListBox::FillCreateParams(CreateParams& params) {
   TWinControl::FillCreateParams(params);
-  params.className = WC_LISTBOXW;
+  params.class_name = WC_LISTBOXW;
   params.style |= WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
   if (ctl3_d_)
-    params.exStyle |= WS_EX_CLIENTEDGE;
+    params.ex_style |= WS_EX_CLIENTEDGE;
   else
     params.style |= WS_BORDER;
 }
@@ -368,7 +368,7 @@ TStatusBar::TStatusBar(TComponent* owner) : TWinControl(owner) {
 
 void TStatusBar::FillCreateParams(CreateParams& params) {
   TWinControl::FillCreateParams(params);
-  params.className = STATUSCLASSNAMEW;
+  params.class_name = STATUSCLASSNAMEW;
   // The layout is ours: the bar must not move or size itself.
   params.style |= SBARS_SIZEGRIP | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER;
 }
@@ -500,24 +500,20 @@ const ClassInfo& TImage::StaticClass() {
 // TTimer
 
 namespace {
-constexpr wchar_t kTimerClass[] = L"TelvanaTimer";
 constexpr UINT_PTR kTimerId = 1;
 }  // namespace
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {
-  WNDCLASSEXW wc{sizeof(wc)};
-  wc.lpfnWndProc = WindowProcedure;
-  wc.hInstance = ::GetModuleHandleW(nullptr);
-  wc.lpszClassName = kTimerClass;
-  ::RegisterClassExW(&wc);  // fails harmlessly once the class exists
-  window_ = win::Window(::CreateWindowExW(0, kTimerClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                          nullptr, wc.hInstance, nullptr));
-  ::SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  WindowSpec spec;
+  spec.own_class = L"TTimer";
+  spec.class_style = 0;
+  spec.parent = HWND_MESSAGE;
+  CreateWindowFrom(spec);
   Update();
 }
 
 TTimer::~TTimer() {
-  if (window_) ::KillTimer(window_.get(), kTimerId);
+  if (Handle()) ::KillTimer(Handle(), kTimerId);
 }
 
 void TTimer::SetEnabled(bool on) {
@@ -531,24 +527,18 @@ void TTimer::SetInterval(int ms) {
 }
 
 void TTimer::Update() {
-  ::KillTimer(window_.get(), kTimerId);
-  if (enabled_ && interval_ > 0)
-    ::SetTimer(window_.get(), kTimerId, static_cast<UINT>(interval_), nullptr);
+  ::KillTimer(Handle(), kTimerId);
+  if (enabled_ && interval_ > 0) {
+    ::SetTimer(Handle(), kTimerId, static_cast<UINT>(interval_), nullptr);
+  }
 }
 
-LRESULT CALLBACK TTimer::WindowProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_TIMER && wParam == kTimerId) {
-    auto* timer = reinterpret_cast<TTimer*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (timer && timer->OnTimer) {
-      try {
-        timer->OnTimer(*timer);
-      } catch (const std::exception& error) {
-        Application().HandleException(error);
-      }
-    }
+LRESULT TTimer::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (msg == WM_TIMER && wparam == kTimerId) {
+    if (OnTimer) OnTimer(*this);
     return 0;
   }
-  return ::DefWindowProcW(hwnd, msg, wParam, lParam);
+  return DefaultProc(msg, wparam, lparam);
 }
 
 const ClassInfo& TTimer::StaticClass() {

@@ -167,7 +167,7 @@ class TImage : public TWinControl {
 };
 
 // A timer: OnTimer every Interval milliseconds while Enabled.
-class TTimer : public TComponent {
+class TTimer : public TComponent, private WindowBase {
  public:
   explicit TTimer(TComponent* owner);
   ~TTimer() override;
@@ -183,11 +183,11 @@ class TTimer : public TComponent {
 
  private:
   void Update();
-  static LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
+  // A message-only window receives WM_TIMER.
+  LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) override;
 
   bool enabled_ = true;
   int interval_ = 1000;
-  win::Window window_;  // a message-only window that receives WM_TIMER
 };
 
 }  // namespace telvana::ui

@@ -110,7 +110,7 @@ TMemo::TMemo(TComponent* owner) : TWinControl(owner) {
 void TMemo::FillCreateParams(CreateParams& params) {
   TWinControl::FillCreateParams(params);
   if (ctl3_d_)
-    params.exStyle |= WS_EX_CLIENTEDGE;
+    params.ex_style |= WS_EX_CLIENTEDGE;
   else
     params.style |= WS_BORDER;
 }

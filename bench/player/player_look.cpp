@@ -61,9 +61,10 @@ int wmain(int argc, wchar_t** argv) {
   look.fullScreen = argc > 4 && std::wstring(argv[4]) == L"full";
 
   telvana::win::ComScope com;
-  look.main = &telvana::CreateProgramWindows();
+  telvana::ui::TApplication application;
+  look.main = &telvana::CreateProgramWindows(application);
   ::SetTimer(nullptr, 0, 100, Tick);
-  telvana::ui::Application().Run();
+  application.Run();
   look.main->Player().close();
   return 0;
 }

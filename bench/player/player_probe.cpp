@@ -133,7 +133,8 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   telvana::ui::RegisterStandardClasses();
-  telvana::ui::Application().Initialize();
+  telvana::ui::TApplication application;
+  application.Initialize();
   std::string small, large;
   try {
     small = ReadFileBytes<std::string>(argv[1]);

@@ -15,7 +15,6 @@
 #include <tuple>
 #include <vector>
 
-#include "app/site_addresses.h"
 #include "infowin/fgy1.h"
 #include "infowin/fgygg1.h"
 #include "infowin/fhelp1.h"
@@ -26,6 +25,7 @@
 #include "tests/app/main_window_fixture.h"
 #include "ui/form_text.h"
 #include "ui/resources.h"
+#include "web/site_addresses.h"
 
 namespace telvana {
 namespace {

@@ -13,8 +13,9 @@ namespace {
 using Calls = std::vector<std::string>;
 
 TEST(MainWindowExitCommand, AsksAndOnOkEndsTheProgram) {
-  testsupport::MessageBoxRecorder boxes(IDCANCEL);
-  testsupport::RecordingPlayer player;
+  static testsupport::MessageBoxRecorder boxes(IDCANCEL);
+  // Outlive the main window, which the application frees after the last test.
+  static testsupport::RecordingPlayer player;
   TFmain1& window = testsupport::ShowProgramMainWindow(boxes, player);
   auto* exit = dynamic_cast<ui::TMenuItem*>(window.FindComponent(L"N66"));
   ASSERT_NE(exit, nullptr);

@@ -14,7 +14,8 @@ using Calls = std::vector<std::string>;
 
 TEST(MainWindowExitError, APlayerThatFailsToCloseEndsTheProgram) {
   testsupport::MessageBoxRecorder boxes(IDOK);
-  testsupport::RecordingPlayer player;
+  // Outlive the main window, which the application frees after the last test.
+  static testsupport::RecordingPlayer player;
   // Not the application's main form: ending the program here can only come from the error.
   ui::TComponent owner(nullptr);
   auto* window = ui::TComponent::New<TFmain1>(owner);

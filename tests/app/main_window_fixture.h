@@ -26,17 +26,7 @@ namespace telvana::testsupport {
 
 class MainWindowEnvironment : public ::testing::Environment {
  public:
-  void SetUp() override {
-    EnsureUiInitialized();
-    RegisterPlayerClasses();
-    com_ = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // the desktop shortcut
-  }
-  void TearDown() override {
-    if (SUCCEEDED(com_)) ::CoUninitialize();
-  }
-
- private:
-  HRESULT com_ = E_FAIL;
+  void SetUp() override { RegisterPlayerClasses(); }
 };
 
 inline ::testing::Environment* const kMainWindowEnvironment =

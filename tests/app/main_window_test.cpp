@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "app/site_addresses.h"
 #include "catalogue/category_table.h"
 #include "catalogue/stream_table.h"
 #include "tests/app/main_window_fixture.h"
 #include "tests/app/scratch_registry.h"
 #include "tests/app/shell_link_reader.h"
 #include "tests/support/shell_requests.h"
+#include "web/site_addresses.h"
 
 namespace telvana {
 namespace {

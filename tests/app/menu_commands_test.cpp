@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "app/site_addresses.h"
 #include "catalogue/category_table.h"
 #include "tests/app/main_window_fixture.h"
+#include "web/site_addresses.h"
 
 namespace telvana {
 namespace {

@@ -70,7 +70,8 @@ int wmain(int argc, wchar_t** argv) {
   }
   folder = argv[1];
   telvana::win::ComScope com;
-  auto& main = telvana::CreateProgramWindows();
+  telvana::ui::TApplication application;
+  auto& main = telvana::CreateProgramWindows(application);
   ::SetCursorPos(0, 0);  // no hints in the pictures
   main.Show();
   Settle(1500);

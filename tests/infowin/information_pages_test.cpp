@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "app/site_addresses.h"
 #include "tests/infowin/program_windows.h"
 #include "ui/buttons.h"
 #include "ui/group_box.h"
 #include "ui/std_controls.h"
+#include "web/site_addresses.h"
 
 namespace telvana {
 namespace {

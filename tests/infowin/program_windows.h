@@ -38,15 +38,14 @@ struct ProgramWindows {
 // Creates the windows on first use, as the program's start-up does, and shows the main one.
 inline ProgramWindows& Program() {
   static ProgramWindows program = [] {
-    EnsureUiInitialized();
     RegisterPlayerClasses();
-    ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // the desktop shortcut
     ProgramWindows p;
     MessageBoxRecorder boxes;  // whatever start-up has to say is not these tests' business
     ui::Application().SetTitle(kApplicationTitle);
     p.main = &ui::Application().CreateForm<TFmain1>();
-    // Outlives the forms, which the application frees at the very end.
-    p.player = new RecordingPlayer;
+    // Outlives the forms, which the application frees after the last test.
+    static RecordingPlayer player;
+    p.player = &player;
     p.main->SetPlayer(*p.player);
     p.information = CreateInformationWindows(ui::Application());
     p.main->SetInformationWindows(p.information);

@@ -34,6 +34,17 @@ constexpr char kDescription[] = R"(object Form1: TTestForm
   ClientWidth = 500
   ClientHeight = 420
   Caption = 'Player'
+  Menu = MainMenu1
+  object MainMenu1: TMainMenu
+    object N3: TMenuItem
+      Caption = '全屏显示'
+      ShortCut = 122
+    end
+    object N4: TMenuItem
+      Caption = '正常显示'
+      ShortCut = 123
+    end
+  end
   object PopupMenu1: TPopupMenu
     object N1: TMenuItem
       Caption = '全屏显示'
@@ -199,6 +210,44 @@ TEST_F(PlayerControlTest, FullScreenCoversTheMonitorAndEscapeOrDoubleClickLeave)
   player->setFullScreen(false);
   EXPECT_FALSE(player->fullScreen());
   EXPECT_TRUE(::EqualRect(&player->BoundsRect(), &normal));
+}
+
+TEST_F(PlayerControlTest, FullScreenKeepsTheShortcutsAndItsHostClosesItself) {
+  int f11 = 0, f12 = 0;
+  auto item = [&](const wchar_t* name) -> ui::TMenuItem& {
+    return *dynamic_cast<ui::TMenuItem*>(form->FindComponent(name));
+  };
+  item(L"N3").OnClick = [&](ui::TComponent&) { ++f11; };
+  item(L"N4").OnClick = [&](ui::TComponent&) {
+    ++f12;
+    player->setFullScreen(false);
+  };
+  Play(server.Url("/clip.wmv"));
+  ASSERT_TRUE(Reaches(PlaybackState::Playing));
+  HWND home = ::GetParent(player->Handle());
+  player->setFullScreen(true);
+  HWND host = ::GetParent(player->Handle());
+  ASSERT_NE(host, home);
+  // The keys reach the form's menus from the full-screen host, as from the form itself.
+  ::PostMessageW(player->Handle(), WM_KEYDOWN, VK_F11, 0);
+  ui::Application().ProcessMessages();
+  EXPECT_EQ(f11, 1);
+  ::PostMessageW(player->Handle(), WM_KEYDOWN, VK_F12, 0);
+  ui::Application().ProcessMessages();
+  EXPECT_EQ(f12, 1);
+  EXPECT_FALSE(player->fullScreen());
+  EXPECT_FALSE(::IsWindow(host));
+
+  // Alt+F4 on the host: the player leaves full screen from inside the host's own procedure,
+  // and the host goes once that message is done.
+  player->setFullScreen(true);
+  host = ::GetParent(player->Handle());
+  ::SendMessageW(host, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(player->fullScreen());
+  EXPECT_EQ(::GetParent(player->Handle()), home);
+  EXPECT_TRUE(::IsWindow(host));
+  ui::Application().ProcessMessages();
+  EXPECT_FALSE(::IsWindow(host));
 }
 
 TEST_F(PlayerControlTest, TheBarsButtonsPauseStopAndMute) {

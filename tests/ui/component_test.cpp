@@ -250,7 +250,6 @@ TEST(Properties, FaultsAreReportedAndChangeNothing) {
 }
 
 TEST(Properties, ClassesAreFoundByNameAndCreateOwnedComponents) {
-  testsupport::EnsureUiInitialized();
   for (const char* name : {"TPanel", "TSplitter", "TListBox", "TStatusBar", "TImage", "TTimer",
                            "TMainMenu", "TPopupMenu", "TMenuItem", "TApplicationEvents"}) {
     SCOPED_TRACE(name);

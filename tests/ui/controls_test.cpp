@@ -305,7 +305,6 @@ TEST(WindowProc, ControlsOfSystemClassesGoThroughItToo) {
 }
 
 TEST(WindowProc, AnErrorInAHandlerEndsInTheErrorReport) {
-  testsupport::EnsureUiInitialized();
   MessageBoxRecorder boxes;
   auto form = MakeForm(200, 100);
   TPanel* panel = AddPanel(*form, *form, TAlign::alClient, 10, 10);
@@ -752,7 +751,6 @@ TEST(Painting, ADamagedPictureLeavesTheControlEmpty) {
 // Timer
 
 TEST(Timer, TicksThroughTheMessageLoopAndReportsErrors) {
-  testsupport::EnsureUiInitialized();
   MessageBoxRecorder boxes;
   TComponent owner(nullptr);
   auto* timer = TComponent::New<TTimer>(owner);

@@ -58,7 +58,6 @@ T* Find(const TComponent& form, const wchar_t* name) {
 struct ReaderForm : TTestForm {
   std::vector<std::string> log;
   ReaderForm() {
-    testsupport::EnsureUiInitialized();
     for (const char* name : {"Image1DblClick", "M2Click", "FormCreate"}) {
       RegisterHandler(name, NotifyEvent([this, name](TComponent&) { log.emplace_back(name); }));
     }

@@ -77,10 +77,7 @@ struct MenuForm {
     return item;
   }
 
-  MenuForm() {
-    testsupport::EnsureUiInitialized();
-    form->SetMenu(bar);
-  }
+  MenuForm() { form->SetMenu(bar); }
   void Create() { form->CreateHandle(); }
   LRESULT Command(const TMenuItem& item) {
     return ::SendMessageW(form->Handle(), WM_COMMAND, MAKEWPARAM(item.Command(), 0), 0);
