@@ -172,7 +172,9 @@ LRESULT TWinControl::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
 
 void TWinControl::Dispatch(TMessage& message) {
   if (WindowProc) {
-    WindowProc(message);
+    // A copy: the handler may be replaced or given back while it runs.
+    const MessageHandler handler = WindowProc;
+    handler(message);
   } else {
     WndProc(message);
   }
@@ -278,6 +280,21 @@ void TWinControl::WndProc(TMessage& m) {
         return;
       }
       break;
+    case WM_MOUSEMOVE:
+      if (!mouse_inside_) {
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
+        mouse_inside_ = ::TrackMouseEvent(&track) != FALSE;
+        if (mouse_inside_) Perform(CM_MOUSEENTER);
+      }
+      break;
+    case WM_MOUSELEAVE:
+      mouse_inside_ = false;
+      Perform(CM_MOUSELEAVE);
+      break;
+    case WM_KILLFOCUS:
+      DefaultHandler(m);
+      Perform(CM_EXIT);
+      return;
     case WM_LBUTTONDBLCLK:
       if (own_class_ && OnDblClick) {
         OnDblClick(*this);
@@ -317,8 +334,12 @@ void TWinControl::SetVisible(bool visible) {
 }
 
 void TWinControl::SetEnabled(bool enabled) {
+  if (enabled_ == enabled) return;
   enabled_ = enabled;
-  if (Handle()) ::EnableWindow(Handle(), enabled ? TRUE : FALSE);
+  if (Handle()) {
+    ::EnableWindow(Handle(), enabled ? TRUE : FALSE);
+    Perform(CM_ENABLEDCHANGED);
+  }
 }
 
 bool TWinControl::DialogKey(WPARAM key) {

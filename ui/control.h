@@ -32,6 +32,14 @@ inline constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 inline constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
 inline constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + WM_CTLCOLORLISTBOX;
 
+// Notifications the framework sends a windowed control through its message handler, so that
+// whoever replaced the handler (the skin engine) sees them: its enabled state changed, the
+// mouse came over it or left it, the keyboard focus left it.
+inline constexpr UINT CM_ENABLEDCHANGED = 0xB00C;
+inline constexpr UINT CM_MOUSEENTER = 0xB013;
+inline constexpr UINT CM_MOUSELEAVE = 0xB014;
+inline constexpr UINT CM_EXIT = 0xB01B;
+
 struct TMessage {
   HWND hwnd;
   UINT msg;
@@ -193,6 +201,7 @@ class TWinControl : public TControl, public WindowBase {
   TColor brush_color_ = 0;
   bool aligning_ = false;
   bool enabled_ = true;
+  bool mouse_inside_ = false;  // between CM_MOUSEENTER and CM_MOUSELEAVE
   int tab_order_ = -1;
 };
 

@@ -28,8 +28,7 @@ void RegisterOwnClass(const wchar_t* name, UINT style, HBRUSH background, WNDPRO
   wc.hbrBackground = background;
   wc.lpszClassName = name;
   if (!::RegisterClassExW(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-    throw std::runtime_error("the window class " + Utf8FromWide(name) +
-                             " could not be registered");
+    throw std::runtime_error("the window class " + Utf8FromWide(name) + " could not be registered");
   }
   registered.emplace(name);
 }
@@ -125,8 +124,8 @@ LRESULT CALLBACK WindowBase::OwnClassProcedure(HWND window, UINT msg, WPARAM wpa
   return result;
 }
 
-LRESULT CALLBACK WindowBase::SubclassProcedure(HWND window, UINT msg, WPARAM wparam,
-                                               LPARAM lparam, UINT_PTR, DWORD_PTR data) {
+LRESULT CALLBACK WindowBase::SubclassProcedure(HWND window, UINT msg, WPARAM wparam, LPARAM lparam,
+                                               UINT_PTR, DWORD_PTR data) {
   auto* self = reinterpret_cast<WindowBase*>(data);
   if (self->handle_ != window) return ::DefSubclassProc(window, msg, wparam, lparam);
   const LRESULT result = self->GuardedMessage(msg, wparam, lparam);

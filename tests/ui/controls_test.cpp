@@ -247,6 +247,24 @@ TEST(WindowProc, AReplacementSeesMessagesChainsAndDetaches) {
   EXPECT_TRUE(seen.empty());
 }
 
+TEST(WindowProc, ItHearsTheMouseComeAndGoAndTheEnabledStateChange) {
+  auto form = MakeForm(300, 200);
+  TPanel* panel = AddPanel(*form, *form, TAlign::alClient, 10, 10);
+  std::vector<UINT> notes;
+  const MessageHandler saved = panel->WindowProc;
+  panel->WindowProc = [&](TMessage& m) {
+    if (m.msg >= CM_ENABLEDCHANGED && m.msg <= CM_EXIT) notes.push_back(m.msg);
+    saved(m);
+  };
+  ::SendMessageW(panel->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  ::SendMessageW(panel->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(6, 5));
+  ::SendMessageW(panel->Handle(), WM_MOUSELEAVE, 0, 0);
+  panel->SetEnabled(false);
+  panel->SetEnabled(false);
+  EXPECT_EQ(notes, (std::vector<UINT>{CM_MOUSEENTER, CM_MOUSELEAVE, CM_ENABLEDCHANGED}));
+  panel->WindowProc = saved;
+}
+
 TEST(WindowProc, ReplacementsStackAndComeOffInReverse) {
   auto form = MakeForm(200, 100);
   TPanel* panel = AddPanel(*form, *form, TAlign::alClient, 10, 10);
