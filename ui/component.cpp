@@ -1,5 +1,6 @@
 #include "ui/component.h"
 
+#include <algorithm>
 #include <map>
 
 #include "ui/utf.h"
@@ -80,6 +81,15 @@ void TComponent::FreeComponents() {
     components_.pop_back();
     last.reset();
   }
+}
+
+void TComponent::FreeComponent(TComponent& component) {
+  auto it = std::find_if(components_.begin(), components_.end(),
+                         [&](const auto& owned) { return owned.get() == &component; });
+  if (it == components_.end()) return;
+  std::unique_ptr<TComponent> freed = std::move(*it);
+  components_.erase(it);
+  freed.reset();
 }
 
 TComponent* TComponent::FindComponent(std::wstring_view name) const {

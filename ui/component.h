@@ -98,6 +98,8 @@ class TComponent {
   TComponent* Owner() const { return owner_; }
   const std::vector<std::unique_ptr<TComponent>>& Components() const { return components_; }
   TComponent* FindComponent(std::wstring_view name) const;
+  // Frees one of the owned components before its owner goes.
+  void FreeComponent(TComponent& component);
 
   // Creates a component of class T owned by `owner` and returns it; the owner frees it.
   template <class T, class... Args>
