@@ -50,8 +50,7 @@ void TSkinControl::AttachControl(TWinSkinForm* form, TSkinData& skin_data, bool 
   FStatus = kStatusAttached;
 }
 
-void TSkinControl::AttachWindow(HWND handle, TSkinData& skin_data, TWinSkinForm* form,
-                                HDC canvas) {
+void TSkinControl::AttachWindow(HWND handle, TSkinData& skin_data, TWinSkinForm* form, HDC canvas) {
   FSkinData = &skin_data;
   FCanvas = canvas;
   FForm = form;

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "skin/button_layout.h"
 #include "ui/component.h"
 #include "ui/control.h"
 #include "ui/graphics.h"
@@ -28,10 +29,6 @@ enum SkinControlStatus : std::int32_t {
   kStatusReleased = 2,        // a panel wrapper after Unskin
   kStatusWindowDestroyed = 6  // the wrapped window had its last message
 };
-
-// FMouseState bits.
-inline constexpr std::uint8_t kMouseHot = 1;
-inline constexpr std::uint8_t kMousePressed = 2;
 
 // Window texts are cached up to this many characters (a 1000-character buffer).
 inline constexpr int kWrapperTextLimit = 999;
