@@ -1,0 +1,148 @@
+// Pixel primitives of skin painting: frame cells, the nearest-pixel stretch (its expected
+// pixels are what StretchBlt in COLORONCOLOR mode gives under Wine), tiling, keyed copies.
+#include "skin/skin_raster.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "tests/skin/letter_pictures.h"
+
+namespace telvana {
+namespace {
+
+using testing::Lettered;
+using testing::Letters;
+using Rows = std::vector<std::string>;
+
+PixelImage Stretched(const PixelImage& src, const RasterRect& from, int width, int height) {
+  PixelImage dst = BlankImage(width, height);
+  StretchPiece(dst, {0, 0, width, height}, src, from);
+  return dst;
+}
+
+TEST(FrameCell, SideBySideFramesStartAtTheirShareOfTheWidth) {
+  PixelImage strip = BlankImage(10, 4);
+  EXPECT_EQ(FrameCell(strip, false, 3, 1), (RasterRect{0, 0, 3, 4}));
+  EXPECT_EQ(FrameCell(strip, false, 3, 2), (RasterRect{3, 0, 6, 4}));  // 10 div 3
+  EXPECT_EQ(FrameCell(strip, false, 3, 3), (RasterRect{6, 0, 9, 4}));  // 20 div 3
+}
+
+TEST(FrameCell, StackedFramesStartAtTheirShareOfTheHeight) {
+  EXPECT_EQ(FrameCell(BlankImage(4, 10), true, 3, 3), (RasterRect{0, 6, 4, 9}));
+}
+
+TEST(FrameCell, CountAndIndexOutOfRangeAreHeldToTheStrip) {
+  PixelImage strip = BlankImage(12, 2);
+  EXPECT_EQ(FrameCell(strip, false, 0, 1), (RasterRect{0, 0, 12, 2}));
+  EXPECT_EQ(FrameCell(strip, false, 4, 0), (RasterRect{0, 0, 3, 2}));
+  EXPECT_EQ(FrameCell(strip, false, 4, 9), (RasterRect{9, 0, 12, 2}));
+}
+
+TEST(StretchPiece, EnlargingTakesThePixelUnderEachCentreTiesGoingLeft) {
+  const PixelImage row = Lettered({"abc"});
+  EXPECT_EQ(Letters(Stretched(row, {0, 0, 3, 1}, 8, 1)), Rows{"aaabbccc"});
+  EXPECT_EQ(Letters(Stretched(row, {0, 0, 3, 1}, 4, 1)), Rows{"abbc"});
+  EXPECT_EQ(Letters(Stretched(row, {1, 0, 3, 1}, 3, 1)), Rows{"bbc"});
+}
+
+TEST(StretchPiece, ShrinkingARowKeepsTheLastPixelOfEachGroup) {
+  const PixelImage row = Lettered({"abcdefghij"});
+  EXPECT_EQ(Letters(Stretched(row, {0, 0, 10, 1}, 3, 1)), Rows{"cgj"});
+  EXPECT_EQ(Letters(Stretched(row, {0, 0, 5, 1}, 3, 1)), Rows{"bce"});
+  // One pixel wide: the last but one.
+  EXPECT_EQ(Letters(Stretched(row, {0, 0, 5, 1}, 1, 1)), Rows{"d"});
+}
+
+TEST(StretchPiece, ShrinkingAColumnKeepsTheFirstPixelOfEachGroup) {
+  const PixelImage column = Lettered({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"});
+  EXPECT_EQ(Letters(Stretched(column, {0, 0, 1, 10}, 1, 3)), (Rows{"a", "d", "h"}));
+  EXPECT_EQ(Letters(Stretched(column, {0, 0, 1, 5}, 1, 3)), (Rows{"a", "c", "d"}));
+  EXPECT_EQ(Letters(Stretched(column, {0, 0, 1, 5}, 1, 1)), (Rows{"a"}));
+}
+
+TEST(StretchPiece, EnlargesBothWaysAtOnce) {
+  const PixelImage src = Lettered({"ab", "cd"});
+  EXPECT_EQ(Letters(Stretched(src, {0, 0, 2, 2}, 3, 3)), (Rows{"aab", "aab", "ccd"}));
+}
+
+TEST(StretchPiece, ANegativeSourceExtentReadsBackwards) {
+  const PixelImage row = Lettered({"abcdefgh"});
+  // From x = 6 leftwards over three pixels: g, f, e.
+  EXPECT_EQ(Letters(Stretched(row, {6, 0, 3, 1}, 8, 1)), Rows{"gggffeee"});
+}
+
+TEST(StretchPiece, SourcePixelsOutsideThePictureLeaveTheDestination) {
+  const PixelImage row = Lettered({"abcd"});
+  EXPECT_EQ(Letters(Stretched(row, {2, 0, 6, 1}, 8, 1)), Rows{"ccdd...."});
+  EXPECT_EQ(Letters(Stretched(row, {-2, 0, 2, 1}, 8, 1)), Rows{"....aabb"});
+}
+
+TEST(StretchPiece, ADestinationPartlyOutsideKeepsTheMappingOfTheWholeRectangle) {
+  PixelImage dst = BlankImage(8, 1);
+  StretchPiece(dst, {-3, 0, 6, 1}, Lettered({"abcd"}), {0, 0, 4, 1});
+  // The whole nine pixels would read aabbbccdd; the three left of the picture are cut.
+  EXPECT_EQ(Letters(dst), Rows{"bbccdd.."});
+}
+
+TEST(StretchPiece, EmptySourceOrDestinationDrawsNothing) {
+  const PixelImage src = Lettered({"ab"});
+  EXPECT_EQ(Letters(Stretched(src, {1, 0, 1, 1}, 3, 1)), Rows{"..."});
+  PixelImage dst = BlankImage(3, 1);
+  StretchPiece(dst, {1, 0, 1, 1}, src, {0, 0, 2, 1});
+  EXPECT_EQ(Letters(dst), Rows{"..."});
+}
+
+TEST(StretchPiece, WritesOpaquePixelsWhateverTheSourceAlpha) {
+  PixelImage src = Lettered({"a"});
+  src.pixels[0] &= 0x00FFFFFF;
+  const PixelImage out = Stretched(src, {0, 0, 1, 1}, 2, 1);
+  EXPECT_EQ(out.at(1, 0), testing::LetterColour('a'));
+}
+
+TEST(TilePiece, RepeatsFromTheCornerAndSpillsPastTheLimits) {
+  PixelImage dst = BlankImage(7, 4);
+  // Corners at x = 1, 3, 5 (all left of 6) and y = 0, 2 (above 3).
+  TilePiece(dst, 1, 0, 6, 3, Lettered({"abx", "cdx"}), {0, 0, 2, 2});
+  EXPECT_EQ(Letters(dst), (Rows{".ababab", ".cdcdcd", ".ababab", ".cdcdcd"}));
+}
+
+TEST(TilePiece, APieceWithoutAreaDrawsNothing) {
+  PixelImage dst = BlankImage(3, 3);
+  TilePiece(dst, 0, 0, 3, 3, Lettered({"ab"}), {1, 0, 1, 1});
+  TilePiece(dst, 0, 0, 3, 3, Lettered({"ab"}), {1, 0, 0, 1});
+  EXPECT_EQ(Letters(dst), (Rows{"...", "...", "..."}));
+}
+
+TEST(PutKeyed, KeyColouredPixelsKeepTheDestination) {
+  PixelImage dst = Lettered({"zzzz", "zzzz"});
+  PixelImage src = Lettered({"a#", "#b"});
+  src.pixels[1] &= 0x00FFFFFF;  // still the key colour, whatever the alpha byte says
+  PutKeyed(dst, 1, 0, src);
+  EXPECT_EQ(Letters(dst), (Rows{"zazz", "zzbz"}));
+}
+
+TEST(PutKeyed, AColourOneStepFromTheKeyIsCopied) {
+  PixelImage dst = Lettered({"z"});
+  PutKeyed(dst, 0, 0, PixelImage{1, 1, {0xFFFE00FFu}});
+  EXPECT_EQ(dst.at(0, 0), 0xFFFE00FFu);
+}
+
+TEST(PutKeyed, IsClippedToTheDestination) {
+  PixelImage dst = Lettered({"zz", "zz"});
+  PutKeyed(dst, -1, 1, Lettered({"ab", "cd"}));
+  EXPECT_EQ(Letters(dst), (Rows{"zz", "bz"}));
+}
+
+TEST(BlankImage, RefusesPicturesLargerThanAnyWindow) {
+  EXPECT_THROW(BlankImage(kMaxPaintSide + 1, 1), std::length_error);
+  EXPECT_THROW(BlankImage(16384, 8192), std::length_error);
+  EXPECT_TRUE(BlankImage(-3, 2).empty());
+}
+
+TEST(CropImage, TakesThePartInsideThePicture) {
+  EXPECT_EQ(Letters(CropImage(Lettered({"abc", "def"}), {1, 1, 5, 2})), Rows{"ef"});
+}
+
+}  // namespace
+}  // namespace telvana
