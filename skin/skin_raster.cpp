@@ -101,17 +101,27 @@ void StretchPiece(PixelImage& dst, const RasterRect& to, const PixelImage& src,
                                                 /*across=*/true);
   const std::vector<int> ys =
       SourceCoordinates(from.top, from.Height(), to.Height(), src.height, /*across=*/false);
-  const int x_begin = std::max(0, -to.left);
-  const int x_end = std::min(to.Width(), dst.width - to.left);
+  // Both maps run one way, so the columns with a source pixel are one span.
+  int x_begin = std::max(0, -to.left);
+  int x_end = std::min(to.Width(), dst.width - to.left);
+  while (x_begin < x_end && xs[x_begin] < 0) ++x_begin;
+  while (x_end > x_begin && xs[x_end - 1] < 0) --x_end;
   const int y_begin = std::max(0, -to.top);
   const int y_end = std::min(to.Height(), dst.height - to.top);
+  const std::uint32_t* done_row = nullptr;  // the last row written, from source row done_source
+  int done_source = -1;
   for (int dy = y_begin; dy < y_end; ++dy) {
     if (ys[dy] < 0) continue;
-    const std::uint32_t* src_row = &src.pixels[static_cast<std::size_t>(ys[dy]) * src.width];
     std::uint32_t* dst_row = &dst.pixels[static_cast<std::size_t>(to.top + dy) * dst.width];
-    for (int dx = x_begin; dx < x_end; ++dx) {
-      if (xs[dx] >= 0) dst_row[to.left + dx] = src_row[xs[dx]] | kOpaque;
+    if (ys[dy] == done_source) {
+      std::copy(done_row + to.left + x_begin, done_row + to.left + x_end,
+                dst_row + to.left + x_begin);
+      continue;
     }
+    const std::uint32_t* src_row = &src.pixels[static_cast<std::size_t>(ys[dy]) * src.width];
+    for (int dx = x_begin; dx < x_end; ++dx) dst_row[to.left + dx] = src_row[xs[dx]] | kOpaque;
+    done_row = dst_row;
+    done_source = ys[dy];
   }
 }
 
@@ -125,12 +135,22 @@ void TilePiece(PixelImage& dst, int x, int y, int right, int bottom, const Pixel
   StretchPiece(piece, {0, 0, pw, ph}, src, from);
   const int columns = (right - x + pw - 1) / pw;
   const int rows = (bottom - y + ph - 1) / ph;
+  const int x_begin = std::max(x, 0);
   const int x_end = std::min(dst.width, x + columns * pw);
   const int y_end = std::min(dst.height, y + rows * ph);
+  if (x_begin >= x_end) return;
+  // Each row of the piece repeated across once, then copied to every row that shows it.
+  std::vector<std::uint32_t> band(static_cast<std::size_t>(x_end - x_begin) * ph);
+  for (int py = 0; py < ph; ++py) {
+    const std::uint32_t* piece_row = &piece.at(0, py);
+    std::uint32_t* band_row = &band[static_cast<std::size_t>(py) * (x_end - x_begin)];
+    for (int tx = x_begin; tx < x_end; ++tx) band_row[tx - x_begin] = piece_row[(tx - x) % pw];
+  }
   for (int ty = std::max(y, 0); ty < y_end; ++ty) {
-    const std::uint32_t* piece_row = &piece.at(0, (ty - y) % ph);
-    std::uint32_t* dst_row = &dst.pixels[static_cast<std::size_t>(ty) * dst.width];
-    for (int tx = std::max(x, 0); tx < x_end; ++tx) dst_row[tx] = piece_row[(tx - x) % pw];
+    const std::uint32_t* band_row =
+        &band[static_cast<std::size_t>((ty - y) % ph) * (x_end - x_begin)];
+    std::copy(band_row, band_row + (x_end - x_begin),
+              &dst.pixels[static_cast<std::size_t>(ty) * dst.width + x_begin]);
   }
 }
 
