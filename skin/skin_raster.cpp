@@ -106,6 +106,7 @@ void StretchPiece(PixelImage& dst, const RasterRect& to, const PixelImage& src,
   int x_end = std::min(to.Width(), dst.width - to.left);
   while (x_begin < x_end && xs[x_begin] < 0) ++x_begin;
   while (x_end > x_begin && xs[x_end - 1] < 0) --x_end;
+  if (x_begin >= x_end) return;
   const int y_begin = std::max(0, -to.top);
   const int y_end = std::min(to.Height(), dst.height - to.top);
   const std::uint32_t* done_row = nullptr;  // the last row written, from source row done_source

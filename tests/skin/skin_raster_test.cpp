@@ -93,6 +93,13 @@ TEST(StretchPiece, EmptySourceOrDestinationDrawsNothing) {
   EXPECT_EQ(Letters(dst), Rows{"..."});
 }
 
+TEST(StretchPiece, ADestinationWhollyOutsideDrawsNothing) {
+  PixelImage dst = BlankImage(3, 2);
+  StretchPiece(dst, {5, 0, 9, 2}, Lettered({"ab"}), {0, 0, 2, 1});
+  StretchPiece(dst, {-6, 0, -1, 2}, Lettered({"ab"}), {0, 0, 2, 1});
+  EXPECT_EQ(Letters(dst), (Rows{"...", "..."}));
+}
+
 TEST(StretchPiece, WritesOpaquePixelsWhateverTheSourceAlpha) {
   PixelImage src = Lettered({"a"});
   src.pixels[0] &= 0x00FFFFFF;
