@@ -43,11 +43,5 @@ TEST(RotateRight, TurnsTheTopEdgeIntoTheRightEdge) {
   EXPECT_EQ(Letters(turned), (Rows{"da", "eb", "fc"}));
 }
 
-TEST(RotateLeft, FourTurnsGiveThePictureBack) {
-  const PixelImage image = Lettered({"abcd", "efgh", "ijkl"});
-  EXPECT_EQ(Letters(RotateLeft(RotateLeft(RotateLeft(RotateLeft(image))))), Letters(image));
-  EXPECT_EQ(Letters(RotateRight(RotateLeft(image))), Letters(image));
-}
-
 }  // namespace
 }  // namespace telvana

@@ -9,14 +9,6 @@
 namespace telvana {
 namespace {
 
-TEST(IsRegionKey, TakesMagentaAndItsNeighboursOnly) {
-  EXPECT_TRUE(IsRegionKey(0xFFFF00FFu));
-  EXPECT_TRUE(IsRegionKey(0x00FE01FEu));
-  EXPECT_FALSE(IsRegionKey(0xFFFD00FFu));
-  EXPECT_FALSE(IsRegionKey(0xFFFF02FFu));
-  EXPECT_FALSE(IsRegionKey(0xFFFF00FDu));
-}
-
 TEST(RegionRuns, OneRectanglePerRunRowByRow) {
   PixelImage image = testing::Lettered({"#ab#c#", "a#bcde"});
   image.at(1, 1) = 0xFFFE01FEu;  // one step off magenta: still left out
@@ -24,11 +16,6 @@ TEST(RegionRuns, OneRectanglePerRunRowByRow) {
   const std::vector<RasterRect> runs = RegionRuns(image, 10, 20);
   EXPECT_EQ(runs, (std::vector<RasterRect>{
                       {11, 20, 13, 21}, {14, 20, 15, 21}, {10, 21, 11, 22}, {12, 21, 16, 22}}));
-}
-
-TEST(RegionRuns, AllKeyGivesNoRuns) {
-  EXPECT_TRUE(RegionRuns(testing::Lettered({"###", "###"})).empty());
-  EXPECT_EQ(RegionRuns(testing::Lettered({"ab"})), (std::vector<RasterRect>{{0, 0, 2, 1}}));
 }
 
 }  // namespace

@@ -38,19 +38,6 @@ TEST_F(SharedPaintBitmapTest, IsOneInstanceSizedOnDemand) {
   EXPECT_EQ(::GetStretchBltMode(shared.dc()), COLORONCOLOR);
 }
 
-TEST_F(SharedPaintBitmapTest, ComposesOffScreenAndCopiesOut) {
-  SharedPaintBitmap& shared = SharedPaintBitmap::Get();
-  shared.Resize(4, 3);
-  const RECT all{0, 0, 4, 3};
-  const win::Brush red(::CreateSolidBrush(RGB(200, 10, 10)));
-  ::FillRect(shared.dc(), &all, red.get());
-  testsupport::Canvas canvas(6, 5, RGB(0, 0, 0));
-  ::BitBlt(canvas.dc(), 1, 1, 4, 3, shared.dc(), 0, 0, SRCCOPY);
-  EXPECT_EQ(canvas.at(1, 1), RGB(200, 10, 10));
-  EXPECT_EQ(canvas.at(4, 3), RGB(200, 10, 10));
-  EXPECT_EQ(canvas.Count(RGB(200, 10, 10)), 12);
-}
-
 TEST(SharedPaintBitmapLifetime, FreesTheInstanceAtTheEndOfItsScope) {
   {
     SharedPaintBitmapLifetime lifetime;

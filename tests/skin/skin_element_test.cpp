@@ -48,16 +48,14 @@ TEST(BuildSkinElement, ANarrowDestinationDropsBothSideMarginsAndStretchesTheWhol
   // 3 < 2 + 2: no side margins; the top and bottom margins stay.
   const PixelImage out = BuildSkinElement(3, 4, Square(), {2, 1, 2, 1}, false, false, 1, 1);
   EXPECT_EQ(Letters(out), (Rows{"bce", "ghj", "qrt", "vwy"}));
+  // Negative margins from a damaged skin count as none.
+  EXPECT_EQ(Letters(BuildSkinElement(5, 5, Square(), {-1, -4, 0, 0}, false, false, 1, 1)),
+            Letters(Square()));
 }
 
 TEST(BuildSkinElement, AShortDestinationDropsTopAndBottomMargins) {
   const PixelImage out = BuildSkinElement(4, 3, Square(), {1, 2, 1, 2}, false, false, 1, 1);
   EXPECT_EQ(Letters(out), (Rows{"acde", "kmno", "prst"}));
-}
-
-TEST(BuildSkinElement, MarginsThatJustFitLeaveAnEmptyMiddle) {
-  const PixelImage out = BuildSkinElement(4, 2, Square(), {2, 1, 2, 1}, false, false, 1, 1);
-  EXPECT_EQ(Letters(out), (Rows{"abde", "uvxy"}));
 }
 
 TEST(BuildSkinElement, CutsTheAskedFrameOfAStripSideBySide) {
@@ -70,32 +68,6 @@ TEST(BuildSkinElement, CutsTheAskedFrameOfAStripSideBySide) {
 TEST(BuildSkinElement, CutsTheAskedFrameOfAStackedStrip) {
   const PixelImage strip = Lettered({"ab", "cd", "ef", "gh", "ij", "kl"});
   EXPECT_EQ(Letters(BuildSkinElement(2, 2, strip, {}, true, false, 3, 3)), (Rows{"ij", "kl"}));
-}
-
-TEST(BuildSkinElement, RecordFormUsesTheRecordsMarginsAndTileSwitch) {
-  TDataSkinObject object;
-  object.Image = Square();
-  object.LeftWidth = object.TopHeight = object.RightWidth = object.BottomHeight = 1;
-  object.Tile = 1;
-  EXPECT_EQ(Letters(BuildSkinElement(9, 7, object, 1, 1)),
-            Letters(BuildSkinElement(9, 7, Square(), {1, 1, 1, 1}, false, true, 1, 1)));
-  object.Tile = 2;  // only 1 tiles
-  EXPECT_EQ(Letters(BuildSkinElement(9, 7, object, 1, 1)),
-            Letters(BuildSkinElement(9, 7, Square(), {1, 1, 1, 1}, false, false, 1, 1)));
-}
-
-TEST(BuildSkinElement, NegativeMarginsCountAsNone) {
-  const PixelImage out = BuildSkinElement(5, 5, Square(), {-1, -4, 0, 0}, false, false, 1, 1);
-  EXPECT_EQ(Letters(out), Letters(Square()));
-}
-
-TEST(BuildSkinElement, NegativeSizeGivesAnEmptyPicture) {
-  EXPECT_TRUE(BuildSkinElement(-1, 4, Square(), {}, false, false, 1, 1).empty());
-}
-
-TEST(BuildSkinBorder, LeavesTheCentreBlack) {
-  const PixelImage out = BuildSkinBorder(5, 4, Square(), {1, 1, 1, 1}, false, 1, 1);
-  EXPECT_EQ(Letters(out), (Rows{"abcde", "f...j", "p...t", "uvwxy"}));
 }
 
 TEST(BuildSkinStrip, RepeatsTheMiddleAtItsOwnWidthUnderTheRightCap) {
@@ -112,11 +84,6 @@ TEST(BuildSkinStrip, AMiddleOfNoWidthLeavesOnlyTheCaps) {
   const PixelImage strip = Lettered({"abAB"});
   EXPECT_EQ(Letters(BuildSkinStrip(5, 1, strip, false, 2, 2, 1, 1)), Rows{"A...B"});
   EXPECT_EQ(Letters(BuildSkinStrip(5, 1, strip, false, 2, 1, 2, 1)), Rows{"ab..b"});
-}
-
-TEST(BuildStretchedFrame, StretchesOneFrameWhole) {
-  const PixelImage strip = Lettered({"abAB", "cdCD"});
-  EXPECT_EQ(Letters(BuildStretchedFrame(3, 3, strip, 2, 2)), (Rows{"AAB", "AAB", "CCD"}));
 }
 
 }  // namespace

@@ -165,17 +165,6 @@ TEST(DrawSkinElement, InvertedRectangleOrEmptyPictureDrawsNothing) {
   EXPECT_EQ(TouchedOutside(canvas, RECT{}), 0);
 }
 
-TEST(DrawSkinElement, LeavesTheDcsObjectsAndModesAsTheyWere) {
-  Canvas canvas(6, 6, kBackground);
-  const HGDIOBJ bitmap = ::GetCurrentObject(canvas.dc(), OBJ_BITMAP);
-  ::SetStretchBltMode(canvas.dc(), HALFTONE);
-  ::SetBkColor(canvas.dc(), RGB(1, 2, 3));
-  DrawSkinElement(canvas.dc(), RECT{0, 0, 6, 6}, Square(), false, true, true, 1, 1, {1, 1, 1, 1});
-  EXPECT_EQ(::GetCurrentObject(canvas.dc(), OBJ_BITMAP), bitmap);
-  EXPECT_EQ(::GetStretchBltMode(canvas.dc()), HALFTONE);
-  EXPECT_EQ(::GetBkColor(canvas.dc()), RGB(1, 2, 3));
-}
-
 TEST(TransparentBlit, KeepsTheDestinationUnderExactlyTheKeyColour) {
   PixelImage image = Lettered({"a#b", "#c#"});
   image.at(1, 1) = 0xFFFE00FFu;  // one step off magenta: copied
@@ -192,15 +181,6 @@ TEST(TransparentBlit, KeepsTheDestinationUnderExactlyTheKeyColour) {
   const win::MemoryDc other(::CreateCompatibleDC(nullptr));
   const win::SelectObjectScope select(other.get(), bitmap.get());
   EXPECT_TRUE(select.selected());
-}
-
-TEST(TransparentBlit, TakesAnyKeyColour) {
-  const win::Bitmap bitmap = CreateDibBitmap(Lettered({"ab"}));
-  Canvas canvas(2, 1, kBackground);
-  const std::uint32_t a = testing::LetterColour('a');
-  TransparentBlit(canvas.dc(), RECT{0, 0, 2, 1}, bitmap.get(),
-                  RGB(a >> 16 & 0xFF, a >> 8 & 0xFF, a & 0xFF));
-  EXPECT_EQ(Read(canvas, 0, 0, 2, 1)[0], "?b");
 }
 
 TEST(TransparentBlit, ABitmapHeldByAnotherDcThrowsAndDrawsNothing) {
@@ -220,13 +200,6 @@ TEST(DrawSkinBorder, DrawsTheRingAndKeepsTheCentre) {
   EXPECT_EQ(Read(canvas, 1, 1, 5, 4), (Rows{"abcde", "f???j", "p???t", "uvwxy"}));
   EXPECT_EQ(canvas.at(3, 2), kBackground);
   EXPECT_EQ(TouchedOutside(canvas, RECT{1, 1, 6, 5}), 0);
-}
-
-TEST(DrawSkinBorder, ANarrowRectangleHasNoSideBands) {
-  Canvas canvas(3, 4, kBackground);
-  // 3 < 2 + 2: the sides go; the top and bottom bands span the whole width.
-  DrawSkinBorder(canvas.dc(), RECT{0, 0, 3, 4}, Square(), {2, 1, 2, 1}, false, 1, 1);
-  EXPECT_EQ(Read(canvas, 0, 0, 3, 4), (Rows{"bce", "???", "???", "vwy"}));
 }
 
 TEST(DrawSkinStrip, RepeatsTheMiddleAndCanKeepTheKeyColour) {

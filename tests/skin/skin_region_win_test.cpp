@@ -54,11 +54,5 @@ TEST(BitmapToRegion, MoreRunsThanOneBatchAreJoined) {
   ExpectShape(region.get(), image, 3, 2);
 }
 
-TEST(BitmapToRegion, AllKeyGivesAnEmptyRegion) {
-  const win::Region region = BitmapToRegion(testing::Lettered({"##", "##"}), 0, 0);
-  RECT box;
-  EXPECT_EQ(::GetRgnBox(region.get(), &box), NULLREGION);
-}
-
 }  // namespace
 }  // namespace telvana

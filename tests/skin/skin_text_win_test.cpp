@@ -135,15 +135,6 @@ TEST_F(DrawIconTextTest, LeftAlignedIconStartsTwoPixelsInAndTheTextAfterIt) {
   EXPECT_LT(first_text_column, 120);
 }
 
-TEST_F(DrawIconTextTest, RightAlignedIconAndTextEndTwoPixelsBeforeTheEdge) {
-  TextCanvas canvas(120, 24);
-  const SIZE size = canvas.Measure(L"WW");
-  DrawIconText(canvas.dc(), RECT{0, 0, 120, 24}, 2, L"WW", 0, images_.get(), true);
-  const int dx = 120 - 16 - size.cx - 2;
-  EXPECT_EQ(canvas.at(dx, 4), kIcon);
-  EXPECT_NE(canvas.at(dx - 1, 4), kIcon);
-}
-
 TEST_F(DrawIconTextTest, NoIconWithoutIndexOrWhenItDoesNotFit) {
   TextCanvas canvas(120, 24);
   DrawIconText(canvas.dc(), RECT{0, 0, 120, 24}, 0, L"W", -1, images_.get(), true);
