@@ -1,9 +1,11 @@
 // The program's entry point: everything the program holds is made here and ended before it
 // returns, in this order: the application (its forms and windows, and with the main window
-// the player and its engine's threads), then the skin manager, then COM.
+// the player and its engine's threads), then the shared paint bitmap, then the skin manager,
+// then COM.
 #include <windows.h>
 
 #include "app/start_up.h"
+#include "skin/shared_paint_bitmap_win.h"
 #include "skin/skin_manager_link.h"
 #include "ui/forms.h"
 #include "ui/win_handles.h"
@@ -23,6 +25,7 @@ struct SkinManagerScope {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   telvana::win::ComScope com;
   SkinManagerScope skin_manager;
+  telvana::SharedPaintBitmapLifetime paint_bitmap;
   telvana::ui::TApplication application;
   telvana::CreateProgramWindows(application);
   application.Run();

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <objbase.h>
 
 #include <utility>
@@ -57,6 +58,9 @@ struct WindowTraits {
 struct RegKeyTraits {
   static void Free(HKEY h) { ::RegCloseKey(h); }
 };
+struct ImageListTraits {
+  static void Free(HIMAGELIST h) { ::ImageList_Destroy(h); }
+};
 
 template <class H>
 using GdiObject = Handle<H, GdiObjectTraits, true>;
@@ -72,6 +76,8 @@ using BorrowedMenu = Handle<HMENU, MenuTraits, false>;
 using Icon = Handle<HICON, IconTraits, true>;
 using Window = Handle<HWND, WindowTraits, true>;
 using RegKey = Handle<HKEY, RegKeyTraits, true>;
+using ImageList = Handle<HIMAGELIST, ImageListTraits, true>;
+using BorrowedImageList = Handle<HIMAGELIST, ImageListTraits, false>;
 
 // A device context obtained with GetDC (or GetWindowDC), released with ReleaseDC.
 class WindowDc {
@@ -111,11 +117,32 @@ class SelectObjectScope {
   SelectObjectScope(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
   SelectObjectScope(const SelectObjectScope&) = delete;
   SelectObjectScope& operator=(const SelectObjectScope&) = delete;
-  ~SelectObjectScope() { ::SelectObject(dc_, previous_); }
+  ~SelectObjectScope() {
+    if (selected()) ::SelectObject(dc_, previous_);
+  }
+  // False when the object could not be selected (a bitmap already selected elsewhere, a
+  // bitmap of another device): then nothing is put back either.
+  bool selected() const { return previous_ != nullptr && previous_ != HGDI_ERROR; }
 
  private:
   HDC dc_;
   HGDIOBJ previous_;
+};
+
+// SaveDC / RestoreDC for one scope: whatever a painter changes in a DC it was lent
+// (colours, background mode, selected objects, clipping) is put back.
+class DcStateScope {
+ public:
+  explicit DcStateScope(HDC dc) : dc_(dc), saved_(::SaveDC(dc)) {}
+  DcStateScope(const DcStateScope&) = delete;
+  DcStateScope& operator=(const DcStateScope&) = delete;
+  ~DcStateScope() {
+    if (saved_ != 0) ::RestoreDC(dc_, saved_);
+  }
+
+ private:
+  HDC dc_;
+  int saved_;
 };
 
 // CoInitialize for one scope.

@@ -1,5 +1,6 @@
 // Figures for reading skins: how fast TLZH unpacks, and how long the whole read of a skin
-// shaped like the main window's stored one takes (container, description, every bitmap).
+// shaped like the main window's stored one takes (container, description, every bitmap);
+// and for painting them: building a nine-slice element from a skin picture.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include "skin/lzh.h"
 #include "skin/lzh_encoder.h"
 #include "skin/quick_ini.h"
+#include "skin/skin_element.h"
 #include "skin/skin_packer.h"
 #include "skin/skin_parse.h"
 #include "skin/skin_reader.h"
@@ -148,6 +150,35 @@ void BM_LoadShipped(benchmark::State& state) {
   state.SetLabel(skin.name);
 }
 BENCHMARK(BM_LoadShipped)->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
+
+// A skin picture of two 60 × 40 frames with 8-pixel margins, built into an element of a
+// button's, a dialog's and a whole screen's size: per paint, the element's pixels are
+// made anew (nothing is cached between paints).
+const PixelImage& ElementPicture() {
+  static const PixelImage picture = [] {
+    PixelImage p = BlankImage(120, 40);
+    for (int y = 0; y < p.height; ++y)
+      for (int x = 0; x < p.width; ++x) p.at(x, y) = Argb(0xFF, x * 2, y * 6, (x ^ y) & 0xFF);
+    return p;
+  }();
+  return picture;
+}
+
+constexpr int kElementSizes[][2] = {{100, 25}, {756, 617}, {1920, 1080}};
+
+void BM_BuildSkinElement(benchmark::State& state) {
+  const auto [width, height] = kElementSizes[state.range(0)];
+  const bool tile = state.range(1) != 0;
+  for (auto _ : state) {
+    const PixelImage element =
+        BuildSkinElement(width, height, ElementPicture(), {8, 8, 8, 8}, false, tile, 2, 2);
+    benchmark::DoNotOptimize(element.pixels.data());
+  }
+  state.SetItemsProcessed(state.iterations() * width * height);
+  state.SetLabel(std::to_string(width) + "x" + std::to_string(height) +
+                 (tile ? " tiled" : " stretched"));
+}
+BENCHMARK(BM_BuildSkinElement)->ArgsProduct({{0, 1, 2}, {0, 1}})->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace telvana
