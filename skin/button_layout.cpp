@@ -40,8 +40,8 @@ GlyphLayout GlyphLayoutFromName(const wchar_t* name) {
   return GlyphLayout::kLeft;
 }
 
-BitButtonPlaces PlaceBitButton(LayoutPoint client, LayoutPoint glyph, LayoutPoint text,
-                               int margin, int spacing, GlyphLayout layout) {
+BitButtonPlaces PlaceBitButton(LayoutPoint client, LayoutPoint glyph, LayoutPoint text, int margin,
+                               int spacing, GlyphLayout layout) {
   const bool across = layout == GlyphLayout::kLeft || layout == GlyphLayout::kRight;
   BitButtonPlaces places;
   // Centred on the axis the layout does not use.

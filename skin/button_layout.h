@@ -33,8 +33,8 @@ struct BitButtonPlaces {
 };
 // Where the glyph and the text go in a client area; a margin or spacing of -1 is worked out
 // (centred, or spread evenly when both are -1). Sizes of (0, 0) mean no glyph or no text.
-BitButtonPlaces PlaceBitButton(LayoutPoint client, LayoutPoint glyph, LayoutPoint text,
-                               int margin, int spacing, GlyphLayout layout);
+BitButtonPlaces PlaceBitButton(LayoutPoint client, LayoutPoint glyph, LayoutPoint text, int margin,
+                               int spacing, GlyphLayout layout);
 // Which cell of a glyph of `cells` cells shows a frame (1, 2 or 3 of the button's): only a
 // four-cell glyph has pressed and disabled cells; the cell counts from 0.
 int GlyphCell(int cells, int button_frame);
