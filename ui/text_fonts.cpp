@@ -24,7 +24,7 @@ int CALLBACK TakeFirstFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPAR
 std::wstring InstalledChineseFace(HDC dc, std::wstring_view name) {
   LOGFONTW query{};
   query.lfCharSet = GB2312_CHARSET;
-  name.substr(0, LF_FACESIZE - 1).copy(query.lfFaceName, LF_FACESIZE - 1);
+  name.copy(query.lfFaceName, LF_FACESIZE - 1);
   std::wstring found;
   ::EnumFontFamiliesExW(dc, &query, TakeFirstFace, reinterpret_cast<LPARAM>(&found), 0);
   return found;
