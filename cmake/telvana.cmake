@@ -47,6 +47,14 @@ function(telvana_test name)
   endif()
 endfunction()
 
+# telvana_test_in_locale(NAME SUFFIX LOCALE): runs the Windows test program NAME once more,
+# as test NAME_SUFFIX, under another Unix locale (and a Wine prefix made in it): C.UTF-8 is an
+# English system with code page 1252, where the program's Chinese must show all the same.
+function(telvana_test_in_locale name suffix locale)
+  add_test(NAME ${name}_${suffix} COMMAND ${name} --gtest_brief=1)
+  set_tests_properties(${name}_${suffix} PROPERTIES TIMEOUT 300 ENVIRONMENT TELVANA_LOCALE=${locale})
+endfunction()
+
 # telvana_fuzz(NAME SOURCES... LIBS...): a libFuzzer target (fuzz tree only); tools/fuzz.sh
 # runs every one of them for a bounded time.
 function(telvana_fuzz name)

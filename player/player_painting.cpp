@@ -181,7 +181,7 @@ void PaintAround(HDC dc, const Box& area, const Box& picture) {
   FillBox(dc, Box{picture.right, picture.top, area.right, picture.bottom}, RGB(0, 0, 0));
 }
 
-void PaintSoundPicture(HDC dc, const Box& area) {
+void PaintSoundPicture(HDC dc, const Box& area, HFONT font) {
   if (area.Empty()) return;
   VerticalGradient(dc, area, kSkyTop, kSkyBottom);
   const int u = std::max(4, std::min(area.Width(), area.Height()) / 10);
@@ -211,6 +211,7 @@ void PaintSoundPicture(HDC dc, const Box& area) {
     RoundBox(dc, Box{left, cy - h, left + barWidth, cy + h}, barWidth, i == 3 ? kBarCentre : kBar,
              i == 3 ? kBarCentre : kBar);
   }
+  win::SelectObjectScope selectFont(dc, font);
   Text(dc, Box{area.left, cy + u * 3, area.right, cy + u * 3 + 24}, u"音频节目", kCaption,
        DT_CENTER);
 }

@@ -22,8 +22,8 @@ void PaintPicture(HDC dc, const Box& dest, const Picture& picture);
 void PaintAround(HDC dc, const Box& area, const Box& picture);
 
 // Our own calm picture for sound-only streams: a deep blue ground, a still sound wave and
-// broadcast arcs.
-void PaintSoundPicture(HDC dc, const Box& area);
+// broadcast arcs, captioned in `font`.
+void PaintSoundPicture(HDC dc, const Box& area, HFONT font);
 
 // What the bar shows.
 struct BarView {

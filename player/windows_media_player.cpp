@@ -197,7 +197,7 @@ void TWindowsMediaPlayer::Paint(HDC dc, const RECT&) {
     });
     if (!drawn) player::PaintAround(dc, l.video, Box{});
   } else if (status_.hasAudio && ShowsPicture(s)) {
-    player::PaintSoundPicture(dc, l.video);
+    player::PaintSoundPicture(dc, l.video, FontHandle());
   } else {
     player::PaintAround(dc, l.video, Box{});
   }

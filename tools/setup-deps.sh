@@ -7,7 +7,7 @@ packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   cmake ninja-build make nasm dpkg-dev
   wine wine64 fonts-wine xvfb x11-utils imagemagick
-  fonts-wqy-microhei locales
+  fonts-wqy-microhei fontconfig locales
   googletest libbenchmark-dev clang clang-format libclang-rt-14-dev libjpeg62-turbo-dev
 )
 

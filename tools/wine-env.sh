@@ -2,13 +2,21 @@
 # Usage: . tools/wine-env.sh PREFIX   (PREFIX is a Wine prefix inside the build tree)
 # Creates the prefix once (under a lock, so parallel tests do not race) and keeps the
 # wine server alive between runs, which saves seconds on every start.
+#
+# The locale: by default zh_CN.UTF-8, code page 936 and Chinese weekday names, as on the
+# users' systems; TELVANA_LOCALE=C.UTF-8 runs as on an English system (code page 1252). Wine
+# writes the system's caption, menu and message fonts into a prefix when it creates it, in
+# the locale of that moment, so every other locale gets a prefix of its own (PREFIX-LOCALE).
+telvana_locale=${TELVANA_LOCALE:-zh_CN.UTF-8}
 telvana_wine_prefix=$(realpath -m "$1")
+if [ "$telvana_locale" != zh_CN.UTF-8 ]; then
+  telvana_wine_prefix=$telvana_wine_prefix-$telvana_locale
+fi
 export WINEPREFIX=$telvana_wine_prefix
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
-# Code page 936 and Chinese weekday names, as on the users' systems.
-export LC_ALL=zh_CN.UTF-8
+export LC_ALL=$telvana_locale
 mkdir -p "$(dirname "$WINEPREFIX")"
 (
   flock 9
@@ -21,6 +29,24 @@ mkdir -p "$(dirname "$WINEPREFIX")"
     cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     wineserver -w
     touch "$WINEPREFIX/.telvana-ready"
+  fi
+  if [ ! -f "$WINEPREFIX/.telvana-font-link" ]; then
+    # Windows shows Chinese in its own captions, menus and tooltips whatever the code page:
+    # its interface faces (Tahoma, Microsoft Sans Serif, Segoe UI) are linked to Chinese faces
+    # under the SystemLink key, and characters they lack come from those. Wine reads the same
+    # key but has no Chinese face of its own to name there, so we name the installed one.
+    # Wine looks a link up by the face's full name: bold Tahoma, the caption font, needs its own.
+    chinese=$(fc-match -f '%{file}\n%{family[0]}' ':lang=zh-cn' 2>/dev/null || true)
+    file=$(basename "$(printf '%s\n' "$chinese" | sed -n 1p)")
+    family=$(printf '%s\n' "$chinese" | sed -n 2p)
+    if [ -n "$family" ]; then
+      for face in Tahoma 'Tahoma Bold' 'Microsoft Sans Serif' 'MS Sans Serif' 'Segoe UI'; do
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+          /v "$face" /t REG_MULTI_SZ /d "$file,$family" /f >/dev/null 2>&1 || true
+      done
+      wineserver -w
+      touch "$WINEPREFIX/.telvana-font-link"
+    fi
   fi
 ) 9>"$WINEPREFIX.lock"
 # Start the server and Wine's own services here, with their output going nowhere: they

@@ -309,6 +309,11 @@ void TForm::UpdateHint(TWinControl& control) {
         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
         ::GetModuleHandleW(nullptr), nullptr));
     ::SendMessageW(hint_window_.get(), TTM_SETMAXTIPWIDTH, 0, 400);
+    // The tooltip's own font is the system's status font, which has no Chinese on a system
+    // whose code page is not 936.
+    hint_font_ = CreateTextFont(SystemFont::Status);
+    ::SendMessageW(hint_window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(hint_font_.get()),
+                   FALSE);
   }
   TTTOOLINFOW tool{sizeof(tool)};
   tool.uFlags = TTF_IDISHWND;

@@ -116,6 +116,7 @@ class TForm : public TWinControl {
   bool modal_ = false;
   bool placed_ = false;
   int client_width_ = -1, client_height_ = -1;  // asked for by the description, or -1
+  win::Font hint_font_;                         // outlives the hint window that uses it
   win::Window hint_window_;
   std::vector<std::string> read_problems_;
 };

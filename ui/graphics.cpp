@@ -47,16 +47,7 @@ bool ColorFromIdent(std::wstring_view name, TColor& color) {
 }
 
 win::Font TFont::Create() const {
-  LOGFONTW lf{};
-  lf.lfHeight = Height;
-  lf.lfWeight = Bold ? FW_BOLD : FW_NORMAL;
-  lf.lfItalic = Italic;
-  lf.lfUnderline = Underline;
-  lf.lfStrikeOut = StrikeOut;
-  lf.lfCharSet = static_cast<BYTE>(Charset);
-  lf.lfQuality = DEFAULT_QUALITY;
-  lstrcpynW(lf.lfFaceName, Name.c_str(), LF_FACESIZE);
-  return win::Font(::CreateFontIndirectW(&lf));
+  return CreateTextFont(*this);
 }
 
 HCURSOR LoadCursorFor(TCursor cursor) {

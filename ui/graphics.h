@@ -34,9 +34,26 @@ struct TFont {
   int Charset = DEFAULT_CHARSET;
   bool Bold = false, Italic = false, Underline = false, StrikeOut = false;
 
-  win::Font Create() const;
+  win::Font Create() const;  // CreateTextFont(*this)
   bool operator==(const TFont&) const = default;
 };
+
+// Fonts for the program's text. The text is Chinese whatever the system's code page, but the
+// faces asked for may have no Chinese: the descriptions name 宋体, which is missing (or known
+// only as SimSun) on many systems, and the system's interface faces have none outside code
+// page 936. Left to itself the font mapper then settles on a face of the code page's character
+// set and draws every Chinese character as a box. So a font for the program's text asks for the
+// Chinese character set (GB2312_CHARSET, in place of the default set) and, when the face asked
+// for is not installed with it, for an installed Chinese face instead. A description font that
+// asks for another character set explicitly is left as it is.
+// Every painter of the program's text takes its font from here: controls, tooltips, the
+// player's status and the skin engine's captions and menus.
+enum class SystemFont { Caption, SmallCaption, Menu, Status, Message };  // as NONCLIENTMETRICS
+
+LOGFONTW TextLogFont(const TFont& font);
+LOGFONTW TextLogFont(SystemFont font);  // the system's face where it has Chinese; its size
+win::Font CreateTextFont(const TFont& font);
+win::Font CreateTextFont(SystemFont font);
 
 // Cursor identifiers of descriptions.
 enum class TCursor {

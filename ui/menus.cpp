@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/forms.h"
+#include "ui/graphics.h"
 
 namespace telvana::ui {
 
@@ -221,6 +222,9 @@ bool TMenu::MeasureItem(MEASUREITEMSTRUCT& measure) {
   auto* item = reinterpret_cast<TMenuItem*>(measure.itemData);
   if (!item || FindItem(measure.itemID) != item || !item->OnMeasureItem) return false;
   win::WindowDc dc(OwnerWindow());
+  // Items are measured, and drawn, in the menu font, in a face that has their Chinese.
+  const win::Font font = CreateTextFont(SystemFont::Menu);
+  win::SelectObjectScope select(dc.get(), font.get());
   int width = static_cast<int>(measure.itemWidth), height = static_cast<int>(measure.itemHeight);
   item->OnMeasureItem(*item, dc.get(), width, height);
   measure.itemWidth = static_cast<UINT>(std::max(width, 0));
@@ -231,6 +235,8 @@ bool TMenu::MeasureItem(MEASUREITEMSTRUCT& measure) {
 bool TMenu::DrawItem(const DRAWITEMSTRUCT& draw) {
   auto* item = reinterpret_cast<TMenuItem*>(draw.itemData);
   if (!item || FindItem(draw.itemID) != item || !item->OnDrawItem) return false;
+  const win::Font font = CreateTextFont(SystemFont::Menu);
+  win::SelectObjectScope select(draw.hDC, font.get());
   item->OnDrawItem(*item, draw.hDC, draw.rcItem, draw.itemState);
   return true;
 }

@@ -325,12 +325,12 @@ end
   EXPECT_FALSE(list->ParentFont());
   EXPECT_EQ(list->Font().Color, clNavy);
   EXPECT_EQ(list->Font().Height, -12);
-  // The list's window uses that font.
+  // The list's window uses that font (in a face with Chinese, where 宋体 is missing).
   LOGFONTW font{};
   ASSERT_NE(::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(list->Handle(), WM_GETFONT, 0, 0)),
                          sizeof font, &font),
             0);
-  EXPECT_STREQ(font.lfFaceName, L"宋体");
+  EXPECT_STREQ(font.lfFaceName, TextLogFont(list->Font()).lfFaceName);
   EXPECT_EQ(font.lfHeight, -12);
 }
 

@@ -10,6 +10,7 @@
 #include <tuple>
 #include <vector>
 
+#include "tests/support/glyphs.h"
 #include "tests/support/test_form.h"
 #include "tests/support/ui_test_environment.h"
 #include "ui/forms.h"
@@ -18,7 +19,12 @@ namespace telvana {
 namespace {
 
 using namespace ui;
+using testsupport::MissingGlyphs;
 using testsupport::TTestForm;
+
+HFONT FontIn(HDC dc) {
+  return static_cast<HFONT>(::GetCurrentObject(dc, OBJ_FONT));
+}
 
 std::wstring MenuString(HMENU menu, UINT command) {
   wchar_t text[128] = {};
@@ -273,13 +279,13 @@ TEST(Menus, OwnerDrawnItemsAreMeasuredAndDrawnByTheirEvents) {
   std::vector<std::wstring> events;
   for (TMenuItem* item : {drawn, popupItem}) {
     item->OnMeasureItem = [&events](TMenuItem& sender, HDC dc, int& width, int& height) {
-      EXPECT_NE(dc, nullptr);
+      EXPECT_EQ(MissingGlyphs(FontIn(dc), sender.Caption()), L"") << "the menu font, with Chinese";
       events.push_back(L"measure " + sender.Caption());
       width = 120;
       height = 21;
     };
     item->OnDrawItem = [&events](TMenuItem& sender, HDC dc, const RECT& rect, UINT state) {
-      EXPECT_NE(dc, nullptr);
+      EXPECT_EQ(MissingGlyphs(FontIn(dc), sender.Caption()), L"") << "the menu font, with Chinese";
       events.push_back(
           L"draw " + sender.Caption() + L" " + std::to_wstring(rect.right - rect.left) + L"x" +
           std::to_wstring(rect.bottom - rect.top) + ((state & ODS_SELECTED) ? L" selected" : L""));
