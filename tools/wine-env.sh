@@ -44,7 +44,9 @@ mkdir -p "$(dirname "$WINEPREFIX")"
         wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
           /v "$face" /t REG_MULTI_SZ /d "$file,$family" /f >/dev/null 2>&1 || true
       done
-      wineserver -w
+      # No waiting for the server to end here (it may be kept alive for other programs of
+      # this prefix): it holds the new keys for every later program, and saves them when it
+      # ends.
       touch "$WINEPREFIX/.telvana-font-link"
     fi
   fi
