@@ -1,7 +1,8 @@
 // Controls: components that show on screen, with a parent, bounds, an alignment, colour,
-// font, caption, visibility, hint, cursor and context menu. Every control of this program
-// has its own window (TWinControl); the split between the two classes keeps what a layout
-// needs apart from what a window handle needs.
+// font, caption, visibility, hint, cursor and context menu. A TWinControl has a window of its
+// own; controls that only show something and take a click have none and are painted by their
+// parent window (TGraphicControl, graphic_control.h). The split between the classes keeps what
+// a layout needs apart from what a window handle needs.
 #pragma once
 
 #include <windows.h>
@@ -18,6 +19,7 @@
 namespace telvana::ui {
 
 class TWinControl;
+class TGraphicControl;
 class TPopupMenu;
 class TForm;
 
@@ -162,6 +164,10 @@ class TWinControl : public TControl {
 
   static TWinControl* FromHandle(HWND window);
 
+  // The graphic control that the mouse finds at `point` (client coordinates): visible,
+  // enabled, the topmost there; null where there is none.
+  TGraphicControl* GraphicControlAt(POINT point) const;
+
  protected:
   struct CreateParams {
     const wchar_t* className = nullptr;  // null: the framework's own window class
@@ -179,6 +185,8 @@ class TWinControl : public TControl {
   // Paints the background in the control's colour (WM_ERASEBKGND).
   bool EraseBackground(HDC dc);
   virtual void Paint(HDC /*dc*/, const RECT& /*area*/) {}
+  // Paints the graphic controls that meet `area`, the bottom one first (graphic_control.cpp).
+  void PaintGraphicControls(HDC dc, const RECT& area);
   bool paints_ = false;  // true: WM_PAINT calls Paint, double-buffered if asked
 
  private:
@@ -187,6 +195,12 @@ class TWinControl : public TControl {
   void UpdateBoundsFromWindow();
   void PaintWindow();
   bool ReflectToChild(TMessage& message);
+
+  // This window paints its graphic controls and passes them its mouse messages
+  // (graphic_control.cpp).
+  bool HasGraphicControls() const;
+  bool MouseToGraphicControl(TMessage& message);  // true when one took the message
+  TControl* pressed_graphic_ = nullptr;  // the graphic control pressed with the left button
 
   HWND handle_ = nullptr;
   bool own_class_ = true;
