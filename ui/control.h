@@ -167,6 +167,9 @@ class TWinControl : public TControl {
   // The graphic control that the mouse finds at `point` (client coordinates): visible,
   // enabled, the topmost there; null where there is none.
   TGraphicControl* GraphicControlAt(POINT point) const;
+  // Paints the graphic controls that meet `area`, the bottom one first (graphic_control.cpp).
+  // Whoever takes over this window's WM_PAINT calls it after painting the window itself.
+  void PaintGraphicControls(HDC dc, const RECT& area);
 
  protected:
   struct CreateParams {
@@ -185,8 +188,6 @@ class TWinControl : public TControl {
   // Paints the background in the control's colour (WM_ERASEBKGND).
   bool EraseBackground(HDC dc);
   virtual void Paint(HDC /*dc*/, const RECT& /*area*/) {}
-  // Paints the graphic controls that meet `area`, the bottom one first (graphic_control.cpp).
-  void PaintGraphicControls(HDC dc, const RECT& area);
   bool paints_ = false;  // true: WM_PAINT calls Paint, double-buffered if asked
 
  private:

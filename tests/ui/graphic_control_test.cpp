@@ -29,11 +29,6 @@ using testsupport::TTestForm;
 
 constexpr COLORREF kBack = RGB(1, 2, 3), kRed = RGB(200, 0, 0), kBlue = RGB(0, 0, 200);
 
-struct PaintablePanel : TPanel {
-  using TPanel::TPanel;
-  using TWinControl::PaintGraphicControls;
-};
-
 TLabel* AddLabel(TComponent& owner, TWinControl& parent, RECT bounds, COLORREF color) {
   auto* label = TComponent::New<TLabel>(owner);
   label->SetParent(&parent);
@@ -44,7 +39,7 @@ TLabel* AddLabel(TComponent& owner, TWinControl& parent, RECT bounds, COLORREF c
 
 TEST(GraphicControls, TheParentPaintsThemInTheirOrderWithinTheirBounds) {
   TComponent owner(nullptr);
-  auto* panel = TComponent::New<PaintablePanel>(owner);
+  auto* panel = TComponent::New<TPanel>(owner);
   panel->SetBounds(0, 0, 60, 40);
   AddLabel(owner, *panel, {10, 10, 40, 30}, kBlue);  // the first, on top
   AddLabel(owner, *panel, {0, 0, 30, 20}, kRed);
