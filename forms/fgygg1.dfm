@@ -63,12 +63,12 @@ object Fgygg1: TFgygg1
     TabOrder = 1
     OnClick = BitBtn2Click
   end
-  object Panel1: TPanel
+  object Bevel1: TBevel
     Left = 8
     Top = 63
     Width = 567
     Height = 2
-    BevelOuter = bvRaised
+    Style = bsRaised
   end
   object Image1: TImage
     Left = 17

@@ -53,12 +53,12 @@ object Fsygg1: TFsygg1
     TabOrder = 0
     OnClick = BitBtn1Click
   end
-  object Panel1: TPanel
+  object Bevel1: TBevel
     Left = 8
     Top = 62
     Width = 740
     Height = 2
-    BevelOuter = bvRaised
+    Style = bsRaised
   end
   object GroupBox1: TGroupBox
     Left = 8

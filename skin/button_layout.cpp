@@ -97,18 +97,28 @@ int GlyphCell(int cells, int button_frame) {
   return glyph_state - 1;
 }
 
+namespace {
+// The long strips (12 check box frames, 8 radio frames) keep the four basic looks elsewhere:
+// checked at 5, unchecked disabled at 4, checked disabled at 8.
+int LongStripFrame(int frame) {
+  switch (frame) {
+    case 2:
+      return 5;
+    case 3:
+      return 4;
+    case 4:
+      return 8;
+  }
+  return frame;
+}
+}  // namespace
+
 int CheckBoxFrame(bool checked, bool indeterminate, bool disabled, int frames) {
   int frame = checked ? 2 : 1;
   if (disabled) frame += 2;
   if (indeterminate) frame = 4;
   if (frames == 12) {
-    if (frame == 2) {
-      frame = 5;
-    } else if (frame == 3) {
-      frame = 4;
-    } else if (frame == 4) {
-      frame = 8;
-    }
+    frame = LongStripFrame(frame);
     if (indeterminate) frame = disabled ? 12 : 9;
   }
   return frame;
@@ -117,16 +127,7 @@ int CheckBoxFrame(bool checked, bool indeterminate, bool disabled, int frames) {
 int RadioButtonFrame(bool checked, bool disabled, int frames) {
   int frame = checked ? 2 : 1;
   if (disabled) frame += 2;
-  if (frames == 8) {
-    if (frame == 2) {
-      frame = 5;
-    } else if (frame == 3) {
-      frame = 4;
-    } else if (frame == 4) {
-      frame = 8;
-    }
-  }
-  return frame;
+  return frames == 8 ? LongStripFrame(frame) : frame;
 }
 
 BoxPlaces PlaceBox(int left, int top, int right, int bottom, int cell_width, int cell_height,

@@ -222,8 +222,8 @@ void TSkinBitButton::PaintSkin(HDC dc, const RECT& rect) {
     text_size = {measured.right - measured.left, measured.bottom - measured.top};
   }
   const BitButtonPlaces places = PlaceBitButton(
-      {area.right, area.bottom}, glyph_size, text_size, static_cast<int>(OrdOr(*this, "Margin", -1)),
-      static_cast<int>(OrdOr(*this, "Spacing", 4)),
+      {area.right, area.bottom}, glyph_size, text_size,
+      static_cast<int>(OrdOr(*this, "Margin", -1)), static_cast<int>(OrdOr(*this, "Spacing", 4)),
       GlyphLayoutFromName(GetEnumProperty("Layout").c_str()));
   // Our glyphs are drawn by kind, one cell, greyed when the button is disabled.
   if (glyph.Present()) {
@@ -338,23 +338,8 @@ void TSkinGroupBox::PaintSkin(HDC dc, const RECT& rect) {
 
 void TSkinBox::AttachControl(TWinSkinForm* form, TSkinData& skin_data, bool change_color,
                              HDC canvas) {
-  if (FAttached) return;
-  auto* control = dynamic_cast<ui::TWinControl*>(Owner());
-  if (!control) return;
-  FChangeColor = change_color;
-  FSkinData = &skin_data;
-  FForm = form;
-  FCanvas = canvas;
-  FControl = control;
-  control->CreateHandle();
-  FHandle = control->Handle();
-  if (FForm) FForm->AddControl(*this);
-  if (FChangeColor) {
-    FOldColor = control->Color();
-    control->SetColor(skin_data.Colours().ButtonFace);
-  }
-  FAttached = true;
-  FStatus = kStatusAttached;
+  // Only the colour: the panel's messages stay its own.
+  BindOwnerControl(form, skin_data, change_color, canvas);
 }
 
 void TSkinBox::Unskin() {

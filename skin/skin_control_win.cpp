@@ -22,11 +22,11 @@ void TSkinControl::GiveBackHandler() {
   }
 }
 
-void TSkinControl::AttachControl(TWinSkinForm* form, TSkinData& skin_data, bool change_color,
-                                 HDC canvas) {
-  if (FAttached) return;
+bool TSkinControl::BindOwnerControl(TWinSkinForm* form, TSkinData& skin_data, bool change_color,
+                                    HDC canvas) {
+  if (FAttached) return false;
   auto* control = dynamic_cast<ui::TWinControl*>(Owner());
-  if (!control) return;
+  if (!control) return false;
   FChangeColor = change_color;
   FSkinData = &skin_data;
   FForm = form;
@@ -34,20 +34,26 @@ void TSkinControl::AttachControl(TWinSkinForm* form, TSkinData& skin_data, bool 
   FControl = control;
   control->CreateHandle();
   FHandle = control->Handle();
-  FOldWindowProc = control->WindowProc;
-  control->WindowProc = [this](ui::TMessage& message) { SkinWndProc(message); };
-  control->SetDoubleBuffered(true);
   if (FForm) FForm->AddControl(*this);
-  FFocused = ::GetFocus() == FHandle;
-  FEnabled = !IsWindowDisabled();
-  FText = ReadWindowText();
   if (FChangeColor) {
     FOldColor = control->Color();
     control->SetColor(skin_data.Colours().ButtonFace);
   }
-  ::InvalidateRect(FHandle, nullptr, TRUE);
   FAttached = true;
   FStatus = kStatusAttached;
+  return true;
+}
+
+void TSkinControl::AttachControl(TWinSkinForm* form, TSkinData& skin_data, bool change_color,
+                                 HDC canvas) {
+  if (!BindOwnerControl(form, skin_data, change_color, canvas)) return;
+  FOldWindowProc = FControl->WindowProc;
+  FControl->WindowProc = [this](ui::TMessage& message) { SkinWndProc(message); };
+  FControl->SetDoubleBuffered(true);
+  FFocused = ::GetFocus() == FHandle;
+  FEnabled = !IsWindowDisabled();
+  FText = ReadWindowText();
+  ::InvalidateRect(FHandle, nullptr, TRUE);
 }
 
 void TSkinControl::AttachWindow(HWND handle, TSkinData& skin_data, TWinSkinForm* form, HDC canvas) {

@@ -87,6 +87,10 @@ class TSkinControl : public ui::TComponent {
   // The window's text, or the control's Caption when the window has none.
   std::wstring TextOrCaption() const;
   bool IsWindowDisabled() const;
+  // The first steps of attaching to the owning framework control: the arguments kept, the
+  // control's window made, the wrapper listed, the skin's face colour given when asked for.
+  // False when this wrapper is attached already or its owner is no windowed control.
+  bool BindOwnerControl(TWinSkinForm* form, TSkinData& skin_data, bool change_color, HDC canvas);
 
   std::uint8_t FMouseState = 0;
   HDC FCanvas = nullptr;  // lent by the frame skinner; not owned

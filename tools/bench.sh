@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# `make bench`: the native benchmarks, then the Windows figures under Wine: start-up, skin
-# element painting, and the player on loopback.
+# `make bench`: the native benchmarks, then the Windows figures under Wine: start-up, the
+# number of child windows of the forms, skin element painting, and the player on loopback.
 # Usage: bench.sh NATIVE_BUILD_DIR WINDOWS_BUILD_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -19,6 +19,12 @@ echo "== start-up under Wine"
   . "$1/wine-env.sh" "$2/wine-prefix"
   wine "$2/bench/startup_probe.exe" "$(winepath -w "$2/Telvana.exe")" \
     "$(winepath -w "$2/bench/minimal_window.exe")" 7
+' _ "$here" "$win"
+
+echo "== child windows of the forms under Wine"
+"$here/with-display.sh" bash -c '
+  . "$1/wine-env.sh" "$2/wine-prefix"
+  wine "$2/bench/child_windows_probe.exe"
 ' _ "$here" "$win"
 
 echo "== skin element painting under Wine"

@@ -110,6 +110,7 @@ void TWinControl::InsertControl(TControl& control) {
 
 void TWinControl::RemoveControl(TControl& control) {
   std::erase(controls_, &control);
+  if (pressed_graphic_ == &control) pressed_graphic_ = nullptr;
   AlignControls();
 }
 
@@ -150,6 +151,8 @@ void TWinControl::CreateHandle() {
     if (auto* win = dynamic_cast<TWinControl*>(c)) {
       win->CreateHandle();
       windows.push_back(win);
+    } else {
+      c->HintChanged();  // a graphic control's hint lies in this window
     }
   }
   // The Tab key visits siblings in z-order: put them in their tab order, the unnumbered last.
@@ -228,6 +231,7 @@ void TWinControl::WndProc(TMessage& m) {
   if (IsMouseMessage(m.msg)) {
     if (TForm* form = ParentForm()) form->RelayHintEvent(m);
   }
+  if (MouseToGraphicControl(m)) return;
   switch (m.msg) {
     case WM_SIZE:
       DefaultHandler(m);
@@ -255,7 +259,7 @@ void TWinControl::WndProc(TMessage& m) {
       }
       break;
     case WM_PAINT:
-      if (paints_) {
+      if (paints_ || (own_class_ && HasGraphicControls())) {
         PaintWindow();
         return;
       }
@@ -451,6 +455,7 @@ void TWinControl::PaintWindow() {
   ::GetClientRect(Handle(), &client);
   if (!double_buffered_ || client.right <= 0 || client.bottom <= 0) {
     Paint(paint.get(), client);
+    PaintGraphicControls(paint.get(), paint.area());
     return;
   }
   win::MemoryDc memory(::CreateCompatibleDC(paint.get()));
@@ -459,6 +464,7 @@ void TWinControl::PaintWindow() {
     win::SelectObjectScope select(memory.get(), bitmap.get());
     ::FillRect(memory.get(), &client, ColorBrush());
     Paint(memory.get(), client);
+    PaintGraphicControls(memory.get(), client);
     ::BitBlt(paint.get(), 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
   }
 }

@@ -1,7 +1,8 @@
 // Controls: components that show on screen, with a parent, bounds, an alignment, colour,
-// font, caption, visibility, hint, cursor and context menu. Every control of this program
-// has its own window (TWinControl); the split between the two classes keeps what a layout
-// needs apart from what a window handle needs.
+// font, caption, visibility, hint, cursor and context menu. A TWinControl has a window of its
+// own; controls that only show something and take a click have none and are painted by their
+// parent window (TGraphicControl, graphic_control.h). The split between the classes keeps what
+// a layout needs apart from what a window handle needs.
 #pragma once
 
 #include <windows.h>
@@ -18,6 +19,7 @@
 namespace telvana::ui {
 
 class TWinControl;
+class TGraphicControl;
 class TPopupMenu;
 class TForm;
 
@@ -168,6 +170,13 @@ class TWinControl : public TControl, public WindowBase {
 
   static TWinControl* FromHandle(HWND window);
 
+  // The graphic control that the mouse finds at `point` (client coordinates): visible,
+  // enabled, the topmost there; null where there is none.
+  TGraphicControl* GraphicControlAt(POINT point) const;
+  // Paints the graphic controls that meet `area`, the bottom one first (graphic_control.cpp).
+  // Whoever takes over this window's WM_PAINT calls it after painting the window itself.
+  void PaintGraphicControls(HDC dc, const RECT& area);
+
  protected:
   struct CreateParams {
     // Null: the program's own window class, named after the component class.
@@ -193,6 +202,12 @@ class TWinControl : public TControl, public WindowBase {
   void UpdateBoundsFromWindow();
   void PaintWindow();
   bool ReflectToChild(TMessage& message);
+
+  // This window paints its graphic controls and passes them its mouse messages
+  // (graphic_control.cpp).
+  bool HasGraphicControls() const;
+  bool MouseToGraphicControl(TMessage& message);  // true when one took the message
+  TControl* pressed_graphic_ = nullptr;  // the graphic control pressed with the left button
 
   bool own_class_ = true;
   std::vector<TControl*> controls_;

@@ -50,6 +50,30 @@ win::Icon IconFromFile(const PropBytes& file, int size) {
 // Posted to the application's window: free what was handed over to be freed later.
 constexpr UINT kReleaseLaterMessage = WM_APP + 0x100;
 
+// Puts `tool` in the form's hint window with `text`, or takes it out when `text` is null. The
+// hint window is made when the first hint needs it.
+void SetHintTool(win::Window& hints, win::Font& hint_font, HWND form, TTTOOLINFOW& tool,
+                 const std::wstring* text) {
+  if (!hints && !text) return;
+  if (!hints) {
+    hints = win::Window(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                          WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form,
+                                          nullptr, ::GetModuleHandleW(nullptr), nullptr));
+    ::SendMessageW(hints.get(), TTM_SETMAXTIPWIDTH, 0, 400);
+    // The tooltip's own font is the system's status font, which has no Chinese on a system
+    // whose code page is not 936.
+    hint_font = CreateTextFont(SystemFont::Status);
+    ::SendMessageW(hints.get(), WM_SETFONT, reinterpret_cast<WPARAM>(hint_font.get()), FALSE);
+  }
+  ::SendMessageW(hints.get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  if (text) {
+    std::wstring copy = *text;  // the tooltip takes a writable text, and copies it
+    tool.lpszText = copy.data();
+    ::SendMessageW(hints.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------
@@ -301,30 +325,24 @@ bool TForm::IsShortCut(int short_cut) {
 
 void TForm::UpdateHint(TWinControl& control) {
   if (!Handle() || !control.Handle()) return;
-  const bool wanted = control.ShowHint() && !control.Hint().empty();
-  if (!hint_window_ && !wanted) return;
-  if (!hint_window_) {
-    hint_window_ = win::Window(::CreateWindowExW(
-        WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
-        ::GetModuleHandleW(nullptr), nullptr));
-    ::SendMessageW(hint_window_.get(), TTM_SETMAXTIPWIDTH, 0, 400);
-    // The tooltip's own font is the system's status font, which has no Chinese on a system
-    // whose code page is not 936.
-    hint_font_ = CreateTextFont(SystemFont::Status);
-    ::SendMessageW(hint_window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(hint_font_.get()),
-                   FALSE);
-  }
   TTTOOLINFOW tool{sizeof(tool)};
   tool.uFlags = TTF_IDISHWND;
   tool.hwnd = Handle();
   tool.uId = reinterpret_cast<UINT_PTR>(control.Handle());
-  ::SendMessageW(hint_window_.get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  if (wanted) {
-    std::wstring text = control.Hint();
-    tool.lpszText = text.data();
-    ::SendMessageW(hint_window_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  }
+  const bool wanted = control.ShowHint() && !control.Hint().empty();
+  SetHintTool(hint_window_, hint_font_, Handle(), tool, wanted ? &control.Hint() : nullptr);
+}
+
+void TForm::UpdateHint(const TControl& control, HWND parent, bool shown) {
+  if (!Handle() || !parent) return;
+  // The hint window finds such a tool by the window that a relayed mouse message came from
+  // and the rectangle around the point.
+  TTTOOLINFOW tool{sizeof(tool)};
+  tool.hwnd = parent;
+  tool.uId = reinterpret_cast<UINT_PTR>(&control);
+  tool.rect = control.BoundsRect();
+  const bool wanted = shown && control.ShowHint() && !control.Hint().empty();
+  SetHintTool(hint_window_, hint_font_, Handle(), tool, wanted ? &control.Hint() : nullptr);
 }
 
 void TForm::CancelHint() {

@@ -83,6 +83,9 @@ class TForm : public TWinControl {
 
   // Hints: controls of this form register their hint text; mouse messages are relayed.
   void UpdateHint(TWinControl& control);
+  // A control without a window registers its hint for its rectangle in its parent's window
+  // `parent`, again whenever that rectangle changes; `shown` false takes the hint away.
+  void UpdateHint(const TControl& control, HWND parent, bool shown);
   void RelayHintEvent(const TMessage& message);
   // Takes away a hint that is showing.
   void CancelHint();

@@ -11,10 +11,11 @@ namespace telvana::ui {
 void RegisterStandardClasses() {
   for (const ClassInfo* info :
        {&TPanel::StaticClass(), &TSplitter::StaticClass(), &TListBox::StaticClass(),
-        &TStatusBar::StaticClass(), &TImage::StaticClass(), &TTimer::StaticClass(),
-        &TMainMenu::StaticClass(), &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
-        &TApplicationEvents::StaticClass(), &TButton::StaticClass(), &TBitBtn::StaticClass(),
-        &TLabel::StaticClass(), &TMemo::StaticClass(), &TGroupBox::StaticClass()}) {
+        &TStatusBar::StaticClass(), &TImage::StaticClass(), &TBevel::StaticClass(),
+        &TTimer::StaticClass(), &TMainMenu::StaticClass(), &TPopupMenu::StaticClass(),
+        &TMenuItem::StaticClass(), &TApplicationEvents::StaticClass(), &TButton::StaticClass(),
+        &TBitBtn::StaticClass(), &TLabel::StaticClass(), &TMemo::StaticClass(),
+        &TGroupBox::StaticClass()}) {
     RegisterComponentClass(*info);
   }
 }

@@ -48,6 +48,11 @@ void TPanel::SetBevelWidth(int width) {
 }
 
 namespace {
+void Fill(HDC dc, const RECT& r, COLORREF color) {
+  ::SetBkColor(dc, color);
+  ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
+}
+
 // One bevel ring of `width` pixels: light top-left and dark bottom-right when raised.
 void DrawBevel(HDC dc, RECT& r, TBevelCut cut, int width) {
   if (cut == TBevelCut::bvNone) return;
@@ -55,15 +60,10 @@ void DrawBevel(HDC dc, RECT& r, TBevelCut cut, int width) {
   const COLORREF topLeft = cut == TBevelCut::bvRaised ? light : dark;
   const COLORREF bottomRight = cut == TBevelCut::bvRaised ? dark : light;
   for (int i = 0; i < width; ++i) {
-    const RECT top{r.left, r.top, r.right, r.top + 1}, left{r.left, r.top, r.left + 1, r.bottom};
-    const RECT bottom{r.left, r.bottom - 1, r.right, r.bottom},
-        right{r.right - 1, r.top, r.right, r.bottom};
-    ::SetBkColor(dc, topLeft);
-    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &top, nullptr, 0, nullptr);
-    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &left, nullptr, 0, nullptr);
-    ::SetBkColor(dc, bottomRight);
-    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &bottom, nullptr, 0, nullptr);
-    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &right, nullptr, 0, nullptr);
+    Fill(dc, {r.left, r.top, r.right, r.top + 1}, topLeft);
+    Fill(dc, {r.left, r.top, r.left + 1, r.bottom}, topLeft);
+    Fill(dc, {r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
+    Fill(dc, {r.right - 1, r.top, r.right, r.bottom}, bottomRight);
     ::InflateRect(&r, -1, -1);
   }
 }
@@ -447,24 +447,24 @@ const ClassInfo& TStatusBar::StaticClass() {
 // ---------------------------------------------------------------------------------------
 // TImage
 
-TImage::TImage(TComponent* owner) : TWinControl(owner) {
-  paints_ = true;
+TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
   SetBounds(0, 0, 105, 105);
 }
 
 void TImage::SetPictureData(const PropBytes& jpeg) {
   std::optional<PixelImage> decoded = DecodeJpeg(jpeg);
   picture_ = decoded ? std::move(*decoded) : PixelImage{};
-  if (Handle()) ::InvalidateRect(Handle(), nullptr, TRUE);
+  Invalidate();
   if (!decoded) throw PropertyError("the picture is damaged and cannot be shown");
 }
 
 void TImage::SetStretch(bool on) {
   stretch_ = on;
-  if (Handle()) ::InvalidateRect(Handle(), nullptr, TRUE);
+  Invalidate();
 }
 
 void TImage::Paint(HDC dc, const RECT& area) {
+  if (picture_.empty() || !stretch_) Fill(dc, area, ColorToRGB(color_));
   if (picture_.empty()) return;
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -484,7 +484,7 @@ void TImage::Paint(HDC dc, const RECT& area) {
 const ClassInfo& TImage::StaticClass() {
   static const ClassInfo info{
       "TImage",
-      &TWinControl::StaticClass(),
+      &TGraphicControl::StaticClass(),
       [](TComponent& owner) -> TComponent* { return TComponent::New<TImage>(owner); },
       {
           {"Picture.Data", PropKind::Binary, nullptr,
@@ -492,6 +492,77 @@ const ClassInfo& TImage::StaticClass() {
           BoolProp<TImage>(
               "Stretch", [](const TImage& i) { return i.stretch_; },
               [](TImage& i, bool v) { i.SetStretch(v); }),
+      }};
+  return info;
+}
+
+// ---------------------------------------------------------------------------------------
+// TBevel
+
+TBevel::TBevel(TComponent* owner) : TGraphicControl(owner) {
+  SetBounds(0, 0, 50, 50);
+}
+
+void TBevel::SetShape(TBevelShape shape) {
+  shape_ = shape;
+  Invalidate();
+}
+
+void TBevel::SetStyle(TBevelStyle style) {
+  style_ = style;
+  Invalidate();
+}
+
+void TBevel::Paint(HDC dc, const RECT& area) {
+  const bool raised = style_ == TBevelStyle::bsRaised;
+  const TBevelCut cut = raised ? TBevelCut::bvRaised : TBevelCut::bvLowered;
+  const TBevelCut opposite = raised ? TBevelCut::bvLowered : TBevelCut::bvRaised;
+  // A line is two pixels wide: the shadow first when lowered, the light first when raised.
+  const COLORREF light = ::GetSysColor(COLOR_BTNHIGHLIGHT), dark = ::GetSysColor(COLOR_BTNSHADOW);
+  const COLORREF first = raised ? light : dark, second = raised ? dark : light;
+  const auto [left, top, right, bottom] = area;
+  RECT r = area;
+  switch (shape_) {
+    case TBevelShape::bsBox:
+      DrawBevel(dc, r, cut, 1);
+      break;
+    case TBevelShape::bsFrame:
+      DrawBevel(dc, r, cut, 1);
+      DrawBevel(dc, r, opposite, 1);
+      break;
+    case TBevelShape::bsTopLine:
+      Fill(dc, {left, top, right, top + 1}, first);
+      Fill(dc, {left, top + 1, right, top + 2}, second);
+      break;
+    case TBevelShape::bsBottomLine:
+      Fill(dc, {left, bottom - 2, right, bottom - 1}, first);
+      Fill(dc, {left, bottom - 1, right, bottom}, second);
+      break;
+    case TBevelShape::bsLeftLine:
+      Fill(dc, {left, top, left + 1, bottom}, first);
+      Fill(dc, {left + 1, top, left + 2, bottom}, second);
+      break;
+    case TBevelShape::bsRightLine:
+      Fill(dc, {right - 2, top, right - 1, bottom}, first);
+      Fill(dc, {right - 1, top, right, bottom}, second);
+      break;
+    case TBevelShape::bsSpacer:
+      break;
+  }
+}
+
+const ClassInfo& TBevel::StaticClass() {
+  static const ClassInfo info{
+      "TBevel",
+      &TGraphicControl::StaticClass(),
+      [](TComponent& owner) -> TComponent* { return TComponent::New<TBevel>(owner); },
+      {
+          EnumProp<TBevel, TBevelShape>(
+              "Shape", kBevelShapeNames, [](const TBevel& b) { return b.shape_; },
+              [](TBevel& b, TBevelShape v) { b.SetShape(v); }),
+          EnumProp<TBevel, TBevelStyle>(
+              "Style", kBevelStyleNames, [](const TBevel& b) { return b.style_; },
+              [](TBevel& b, TBevelStyle v) { b.SetStyle(v); }),
       }};
   return info;
 }

@@ -1,5 +1,5 @@
 // The standard controls that stored descriptions use: panels, splitters, list boxes,
-// status bars, pictures and timers.
+// status bars, pictures, bevels and timers.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/control.h"
+#include "ui/graphic_control.h"
 #include "ui/pixel_image.h"
 
 namespace telvana::ui {
@@ -145,8 +146,8 @@ class TStatusBar : public TWinControl {
 };
 
 // A picture: a JPEG stored with the description, drawn stretched to the control or at its
-// own size.
-class TImage : public TWinControl {
+// own size, on the control's colour (an empty place shows only the colour). It has no window.
+class TImage : public TGraphicControl {
  public:
   explicit TImage(TComponent* owner);
   static const ClassInfo& StaticClass();
@@ -164,6 +165,42 @@ class TImage : public TWinControl {
  private:
   PixelImage picture_;
   bool stretch_ = false;
+};
+
+enum class TBevelShape {
+  bsBox,
+  bsFrame,
+  bsTopLine,
+  bsBottomLine,
+  bsLeftLine,
+  bsRightLine,
+  bsSpacer
+};
+inline constexpr std::wstring_view kBevelShapeNames[] = {
+    L"bsBox",      L"bsFrame",     L"bsTopLine", L"bsBottomLine",
+    L"bsLeftLine", L"bsRightLine", L"bsSpacer"};
+enum class TBevelStyle { bsLowered, bsRaised };
+inline constexpr std::wstring_view kBevelStyleNames[] = {L"bsLowered", L"bsRaised"};
+
+// A bevel: a sunken or raised box, etched frame or line in the system's 3-D colours, with no
+// window (rule lines between the parts of a window), or an empty spacer.
+class TBevel : public TGraphicControl {
+ public:
+  explicit TBevel(TComponent* owner);
+  static const ClassInfo& StaticClass();
+  const ClassInfo& Class() const override { return StaticClass(); }
+
+  TBevelShape Shape() const { return shape_; }
+  void SetShape(TBevelShape shape);
+  TBevelStyle Style() const { return style_; }
+  void SetStyle(TBevelStyle style);
+
+ protected:
+  void Paint(HDC dc, const RECT& area) override;
+
+ private:
+  TBevelShape shape_ = TBevelShape::bsBox;
+  TBevelStyle style_ = TBevelStyle::bsLowered;
 };
 
 // A timer: OnTimer every Interval milliseconds while Enabled.

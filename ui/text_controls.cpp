@@ -37,33 +37,52 @@ void TParentColoredControl::WndProc(TMessage& m) {
 // ---------------------------------------------------------------------------------------
 // TLabel
 
-TLabel::TLabel(TComponent* owner) : TParentColoredControl(owner) {
-  paints_ = true;
+TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {
   SetBounds(0, 0, 65, 13);
+}
+
+void TLabel::SetParentColor(bool on) {
+  parent_color_ = on;
+  FollowParentColor();
+  Invalidate();
+}
+
+void TLabel::SetColor(TColor color) {
+  parent_color_ = false;
+  TGraphicControl::SetColor(color);
+}
+
+void TLabel::SetParent(TWinControl* parent) {
+  TGraphicControl::SetParent(parent);
+  FollowParentColor();
+}
+
+void TLabel::FollowParentColor() {
+  if (parent_color_ && parent_) color_ = parent_->Color();
 }
 
 void TLabel::SetWordWrap(bool on) {
   word_wrap_ = on;
-  if (Handle()) ::InvalidateRect(Handle(), nullptr, TRUE);
+  Invalidate();
 }
 
 void TLabel::SetAlignment(TAlignment alignment) {
   alignment_ = alignment;
-  if (Handle()) ::InvalidateRect(Handle(), nullptr, TRUE);
+  Invalidate();
 }
 
 void TLabel::SetTransparent(bool on) {
   transparent_ = on;
-  if (Handle()) ::InvalidateRect(Handle(), nullptr, TRUE);
-}
-
-void TLabel::SetCaption(const std::wstring& caption) {
-  TParentColoredControl::SetCaption(caption);
-  if (Handle()) ::InvalidateRect(Handle(), nullptr, TRUE);
+  Invalidate();
 }
 
 void TLabel::Paint(HDC dc, const RECT& area) {
-  if (transparent_ && parent_) ::FillRect(dc, &area, parent_->ColorBrush());
+  // The parent's colour may have changed since: the parent paints everything again then.
+  FollowParentColor();
+  if (!transparent_) {
+    ::SetBkColor(dc, ColorToRGB(color_));
+    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
+  }
   if (Caption().empty()) return;
   win::SelectObjectScope font(dc, FontHandle());
   ::SetBkMode(dc, TRANSPARENT);
@@ -79,7 +98,7 @@ void TLabel::Paint(HDC dc, const RECT& area) {
 const ClassInfo& TLabel::StaticClass() {
   static const ClassInfo info{
       "TLabel",
-      &TWinControl::StaticClass(),
+      &TGraphicControl::StaticClass(),
       [](TComponent& owner) -> TComponent* { return TComponent::New<TLabel>(owner); },
       {
           BoolProp<TLabel>(

@@ -1,5 +1,5 @@
 // Controls that show text and take no input: a label (static text, optionally wrapped, on
-// its parent's colour) and a read-only memo of lines.
+// its parent's colour, painted by its parent) and a read-only memo of lines.
 #pragma once
 
 #include <windows.h>
@@ -8,11 +8,13 @@
 #include <vector>
 
 #include "ui/control.h"
+#include "ui/graphic_control.h"
 #include "ui/std_controls.h"
 
 namespace telvana::ui {
 
-// A control whose colour can follow its parent's (ParentColor, on unless a colour is set).
+// A windowed control whose colour can follow its parent's (ParentColor, on unless a colour is
+// set).
 class TParentColoredControl : public TWinControl {
  public:
   explicit TParentColoredControl(TComponent* owner) : TWinControl(owner) {}
@@ -33,27 +35,35 @@ class TParentColoredControl : public TWinControl {
 };
 
 // A label: its caption drawn in its font on its parent's colour (or its own), on one line
-// or wrapped to its width. Line breaks in the caption are kept.
-class TLabel : public TParentColoredControl {
+// or wrapped to its width. Line breaks in the caption are kept. It has no window.
+class TLabel : public TGraphicControl {
  public:
   explicit TLabel(TComponent* owner);
   static const ClassInfo& StaticClass();
   const ClassInfo& Class() const override { return StaticClass(); }
 
+  // The parent's colour, followed until a colour of the label's own is set.
+  bool ParentColor() const { return parent_color_; }
+  void SetParentColor(bool on);
+  void SetColor(TColor color) override;  // also clears ParentColor
+  void SetParent(TWinControl* parent) override;
+
   bool WordWrap() const { return word_wrap_; }
   void SetWordWrap(bool on);
   TAlignment Alignment() const { return alignment_; }
   void SetAlignment(TAlignment alignment);
-  // Transparent: the parent's colour shows behind the text, even where a colour was set.
+  // Transparent: whatever the parent painted shows behind the text, even where a colour was
+  // set.
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool on);
-
-  void SetCaption(const std::wstring& caption) override;
 
  protected:
   void Paint(HDC dc, const RECT& area) override;
 
  private:
+  void FollowParentColor();
+
+  bool parent_color_ = true;
   bool word_wrap_ = false;
   TAlignment alignment_ = TAlignment::taLeftJustify;
   bool transparent_ = false;

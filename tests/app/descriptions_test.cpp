@@ -23,6 +23,7 @@
 #include "infowin/fsygg1.h"
 #include "infowin/fyqgg1.h"
 #include "tests/app/main_window_fixture.h"
+#include "tests/support/hint_window.h"
 #include "ui/form_text.h"
 #include "ui/resources.h"
 #include "web/site_addresses.h"
@@ -215,7 +216,7 @@ const Placed kInitialLayout[] = {
 void ExpectLayout(TFmain1& window, const std::vector<Placed>& layout) {
   for (const Placed& p : layout) {
     SCOPED_TRACE(Utf8FromWide(p.name));
-    auto* control = dynamic_cast<ui::TWinControl*>(window.FindComponent(p.name));
+    auto* control = dynamic_cast<ui::TControl*>(window.FindComponent(p.name));
     ASSERT_NE(control, nullptr);
     ui::TWinControl* parent = p.parent
                                   ? dynamic_cast<ui::TWinControl*>(window.FindComponent(p.parent))
@@ -226,11 +227,13 @@ void ExpectLayout(TFmain1& window, const std::vector<Placed>& layout) {
     EXPECT_EQ(control->Top(), p.top);
     EXPECT_EQ(control->Width(), p.width);
     EXPECT_EQ(control->Height(), p.height);
-    // The window itself is where the control says.
-    ASSERT_TRUE(::IsWindow(control->Handle()));
-    EXPECT_EQ(::GetParent(control->Handle()), parent->Handle());
+    // The window itself, where there is one, is where the control says.
+    auto* win = dynamic_cast<ui::TWinControl*>(control);
+    if (!win) continue;
+    ASSERT_TRUE(::IsWindow(win->Handle()));
+    EXPECT_EQ(::GetParent(win->Handle()), parent->Handle());
     RECT r;
-    ::GetWindowRect(control->Handle(), &r);
+    ::GetWindowRect(win->Handle(), &r);
     ::MapWindowPoints(HWND_DESKTOP, parent->Handle(), reinterpret_cast<POINT*>(&r), 2);
     EXPECT_EQ(r.left, p.left);
     EXPECT_EQ(r.top, p.top);
@@ -394,48 +397,37 @@ TEST_F(MainWindowTest, PicturesAndTheirHints) {
   EXPECT_FALSE(Part<ui::TPanel>(L"Panel5").ShowHint());
 }
 
-// The hint window the form keeps for its controls.
-HWND HintWindowOf(HWND form) {
-  std::pair<HWND, HWND> search{form, nullptr};
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND candidate, LPARAM data) -> BOOL {
-        auto* search = reinterpret_cast<std::pair<HWND, HWND>*>(data);
-        wchar_t name[64] = {};
-        ::GetClassNameW(candidate, name, 64);
-        if (::GetWindow(candidate, GW_OWNER) == search->first &&
-            std::wstring_view(name) == TOOLTIPS_CLASSW)
-          search->second = candidate;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.second;
-}
-
-std::wstring ToolText(HWND tips, HWND form, HWND control) {
+// The text the form's hint window holds for a control: a windowed control is a tool of the form
+// named by its window, a control without one a tool of its parent's window named by its address.
+std::wstring ToolText(HWND tips, HWND form, const ui::TControl& control) {
   wchar_t text[256] = {};
   TTTOOLINFOW tool{sizeof(tool)};
-  tool.uFlags = TTF_IDISHWND;
-  tool.hwnd = form;
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  if (auto* win = dynamic_cast<const ui::TWinControl*>(&control)) {
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = form;
+    tool.uId = reinterpret_cast<UINT_PTR>(win->Handle());
+  } else {
+    tool.hwnd = control.Parent()->Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(&control);
+  }
   tool.lpszText = text;
   ::SendMessageW(tips, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
   return text;
 }
 
 TEST_F(MainWindowTest, HintsAreShownForTheControlsThatAskForThem) {
-  const HWND tips = HintWindowOf(window->Handle());
+  const HWND tips = testsupport::HintWindowOf(window->Handle());
   ASSERT_NE(tips, nullptr);
   EXPECT_EQ(::SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 4);
   for (const wchar_t* name : {L"Image1", L"Image2", L"ListBox1", L"WindowsMediaPlayer1"}) {
     SCOPED_TRACE(Utf8FromWide(name));
-    auto& control = Part<ui::TWinControl>(name);
-    EXPECT_EQ(ToolText(tips, window->Handle(), control.Handle()), control.Hint());
+    auto& control = Part<ui::TControl>(name);
+    EXPECT_EQ(ToolText(tips, window->Handle(), control), control.Hint());
   }
   // A control that stops showing its hint leaves the hint window.
   Part<ui::TImage>(L"Image1").SetShowHint(false);
   EXPECT_EQ(::SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 3);
-  EXPECT_EQ(ToolText(tips, window->Handle(), Part<ui::TImage>(L"Image1").Handle()), L"");
+  EXPECT_EQ(ToolText(tips, window->Handle(), Part<ui::TImage>(L"Image1")), L"");
 }
 
 TEST_F(MainWindowTest, PlayerSplittersAndContextMenu) {

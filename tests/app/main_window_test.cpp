@@ -14,6 +14,7 @@
 #include "tests/app/main_window_fixture.h"
 #include "tests/app/scratch_registry.h"
 #include "tests/app/shell_link_reader.h"
+#include "tests/support/mouse.h"
 #include "tests/support/shell_requests.h"
 #include "web/site_addresses.h"
 
@@ -273,10 +274,8 @@ TEST_F(MainWindowTest, FunctionKeysChooseTheirCategories) {
 
 TEST_F(MainWindowTest, DoubleClickingAPictureOpensTheMakersPages) {
   ShellRequests shell;
-  ::SendMessageW(Part<ui::TImage>(L"Image1").Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON,
-                 MAKELPARAM(10, 10));
-  ::SendMessageW(Part<ui::TImage>(L"Image2").Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON,
-                 MAKELPARAM(10, 10));
+  testsupport::DoubleClick(Part<ui::TImage>(L"Image1"));
+  testsupport::DoubleClick(Part<ui::TImage>(L"Image2"));
   ASSERT_EQ(shell.opened.size(), 2u);
   EXPECT_EQ(shell.opened[0].second, kMakerSite);
   EXPECT_EQ(shell.opened[1].second, kSalesSite);
@@ -288,8 +287,7 @@ TEST_F(MainWindowTest, DoubleClickingAPictureOpensTheMakersPages) {
 TEST_F(MainWindowTest, AShellThatCannotOpenThePageIsReported) {
   ShellRequests shell;
   shell.succeed = false;
-  ::SendMessageW(Part<ui::TImage>(L"Image2").Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON,
-                 MAKELPARAM(10, 10));
+  testsupport::DoubleClick(Part<ui::TImage>(L"Image2"));
   ASSERT_EQ(shell.opened.size(), 1u);
   ASSERT_EQ(boxes.boxes.size(), 1u);
   EXPECT_EQ(boxes.boxes[0].text, L"您的网络出现故障，不能连入Internet，请检查！");

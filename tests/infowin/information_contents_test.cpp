@@ -238,8 +238,8 @@ TEST(InformationContents, CommercialBoard) {
   for (const wchar_t* rule : {L"公益广告区", L"友情广告区", L"360*216", L"100元", L"竞价"}) {
     EXPECT_TRUE(Contains(rules, rule)) << Utf8FromWide(rule);
   }
-  EXPECT_EQ(PartOf<ui::TPanel>(form, L"Panel1").Height(), 2) << "a raised rule line";
-  EXPECT_EQ(PartOf<ui::TPanel>(form, L"Panel1").BevelOuter(), ui::TBevelCut::bvRaised);
+  EXPECT_EQ(PartOf<ui::TBevel>(form, L"Bevel1").Height(), 2) << "a raised rule line";
+  EXPECT_EQ(PartOf<ui::TBevel>(form, L"Bevel1").Style(), ui::TBevelStyle::bsRaised);
   ExpectBoxes(form, 4, 366, 233);
   ExpectPictures(form, {{L"Image1", 360, 216, true, true, true},
                         {L"Image2", 0, 0, false, true, true},
@@ -257,7 +257,7 @@ TEST(InformationContents, PublicServiceBoard) {
   for (const wchar_t* rule : {L"公益广告", L"免费", L"慈善", L"申请", L"175*101"}) {
     EXPECT_TRUE(Contains(rules, rule)) << Utf8FromWide(rule);
   }
-  EXPECT_EQ(PartOf<ui::TPanel>(form, L"Panel1").Height(), 2);
+  EXPECT_EQ(PartOf<ui::TBevel>(form, L"Bevel1").Height(), 2);
   ExpectPictures(form, {{L"Image1", 549, 339, true, false, true}});
   ExpectColumn(form, false);
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/infowin/program_windows.h"
+#include "tests/support/mouse.h"
 #include "ui/buttons.h"
 #include "ui/group_box.h"
 #include "ui/std_controls.h"
@@ -17,6 +18,8 @@
 namespace telvana {
 namespace {
 
+using testsupport::Click;
+using testsupport::DoubleClick;
 using testsupport::PartOf;
 using testsupport::Program;
 using testsupport::ShellRequests;
@@ -61,11 +64,6 @@ const Page kPictures[] = {
     {Friendship, L"Image4", kAdvertiserH},
 };
 
-void DoubleClick(HWND window, int x = 10, int y = 10) {
-  ::SendMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y));
-  ::SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-}
-
 TEST(InformationPages, ADoubleClickOnEachAdvertisementOpensItsPage) {
   testsupport::MessageBoxRecorder boxes;
   for (const Page& page : kPictures) {
@@ -73,10 +71,9 @@ TEST(InformationPages, ADoubleClickOnEachAdvertisementOpensItsPage) {
     SCOPED_TRACE(Utf8FromWide(window.Name + L"." + page.element));
     ShellRequests shell;
     auto& picture = PartOf<ui::TImage>(window, page.element);
-    ::SendMessageW(picture.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
-    ::SendMessageW(picture.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    Click(picture);
     EXPECT_TRUE(shell.opened.empty()) << "a single click opens nothing";
-    DoubleClick(picture.Handle());
+    DoubleClick(picture);
     ASSERT_EQ(shell.opened.size(), 1u);
     EXPECT_EQ(shell.opened[0].second, page.address);
     EXPECT_EQ(shell.opened[0].first, window.Handle()) << "owned by its window";
@@ -106,14 +103,14 @@ TEST(InformationPages, TheFourthCommercialPlaceReactsOnItsFrameNotOnItsPicture) 
   // Where the mouse finds the frame and where the picture.
   const POINT middle{box.Width() / 2, box.Height() / 2}, edge{1, box.Height() / 2},
       top{box.Width() - 20, 3};
-  ASSERT_EQ(::RealChildWindowFromPoint(box.Handle(), middle), picture.Handle());
-  ASSERT_EQ(::RealChildWindowFromPoint(box.Handle(), edge), box.Handle());
-  ASSERT_EQ(::RealChildWindowFromPoint(box.Handle(), top), box.Handle());
+  ASSERT_EQ(box.GraphicControlAt(middle), &picture);
+  ASSERT_EQ(box.GraphicControlAt(edge), nullptr);
+  ASSERT_EQ(box.GraphicControlAt(top), nullptr);
 
-  DoubleClick(picture.Handle(), middle.x, middle.y);
+  DoubleClick(box, middle.x, middle.y);
   EXPECT_TRUE(shell.opened.empty()) << "the picture in box 4 does nothing";
-  DoubleClick(box.Handle(), edge.x, edge.y);
-  DoubleClick(box.Handle(), top.x, top.y);
+  DoubleClick(box, edge.x, edge.y);
+  DoubleClick(box, top.x, top.y);
   ASSERT_EQ(shell.opened.size(), 2u);
   EXPECT_EQ(shell.opened[0].second, kAdvertiserG);
   EXPECT_EQ(shell.opened[1].second, kAdvertiserG);
@@ -132,9 +129,9 @@ TEST(InformationPages, ElementsWithoutAnActionOpenNothing) {
         Quiet{Friendship, L"Image6"}, Quiet{Friendship, L"Image7"}, Quiet{Friendship, L"Image8"},
         Quiet{Commercial, L"Image4"}, Quiet{Commercial, L"GroupBox1"},
         Quiet{Friendship, L"GroupBox1"}}) {
-    auto& control = PartOf<ui::TWinControl>(q.window(), q.element);
+    auto& control = PartOf<ui::TControl>(q.window(), q.element);
     EXPECT_FALSE(control.OnDblClick) << Utf8FromWide(q.element);
-    DoubleClick(control.Handle(), 1, 1);
+    DoubleClick(control, 1, 1);
   }
   EXPECT_TRUE(shell.opened.empty());
 }
@@ -153,7 +150,7 @@ TEST(InformationPages, WhenTheShellCannotBeAskedTheNoticeSaysSoAndTheWindowStays
     testsupport::MessageBoxRecorder boxes;
     ShellRequests shell;
     shell.succeed = false;
-    DoubleClick(PartOf<ui::TImage>(form, page->element).Handle());
+    DoubleClick(PartOf<ui::TImage>(form, page->element));
     ASSERT_EQ(shell.opened.size(), 1u);
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].text, L"您的网络出现故障，不能连入Internet，请检查！");

@@ -11,6 +11,7 @@
 
 #include "tests/infowin/program_windows.h"
 #include "ui/buttons.h"
+#include "ui/graphic_control.h"
 
 namespace telvana {
 namespace {
@@ -19,6 +20,27 @@ using testsupport::InfoWindow;
 using testsupport::InfoWindows;
 using testsupport::PartOf;
 using testsupport::Program;
+
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+TEST(InformationWindows, OnlyTheirWindowedControlsHaveWindows) {
+  for (const InfoWindow& w : InfoWindows()) {
+    SCOPED_TRACE(w.label);
+    const ui::TForm& form = *w.form();
+    int windowed = 0, graphic = 0;
+    for (const auto& component : form.Components()) {
+      windowed += dynamic_cast<const ui::TWinControl*>(component.get()) != nullptr;
+      graphic += dynamic_cast<const ui::TGraphicControl*>(component.get()) != nullptr;
+    }
+    EXPECT_GT(graphic, 0);
+    int windows = 0;
+    ::EnumChildWindows(form.Handle(), CountWindow, reinterpret_cast<LPARAM>(&windows));
+    EXPECT_EQ(windows, windowed) << "labels, pictures and bevels are painted by their parents";
+  }
+}
 
 TEST(InformationWindows, AreCreatedHiddenAfterTheMainWindowInTheirOrder) {
   Program();

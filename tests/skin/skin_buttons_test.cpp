@@ -110,10 +110,10 @@ TEST_F(SkinButtonsTest, APushButtonShowsTheFrameOfItsStateAndClicksOnceOnRelease
 
 TEST_F(SkinButtonsTest, ABareButtonTellsItsParentAndADefaultOneShowsSo) {
   constexpr int kId = 1234;
-  HWND window = ::CreateWindowExW(0, L"BUTTON", L"bare", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON,
-                                  100, 10, 80, 30, form->Handle(),
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId)),
-                                  ::GetModuleHandleW(nullptr), nullptr);
+  HWND window =
+      ::CreateWindowExW(0, L"BUTTON", L"bare", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 100, 10,
+                        80, 30, form->Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId)),
+                        ::GetModuleHandleW(nullptr), nullptr);
   auto* wrapper = ui::TComponent::New<TSkinButton>(*skinner);
   wrapper->AttachWindow(window, *data, skinner, nullptr);
   ::SetFocus(form->Handle());
@@ -129,9 +129,9 @@ TEST_F(SkinButtonsTest, ABareButtonTellsItsParentAndADefaultOneShowsSo) {
 }
 
 TEST_F(SkinButtonsTest, ACheckBoxGetsTheSkinsBoxForItsState) {
-  HWND window = ::CreateWindowExW(0, L"BUTTON", L"box", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX,
-                                  10, 50, 120, 20, form->Handle(), nullptr,
-                                  ::GetModuleHandleW(nullptr), nullptr);
+  HWND window =
+      ::CreateWindowExW(0, L"BUTTON", L"box", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 10, 50, 120,
+                        20, form->Handle(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
   auto* wrapper = ui::TComponent::New<TSkinCheckBox>(*skinner);
   wrapper->AttachWindow(window, *data, skinner, nullptr);
   const auto box_pixel = [&] {

@@ -250,8 +250,9 @@ TEST(Properties, FaultsAreReportedAndChangeNothing) {
 }
 
 TEST(Properties, ClassesAreFoundByNameAndCreateOwnedComponents) {
-  for (const char* name : {"TPanel", "TSplitter", "TListBox", "TStatusBar", "TImage", "TTimer",
-                           "TMainMenu", "TPopupMenu", "TMenuItem", "TApplicationEvents"}) {
+  for (const char* name :
+       {"TPanel", "TSplitter", "TListBox", "TStatusBar", "TImage", "TBevel", "TTimer", "TMainMenu",
+        "TPopupMenu", "TMenuItem", "TApplicationEvents"}) {
     SCOPED_TRACE(name);
     const ClassInfo* info = FindClass(name);
     ASSERT_NE(info, nullptr);

@@ -688,6 +688,10 @@ struct PaintableImage : TImage {
   using TImage::Paint;
   using TImage::TImage;
 };
+struct PaintableBevel : TBevel {
+  using TBevel::Paint;
+  using TBevel::TBevel;
+};
 
 TEST(Painting, PanelBevels) {
   TComponent owner(nullptr);
@@ -725,10 +729,53 @@ TEST(Painting, PanelBevels) {
   }
 }
 
+TEST(Painting, BevelBoxesFramesAndLines) {
+  TComponent owner(nullptr);
+  auto* bevel = TComponent::New<PaintableBevel>(owner);
+  const COLORREF light = ::GetSysColor(COLOR_BTNHIGHLIGHT), dark = ::GetSysColor(COLOR_BTNSHADOW);
+  const COLORREF fill = RGB(1, 2, 3);
+  const auto paint = [&](TBevelShape shape, TBevelStyle style, int width, int height) {
+    bevel->SetShape(shape);
+    bevel->SetStyle(style);
+    auto canvas = std::make_unique<Canvas>(width, height, fill);
+    bevel->Paint(canvas->dc(), canvas->area());
+    return canvas;
+  };
+  {
+    // Two pixels high and raised: a rule line, light above its shadow.
+    auto canvas = paint(TBevelShape::bsBox, TBevelStyle::bsRaised, 8, 2);
+    EXPECT_EQ(canvas->at(3, 0), light);
+    EXPECT_EQ(canvas->at(3, 1), dark);
+    EXPECT_EQ(canvas->at(7, 0), dark) << "the right edge lies in shadow";
+  }
+  {
+    auto canvas = paint(TBevelShape::bsFrame, TBevelStyle::bsLowered, 8, 6);
+    EXPECT_EQ(canvas->at(0, 3), dark) << "etched: a dark line";
+    EXPECT_EQ(canvas->at(1, 3), light) << "and a light one inside it";
+    EXPECT_EQ(canvas->at(7, 3), light);
+    EXPECT_EQ(canvas->at(6, 3), dark);
+    EXPECT_EQ(canvas->at(3, 3), fill);
+  }
+  {
+    auto canvas = paint(TBevelShape::bsTopLine, TBevelStyle::bsLowered, 8, 6);
+    EXPECT_EQ(canvas->at(3, 0), dark);
+    EXPECT_EQ(canvas->at(3, 1), light);
+    EXPECT_EQ(canvas->Count(fill, 2, 6), 8 * 4);
+  }
+  {
+    auto canvas = paint(TBevelShape::bsRightLine, TBevelStyle::bsRaised, 8, 6);
+    EXPECT_EQ(canvas->at(6, 3), light);
+    EXPECT_EQ(canvas->at(7, 3), dark);
+    EXPECT_EQ(canvas->at(5, 3), fill);
+  }
+  EXPECT_EQ(paint(TBevelShape::bsSpacer, TBevelStyle::bsRaised, 8, 6)->Count(fill), 8 * 6);
+}
+
 TEST(Painting, PicturesStretchedOrAtTheirOwnSize) {
   TComponent owner(nullptr);
   auto* image = TComponent::New<PaintableImage>(owner);
   image->SetPictureData(SolidJpeg(4, 2, 0xFF0000));
+  image->SetColor(RGB(0xE6, 0xEF, 0xF8));
   ASSERT_EQ(image->Picture().width, 4);
   ASSERT_EQ(image->Picture().height, 2);
   const COLORREF white = RGB(255, 255, 255), red = RGB(255, 0, 0);
@@ -737,8 +784,9 @@ TEST(Painting, PicturesStretchedOrAtTheirOwnSize) {
     image->Paint(canvas.dc(), canvas.area());
     EXPECT_TRUE(Near(canvas.at(0, 0), red, 8));
     EXPECT_TRUE(Near(canvas.at(3, 1), red, 8));
-    EXPECT_EQ(canvas.at(5, 0), white) << "unstretched, the picture keeps its size";
-    EXPECT_EQ(canvas.at(0, 3), white);
+    EXPECT_EQ(canvas.at(5, 0), RGB(0xE6, 0xEF, 0xF8))
+        << "unstretched, the picture keeps its size, on the control's colour";
+    EXPECT_EQ(canvas.at(0, 3), RGB(0xE6, 0xEF, 0xF8));
   }
   {
     image->SetStretch(true);
@@ -760,9 +808,11 @@ TEST(Painting, ADamagedPictureLeavesTheControlEmpty) {
   EXPECT_THROW(image->SetPictureData(damaged), PropertyError);
   EXPECT_TRUE(image->Picture().empty());
   EXPECT_THROW(image->SetPictureData({}), PropertyError);
+  image->SetStretch(true);
+  image->SetColor(RGB(7, 7, 7));
   Canvas canvas(4, 4, RGB(9, 9, 9));
   image->Paint(canvas.dc(), canvas.area());
-  EXPECT_EQ(canvas.at(0, 0), RGB(9, 9, 9));
+  EXPECT_EQ(canvas.at(0, 0), RGB(7, 7, 7)) << "an empty place shows the control's colour";
 }
 
 // ---------------------------------------------------------------------------------------

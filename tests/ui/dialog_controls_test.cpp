@@ -375,36 +375,44 @@ TEST(Painting, LabelsDrawTheirCaptionOnTheirParentsColourOneLineOrWrapped) {
   label->SetFont(font);
   label->SetCaption(L"广告图片大小广告图片大小");
   const int line = TextHeightOf(label->Font());
+  const COLORREF face = RGB(0xF0, 0xE0, 0xD0);
   {
     Canvas canvas(60, 3 * line, kBack);
     label->Paint(canvas.dc(), canvas.area());
+    EXPECT_EQ(canvas.at(59, 3 * line - 1), face) << "on the parent's colour";
     EXPECT_GT(canvas.Count(RGB(0x80, 0, 0x80), 0, line), 0)
         << "the first line in the font's colour";
-    EXPECT_EQ(canvas.CountOther(kBack, line, 3 * line), 0) << "no second line unless wrapped";
+    EXPECT_EQ(canvas.CountOther(face, line, 3 * line), 0) << "no second line unless wrapped";
   }
   {
     label->SetWordWrap(true);
     Canvas canvas(60, 3 * line, kBack);
     label->Paint(canvas.dc(), canvas.area());
-    EXPECT_GT(canvas.CountOther(kBack, line, 2 * line), 0) << "wrapped to a second line";
+    EXPECT_GT(canvas.CountOther(face, line, 2 * line), 0) << "wrapped to a second line";
   }
   {
     label->SetWordWrap(false);
     label->SetCaption(L"一二三\r\n四五六");
     Canvas canvas(60, 3 * line, kBack);
     label->Paint(canvas.dc(), canvas.area());
-    EXPECT_GT(canvas.CountOther(kBack, line, 2 * line), 0) << "line breaks are kept";
-    EXPECT_EQ(canvas.CountOther(kBack, 2 * line, 3 * line), 0);
+    EXPECT_GT(canvas.CountOther(face, line, 2 * line), 0) << "line breaks are kept";
+    EXPECT_EQ(canvas.CountOther(face, 2 * line, 3 * line), 0);
   }
-  // A colour of its own ends ParentColor; Transparent shows the parent's all the same.
+  // A colour of its own ends ParentColor; a transparent label leaves what lies beneath it.
   label->SetColor(RGB(9, 9, 9));
   EXPECT_FALSE(label->ParentColor());
   parent->SetColor(RGB(0xF0, 0xE0, 0xD1));
   EXPECT_EQ(label->Color(), RGB(9, 9, 9));
+  {
+    Canvas canvas(60, 40, kBack);
+    label->Paint(canvas.dc(), canvas.area());
+    EXPECT_EQ(canvas.at(59, 39), RGB(9, 9, 9));
+  }
   label->SetTransparent(true);
   Canvas canvas(60, 40, kBack);
   label->Paint(canvas.dc(), canvas.area());
-  EXPECT_EQ(canvas.at(59, 39), RGB(0xF0, 0xE0, 0xD1));
+  EXPECT_EQ(canvas.at(59, 39), kBack);
+  EXPECT_GT(canvas.CountOther(kBack, 0, line), 0) << "the text all the same";
 }
 
 constexpr char kMemo[] = R"(
@@ -490,16 +498,13 @@ TEST(GroupBoxes, HoldTheirControlsInsideTheFrameAndReactOnIt) {
   EXPECT_EQ(image.Height(), 120 - caption - 4);
 
   // The mouse finds the frame at its edges and the picture inside.
-  const auto at = [&](int x, int y) {
-    return ::RealChildWindowFromPoint(box.Handle(), POINT{x, y});
-  };
-  EXPECT_EQ(at(1, 60), box.Handle());
-  EXPECT_EQ(at(100, 3), box.Handle());
-  EXPECT_EQ(at(100, 60), image.Handle());
-  ::SendMessageW(at(100, 60), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(50, 30));
+  EXPECT_EQ(box.GraphicControlAt({1, 60}), nullptr);
+  EXPECT_EQ(box.GraphicControlAt({100, 3}), nullptr);
+  EXPECT_EQ(box.GraphicControlAt({100, 60}), &image);
+  ::SendMessageW(box.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(100, 60));
   EXPECT_TRUE(form->calls.empty())
       << "the picture has no handler, and the frame does not hear of it";
-  ::SendMessageW(at(1, 60), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(1, 60));
+  ::SendMessageW(box.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(1, 60));
   EXPECT_EQ(form->calls, (std::vector<std::string>{"BoxDblClick"}));
 }
 
