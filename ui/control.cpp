@@ -58,14 +58,14 @@ void TControl::SetFont(const TFont& font) {
   FontChanged();
 }
 
-void TControl::SetParentFont(bool parentFont) {
-  parent_font_ = parentFont;
+void TControl::SetParentFont(bool parent_font) {
+  parent_font_ = parent_font;
   if (parent_font_ && parent_) ParentFontChanged(parent_->font_);
 }
 
-void TControl::ParentFontChanged(const TFont& parentFont) {
-  if (!parent_font_ || font_ == parentFont) return;
-  font_ = parentFont;
+void TControl::ParentFontChanged(const TFont& parent_font) {
+  if (!parent_font_ || font_ == parent_font) return;
+  font_ = parent_font;
   FontChanged();
 }
 
@@ -183,8 +183,8 @@ void TWinControl::Dispatch(TMessage& message) {
   }
 }
 
-LRESULT TWinControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
-  TMessage message{Handle(), msg, wParam, lParam, 0};
+LRESULT TWinControl::Perform(UINT msg, WPARAM wparam, LPARAM lparam) {
+  TMessage message{Handle(), msg, wparam, lparam, 0};
   Dispatch(message);
   return message.result;
 }

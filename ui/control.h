@@ -80,7 +80,7 @@ class TControl : public TComponent {
   const TFont& Font() const { return font_; }
   void SetFont(const TFont& font);  // also clears ParentFont
   bool ParentFont() const { return parent_font_; }
-  void SetParentFont(bool parentFont);
+  void SetParentFont(bool parent_font);
 
   const std::wstring& Caption() const { return caption_; }
   virtual void SetCaption(const std::wstring& caption);
@@ -100,7 +100,7 @@ class TControl : public TComponent {
  protected:
   virtual void FontChanged() {}
   virtual void HintChanged() {}
-  void ParentFontChanged(const TFont& parentFont);
+  void ParentFontChanged(const TFont& parent_font);
 
   TWinControl* parent_ = nullptr;
   RECT bounds_{0, 0, 0, 0};
@@ -140,7 +140,7 @@ class TWinControl : public TControl, public WindowBase {
   // The class's own handling; what it does not handle goes to DefaultHandler.
   virtual void WndProc(TMessage& message);
   void DefaultHandler(TMessage& message);
-  LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+  LRESULT Perform(UINT msg, WPARAM wparam = 0, LPARAM lparam = 0);
 
   void SetBounds(int left, int top, int width, int height) override;
   void SetVisible(bool visible) override;

@@ -26,8 +26,8 @@ win::Icon IconFromFile(const PropBytes& file, int size) {
   };
   if (u16(0) != 0 || u16(2) != 1) return {};
   const unsigned count = u16(4);
-  int bestDistance = 1 << 30;
-  std::uint32_t bestOffset = 0, bestLength = 0;
+  int best_distance = 1 << 30;
+  std::uint32_t best_offset = 0, best_length = 0;
   for (unsigned i = 0; i < count; ++i) {
     const std::size_t entry = 6 + 16 * std::size_t{i};
     if (entry + 16 > file.size()) return {};
@@ -35,15 +35,15 @@ win::Icon IconFromFile(const PropBytes& file, int size) {
     const std::uint32_t length = u32(entry + 8), offset = u32(entry + 12);
     if (offset > file.size() || length > file.size() - offset) continue;
     const int distance = std::abs(width - size);
-    if (distance < bestDistance) {
-      bestDistance = distance;
-      bestOffset = offset;
-      bestLength = length;
+    if (distance < best_distance) {
+      best_distance = distance;
+      best_offset = offset;
+      best_length = length;
     }
   }
-  if (!bestLength) return {};
-  std::vector<BYTE> image(file.begin() + bestOffset, file.begin() + bestOffset + bestLength);
-  return win::Icon(::CreateIconFromResourceEx(image.data(), bestLength, TRUE, 0x00030000, size,
+  if (!best_length) return {};
+  std::vector<BYTE> image(file.begin() + best_offset, file.begin() + best_offset + best_length);
+  return win::Icon(::CreateIconFromResourceEx(image.data(), best_length, TRUE, 0x00030000, size,
                                               size, LR_DEFAULTCOLOR));
 }
 
@@ -169,8 +169,8 @@ void TForm::SetFormStyle(TFormStyle style) {
   }
 }
 
-void TForm::SetIcon(const PropBytes& iconFile) {
-  icon_ = IconFromFile(iconFile, ::GetSystemMetrics(SM_CXICON));
+void TForm::SetIcon(const PropBytes& icon_file) {
+  icon_ = IconFromFile(icon_file, ::GetSystemMetrics(SM_CXICON));
   if (!icon_) throw PropertyError("the icon file cannot be read");
   if (Handle()) HandleCreated();
 }
@@ -202,14 +202,14 @@ int TForm::ClientHeight() const {
 
 void TForm::PlaceForShow() {
   // A form centred on the main form follows it: it is placed again at every showing.
-  const bool onMainForm =
+  const bool on_main_form =
       position_ == TPosition::poMainFormCenter || position_ == TPosition::poOwnerFormCenter;
-  if (placed_ && !onMainForm) return;
+  if (placed_ && !on_main_form) return;
   placed_ = true;
   if (position_ == TPosition::poDesigned) return;
   RECT area;
   HWND relative = nullptr;
-  if (onMainForm) {
+  if (on_main_form) {
     TForm* main = Application().MainForm();
     if (main && main != this && main->Handle() && ::IsWindowVisible(main->Handle()))
       relative = main->Handle();

@@ -73,7 +73,7 @@ class TForm : public TWinControl {
   void SetBorderStyle(TBorderStyle style) { border_style_ = style; }
   TFormStyle FormStyle() const { return form_style_; }
   void SetFormStyle(TFormStyle style);
-  void SetIcon(const PropBytes& iconFile);
+  void SetIcon(const PropBytes& icon_file);
   void SetClientSize(int width, int height);
   int ClientWidth() const;
   int ClientHeight() const;
