@@ -78,6 +78,7 @@ class TSkinControl : public ui::TComponent {
   std::int32_t Status() const { return FStatus; }
   std::uint8_t MouseState() const { return FMouseState; }
   TWinSkinForm* Form() const { return FForm; }
+  bool ChangeColor() const { return FChangeColor; }
   // The frame skinner goes before its wrappers: they forget it.
   void ForgetForm() { FForm = nullptr; }
 
