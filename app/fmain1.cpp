@@ -17,6 +17,7 @@
 #include "infowin/fyqgg1.h"
 #include "player/windows_media_player.h"
 #include "ui/message_box.h"
+#include "ui/startup_times.h"
 #include "ui/utf.h"
 
 namespace telvana {
@@ -124,10 +125,14 @@ void TFmain1::RegisterHandlers() {
 }
 
 void TFmain1::FormCreate(TComponent&) {
-  if (!RenewDesktopShortcut()) {
-    ShowMessageBox(Handle(), kShortcutFailed, Application().Title(), MB_OK);
+  bool renewed;
+  {
+    StartupScope renewing(StartupPart::kShortcut);
+    renewed = RenewDesktopShortcut();
   }
+  if (!renewed) ShowMessageBox(Handle(), kShortcutFailed, Application().Title(), MB_OK);
   // The first category, exactly as if the user had chosen it.
+  StartupScope filling(StartupPart::kChannelList);
   Part<TMenuItem>(L"N6").Click();
 }
 

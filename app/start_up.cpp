@@ -3,15 +3,19 @@
 #include "infowin/information_windows.h"
 #include "player/windows_media_player.h"
 #include "ui/form_reader.h"
+#include "ui/startup_times.h"
 
 namespace telvana {
 
 TFmain1& CreateProgramWindows() {
-  ui::RegisterStandardClasses();
-  RegisterPlayerClasses();
   auto& application = ui::Application();
-  application.Initialize();
-  application.SetTitle(kApplicationTitle);
+  {
+    StartupScope initialising(StartupPart::kInitialise);
+    ui::RegisterStandardClasses();
+    RegisterPlayerClasses();
+    application.Initialize();
+    application.SetTitle(kApplicationTitle);
+  }
   auto& main = application.CreateForm<TFmain1>();
   main.SetInformationWindows(CreateInformationWindows(application));
   return main;

@@ -8,6 +8,7 @@
 #include "ui/form_reader.h"
 #include "ui/message_box.h"
 #include "ui/resources.h"
+#include "ui/startup_times.h"
 #include "ui/utf.h"
 
 namespace telvana::ui {
@@ -69,10 +70,19 @@ TForm::~TForm() {
 
 void TForm::Create() {
   RegisterHandlers();
-  read_problems_ = ReadFormDescription(*this, DescriptionResource());
-  CreateHandle();
-  for (const auto& c : Components()) c->Loaded();
-  Loaded();
+  {
+    StartupScope reading(StartupPart::kDescriptions);
+    read_problems_ = ReadFormDescription(*this, DescriptionResource());
+  }
+  {
+    StartupScope windows(StartupPart::kWindows);
+    CreateHandle();
+  }
+  {
+    StartupScope reading(StartupPart::kDescriptions);
+    for (const auto& c : Components()) c->Loaded();
+    Loaded();
+  }
   if (OnCreate) OnCreate(*this);
 }
 
@@ -525,8 +535,24 @@ bool TApplication::Dispatch(MSG& msg) {
   return true;
 }
 
+void TApplication::WhenIdle(std::function<void()> action) {
+  idle_actions_.push_back(std::move(action));
+}
+
+void TApplication::RunIdleActions() {
+  // An action may ask for the next idle moment: that is a later one, not this.
+  auto actions = std::move(idle_actions_);
+  idle_actions_.clear();
+  for (auto& action : actions) action();
+}
+
 bool TApplication::HandleMessage() {
   MSG msg;
+  // PeekMessage reports a pending paint as WM_PAINT: nothing found means every window has
+  // painted.
+  if (!idle_actions_.empty() && !::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+    RunIdleActions();
+  }
   if (::GetMessageW(&msg, nullptr, 0, 0) <= 0) {
     terminated_ = true;
     return false;
@@ -536,19 +562,25 @@ bool TApplication::HandleMessage() {
 
 void TApplication::ProcessMessages() {
   MSG msg;
-  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      terminated_ = true;
-      return;
+  for (;;) {
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        terminated_ = true;
+        return;
+      }
+      Dispatch(msg);
     }
-    Dispatch(msg);
+    if (idle_actions_.empty()) return;
+    RunIdleActions();  // then what they posted
   }
 }
 
 void TApplication::Run() {
   if (main_form_) {
+    SwitchStartupPart(StartupPart::kShow);
     if (window_) ::ShowWindow(window_.get(), SW_SHOWNORMAL);
     main_form_->Show();
+    SwitchStartupPart(StartupPart::kFirstPaint);
   }
   while (!terminated_ && HandleMessage()) {
   }

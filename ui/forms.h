@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -149,6 +150,10 @@ class TApplication : public TComponent {
   void ProcessMessages();
   // Handles one message; false when WM_QUIT came.
   bool HandleMessage();
+  // Runs `action` once, the next time the message loop finds nothing left to do: every
+  // message handled and every window painted. Work that need not hold up the first paint
+  // of the program waits for this.
+  void WhenIdle(std::function<void()> action);
   void Terminate();
   bool Terminated() const { return terminated_; }
 
@@ -160,6 +165,7 @@ class TApplication : public TComponent {
 
  private:
   bool Dispatch(MSG& msg);
+  void RunIdleActions();
   static LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
 
   std::wstring title_;
@@ -167,6 +173,7 @@ class TApplication : public TComponent {
   std::vector<TForm*> forms_;
   TForm* main_form_ = nullptr;
   bool terminated_ = false;
+  std::vector<std::function<void()>> idle_actions_;
 };
 
 // A component that forwards the application's events to handlers of the form that owns it;

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "ui/startup_times.h"
+
 #include <jerror.h>
 #include <jpeglib.h>
 
@@ -208,6 +210,7 @@ bool JpegSizeAllowed(std::uint32_t width, std::uint32_t height) {
 }
 
 std::optional<PixelImage> DecodeJpeg(std::span<const std::uint8_t> data) {
+  StartupScope decoding(StartupPart::kPictures);
   // libjpeg takes the length as unsigned long, which has 32 bits on Windows.
   if (data.empty() || data.size() > std::numeric_limits<unsigned long>::max()) return std::nullopt;
   Output output;

@@ -57,6 +57,11 @@ struct WindowTraits {
 struct RegKeyTraits {
   static void Free(HKEY h) { ::RegCloseKey(h); }
 };
+// Files, pipes, processes, threads, events. CreateFile reports failure as
+// INVALID_HANDLE_VALUE, not null: store null in its place.
+struct KernelObjectTraits {
+  static void Free(HANDLE h) { ::CloseHandle(h); }
+};
 
 template <class H>
 using GdiObject = Handle<H, GdiObjectTraits, true>;
@@ -72,6 +77,7 @@ using BorrowedMenu = Handle<HMENU, MenuTraits, false>;
 using Icon = Handle<HICON, IconTraits, true>;
 using Window = Handle<HWND, WindowTraits, true>;
 using RegKey = Handle<HKEY, RegKeyTraits, true>;
+using KernelObject = Handle<HANDLE, KernelObjectTraits, true>;
 
 // A device context obtained with GetDC (or GetWindowDC), released with ReleaseDC.
 class WindowDc {
