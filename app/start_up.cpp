@@ -17,7 +17,8 @@ TFmain1& CreateProgramWindows() {
     application.SetTitle(kApplicationTitle);
   }
   auto& main = application.CreateForm<TFmain1>();
-  main.SetInformationWindows(CreateInformationWindows(application));
+  // The seven information windows come next, once the main window has painted.
+  main.SetInformationWindowsMaker([&application] { return CreateInformationWindows(application); });
   return main;
 }
 

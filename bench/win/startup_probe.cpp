@@ -170,12 +170,19 @@ int wmain(int argc, wchar_t** argv) {
     for (const Report& r : reports) values.push_back(field(r));
     return Median(values);
   };
+  const auto fastest = [](const std::vector<Report>& reports) {
+    double best = reports.front().total_ms;
+    for (const Report& r : reports) best = std::min(best, r.total_ms);
+    return best;
+  };
   const double p = median(program, [](const Report& r) { return r.total_ms; });
   const double b = median(baseline, [](const Report& r) { return r.total_ms; });
-  std::printf("start-up to the first complete paint (median of %d interleaved runs)\n", runs);
-  std::printf("  Telvana.exe              %8.1f ms\n", p);
-  std::printf("  minimal Win32 window     %8.1f ms\n", b);
-  std::printf("  ratio                    %8.2f\n", p / b);
+  std::printf("start-up to the first complete paint (median of %d interleaved runs; fastest)\n",
+              runs);
+  std::printf("  Telvana.exe              %8.1f ms   (%.1f)\n", p, fastest(program));
+  std::printf("  minimal Win32 window     %8.1f ms   (%.1f)\n", b, fastest(baseline));
+  std::printf("  ratio                    %8.2f      (%.2f)\n", p / b,
+              fastest(program) / fastest(baseline));
   std::printf("  every run, Telvana / minimal (ms):");
   for (std::size_t i = 0; i < program.size(); ++i) {
     std::printf(" %.0f/%.0f", program[i].total_ms, baseline[i].total_ms);
