@@ -313,11 +313,16 @@ void TForm::UpdateHint(TWinControl& control) {
   const bool wanted = control.ShowHint() && !control.Hint().empty();
   if (!hint_window_ && !wanted) return;
   if (!hint_window_) {
-    hint_window_ = win::Window(::CreateWindowExW(
-        WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
-        ::GetModuleHandleW(nullptr), nullptr));
-    ::SendMessageW(hint_window_.get(), TTM_SETMAXTIPWIDTH, 0, 400);
+    // Making comctl32's tooltip window is one of the dearest steps of a form's creation, and
+    // no hint shows before the mouse has rested on a painted window: it waits for the idle
+    // moment, and then takes the hints of every control of the form.
+    if (!hint_window_asked_) {
+      hint_window_asked_ = true;
+      Application().WhenIdle([window = Handle()] {
+        if (auto* form = dynamic_cast<TForm*>(FromHandle(window))) form->CreateHintWindow();
+      });
+    }
+    return;
   }
   TTTOOLINFOW tool{sizeof(tool)};
   tool.uFlags = TTF_IDISHWND;
@@ -329,6 +334,29 @@ void TForm::UpdateHint(TWinControl& control) {
     tool.lpszText = text.data();
     ::SendMessageW(hint_window_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
+}
+
+namespace {
+template <class F>
+void ForEachWindowedControl(const TWinControl& parent, const F& f) {
+  for (TControl* c : parent.Controls()) {
+    if (auto* control = dynamic_cast<TWinControl*>(c)) {
+      f(*control);
+      ForEachWindowedControl(*control, f);
+    }
+  }
+}
+}  // namespace
+
+void TForm::CreateHintWindow() {
+  if (hint_window_ || !Handle()) return;
+  hint_window_ = win::Window(::CreateWindowExW(
+      WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+      ::GetModuleHandleW(nullptr), nullptr));
+  ::SendMessageW(hint_window_.get(), TTM_SETMAXTIPWIDTH, 0, 400);
+  UpdateHint(*this);
+  ForEachWindowedControl(*this, [this](TWinControl& control) { UpdateHint(control); });
 }
 
 void TForm::CancelHint() {

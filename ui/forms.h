@@ -81,7 +81,8 @@ class TForm : public TWinControl {
   // The shortcut key of a menu item of this form (main menu first, then context menus).
   bool IsShortCut(int shortCut);
 
-  // Hints: controls of this form register their hint text; mouse messages are relayed.
+  // Hints: controls of this form register their hint text; mouse messages are relayed. The
+  // hint window itself is made at the first idle moment after a control asks for a hint.
   void UpdateHint(TWinControl& control);
   void RelayHintEvent(const TMessage& message);
   // Takes away a hint that is showing.
@@ -105,6 +106,7 @@ class TForm : public TWinControl {
   template <class F>
   bool ForEachMenu(F&& f);
   void PlaceForShow();
+  void CreateHintWindow();
 
   std::map<std::string, EventHandler, std::less<>> handlers_;
   TMainMenu* menu_ = nullptr;
@@ -117,6 +119,7 @@ class TForm : public TWinControl {
   bool placed_ = false;
   int client_width_ = -1, client_height_ = -1;  // asked for by the description, or -1
   win::Window hint_window_;
+  bool hint_window_asked_ = false;  // made at the next idle moment
   std::vector<std::string> read_problems_;
 };
 

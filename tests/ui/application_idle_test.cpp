@@ -2,6 +2,7 @@
 // been handled and every window has painted.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -67,6 +68,42 @@ TEST(IdleActions, WhatAnActionPostsOrAsksForComesAfterIt) {
   Application().WhenIdle([&] { order.push_back(2); });
   Application().ProcessMessages();
   EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
+}
+
+// The tooltip window a form keeps for the hints of its controls.
+HWND HintWindowOf(HWND form) {
+  HWND found = nullptr;
+  for (HWND w = ::GetWindow(::GetDesktopWindow(), GW_CHILD); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
+    wchar_t name[64] = {};
+    ::GetClassNameW(w, name, 64);
+    if (::GetWindow(w, GW_OWNER) == form && std::wstring_view(name) == TOOLTIPS_CLASSW) found = w;
+  }
+  return found;
+}
+
+TEST(IdleActions, AFormsHintWindowComesAtTheIdleMomentWithEveryHint) {
+  testsupport::TTestForm form;
+  ASSERT_TRUE(form.Read(R"(
+object Form1: TTestForm
+  object Panel1: TPanel
+    Hint = 'outer'
+    ShowHint = True
+    object Panel2: TPanel
+      Hint = 'inner'
+      ShowHint = True
+    end
+    object Panel3: TPanel
+      Hint = 'not shown'
+    end
+  end
+end
+)")
+                  .empty());
+  EXPECT_EQ(HintWindowOf(form.Handle()), nullptr) << "not while the form is being made";
+  Application().ProcessMessages();
+  const HWND tips = HintWindowOf(form.Handle());
+  ASSERT_NE(tips, nullptr);
+  EXPECT_EQ(::SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 2);
 }
 
 }  // namespace
