@@ -19,7 +19,7 @@ echo "== start-up under Wine (load average: $(cut -d' ' -f1-3 /proc/loadavg))"
   . "$1/wine-env.sh" "$2/wine-prefix"
   wine "$2/bench/startup_probe.exe" "$(winepath -w "$2/Telvana.exe")" \
     "$(winepath -w "$2/bench/minimal_window.exe")" "$3"
-' _ "$here" "$win" "${STARTUP_RUNS:-9}"
+' _ "$here" "$win" "${STARTUP_RUNS:-15}"
 
 echo "== player under Wine"
 "$here/../bench/player/figures.sh" "$win"

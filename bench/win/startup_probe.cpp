@@ -136,6 +136,11 @@ bool Measure(const std::wstring& program, Report& report) {
   return Parse(text, started.QuadPart, frequency.QuadPart, report);
 }
 
+std::string FileName(const std::wstring& path) {
+  const std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
+  return std::string(name.begin(), name.end());  // our programs have ASCII names
+}
+
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   const std::size_t n = values.size();
@@ -149,7 +154,7 @@ int wmain(int argc, wchar_t** argv) {
     std::fputs("usage: startup_probe PROGRAM.exe BASELINE.exe [RUNS]\n", stderr);
     return 2;
   }
-  const int runs = argc > 3 ? std::max(1, _wtoi(argv[3])) : 9;
+  const int runs = argc > 3 ? std::max(1, _wtoi(argv[3])) : 15;
   ::SetEnvironmentVariableW(L"TELVANA_STARTUP_TIMES", L"-");  // inherited by both
   std::vector<Report> program, baseline;
   for (int i = -1; i < runs; ++i) {
@@ -179,17 +184,25 @@ int wmain(int argc, wchar_t** argv) {
   const double b = median(baseline, [](const Report& r) { return r.total_ms; });
   std::printf("start-up to the first complete paint (median of %d interleaved runs; fastest)\n",
               runs);
-  std::printf("  Telvana.exe              %8.1f ms   (%.1f)\n", p, fastest(program));
-  std::printf("  minimal Win32 window     %8.1f ms   (%.1f)\n", b, fastest(baseline));
+  const std::string program_name = FileName(argv[1]), baseline_name = FileName(argv[2]);
+  std::printf("  %-24s %8.1f ms   (%.1f)\n", program_name.c_str(), p, fastest(program));
+  std::printf("  %-24s %8.1f ms   (%.1f)\n", baseline_name.c_str(), b, fastest(baseline));
   std::printf("  ratio                    %8.2f      (%.2f)\n", p / b,
               fastest(program) / fastest(baseline));
-  std::printf("  every run, Telvana / minimal (ms):");
+  std::vector<double> ratios;
+  for (std::size_t i = 0; i < program.size(); ++i) {
+    ratios.push_back(program[i].total_ms / baseline[i].total_ms);
+  }
+  // Each run beside the minimal one started next to it: steadier than the ratio of the
+  // medians when the machine's load changes during the runs.
+  std::printf("  ratio run by run, median   %6.2f\n", Median(ratios));
+  std::printf("  every run, %s / %s (ms):", program_name.c_str(), baseline_name.c_str());
   for (std::size_t i = 0; i < program.size(); ++i) {
     std::printf(" %.0f/%.0f", program[i].total_ms, baseline[i].total_ms);
   }
-  std::printf("\nwhere Telvana's start-up goes (median of each part; ms):\n");
-  std::printf("  %-28s %8.1f   (minimal window %.1f)\n", "process and library load",
-              median(program, [](const Report& r) { return r.load_ms; }),
+  std::printf("\nwhere the start-up of %s goes (median of each part; ms):\n", program_name.c_str());
+  std::printf("  %-28s %8.1f   (%s %.1f)\n", "process and library load",
+              median(program, [](const Report& r) { return r.load_ms; }), baseline_name.c_str(),
               median(baseline, [](const Report& r) { return r.load_ms; }));
   for (std::size_t k = 0; k < program.front().parts.size(); ++k) {
     const std::string& name = program.front().parts[k].first;
