@@ -131,6 +131,16 @@ void TForm::FillCreateParams(CreateParams& params) {
     if (client_width_ >= 0) params.bounds.right = params.bounds.left + (r.right - r.left);
     if (client_height_ >= 0) params.bounds.bottom = params.bounds.top + (r.bottom - r.top);
   }
+  // A form centred on the screen or the desktop is made where its first showing puts it,
+  // rather than moved there when it shows.
+  if (!placed_ &&
+      (position_ == TPosition::poScreenCenter || position_ == TPosition::poDesktopCenter)) {
+    POINT origin;
+    if (CentredOrigin(params.bounds.right - params.bounds.left,
+                      params.bounds.bottom - params.bounds.top, origin)) {
+      ::OffsetRect(&params.bounds, origin.x - params.bounds.left, origin.y - params.bounds.top);
+    }
+  }
 }
 
 void TForm::HandleCreated() {
@@ -185,13 +195,10 @@ int TForm::ClientHeight() const {
   return r.bottom;
 }
 
-void TForm::PlaceForShow() {
-  // A form centred on the main form follows it: it is placed again at every showing.
+bool TForm::CentredOrigin(int width, int height, POINT& origin) const {
+  if (position_ == TPosition::poDesigned) return false;
   const bool onMainForm =
       position_ == TPosition::poMainFormCenter || position_ == TPosition::poOwnerFormCenter;
-  if (placed_ && !onMainForm) return;
-  placed_ = true;
-  if (position_ == TPosition::poDesigned) return;
   RECT area;
   HWND relative = nullptr;
   if (onMainForm) {
@@ -208,17 +215,30 @@ void TForm::PlaceForShow() {
   } else {
     area = position_ == TPosition::poDesktopCenter ? info.rcMonitor : info.rcWork;
   }
-  int left = area.left + ((area.right - area.left) - Width()) / 2;
-  int top = area.top + ((area.bottom - area.top) - Height()) / 2;
+  int left = area.left + ((area.right - area.left) - width) / 2;
+  int top = area.top + ((area.bottom - area.top) - height) / 2;
   if (relative) {
     // Centred on a main form near the edge of the screen, the caption stays reachable.
     const RECT& work = info.rcWork;
-    left = std::max(static_cast<int>(work.left),
-                    std::min(left, static_cast<int>(work.right) - Width()));
-    top = std::max(static_cast<int>(work.top),
-                   std::min(top, static_cast<int>(work.bottom) - Height()));
+    left =
+        std::max(static_cast<int>(work.left), std::min(left, static_cast<int>(work.right) - width));
+    top =
+        std::max(static_cast<int>(work.top), std::min(top, static_cast<int>(work.bottom) - height));
   }
-  SetBounds(left, top, Width(), Height());
+  origin = {left, top};
+  return true;
+}
+
+void TForm::PlaceForShow() {
+  // A form centred on the main form follows it: it is placed again at every showing.
+  const bool onMainForm =
+      position_ == TPosition::poMainFormCenter || position_ == TPosition::poOwnerFormCenter;
+  if (placed_ && !onMainForm) return;
+  placed_ = true;
+  POINT origin;
+  if (!CentredOrigin(Width(), Height(), origin)) return;
+  // A form made where its showing puts it (FillCreateParams) need not move.
+  if (origin.x != Left() || origin.y != Top()) SetBounds(origin.x, origin.y, Width(), Height());
 }
 
 void TForm::Show() {

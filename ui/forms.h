@@ -106,6 +106,9 @@ class TForm : public TWinControl {
   template <class F>
   bool ForEachMenu(F&& f);
   void PlaceForShow();
+  // Where the form stands when shown, for an outer size of width by height; false for a form
+  // that keeps its own place (poDesigned).
+  bool CentredOrigin(int width, int height, POINT& origin) const;
   void CreateHintWindow();
 
   std::map<std::string, EventHandler, std::less<>> handlers_;
