@@ -247,8 +247,11 @@ void TForm::Show() {
   visible_ = true;
   ::ShowWindow(Handle(), SW_SHOW);
   // In front of the program's other windows: they all have the same owner, and activation
-  // alone does not raise a window on every system (Wine on a bare X display does not).
-  ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  // alone does not raise a window on every system (Wine on a bare X display does not). A
+  // window already in front is left alone: moving it costs a round of messages.
+  if (::GetWindow(Handle(), GW_HWNDPREV)) {
+    ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  }
   ::SetForegroundWindow(Handle());
   if (OnShow) OnShow(*this);
 }
