@@ -1,6 +1,7 @@
 #include "app/fmain1.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "app/date_format.h"
 #include "app/desktop_shortcut.h"
@@ -15,6 +16,7 @@
 #include "infowin/fyqgg1.h"
 #include "player/windows_media_player.h"
 #include "ui/message_box.h"
+#include "ui/startup_times.h"
 #include "ui/utf.h"
 #include "web/site_addresses.h"
 #include "web/web_page.h"
@@ -30,6 +32,9 @@ constexpr wchar_t kFullScreenRefused[] = L"请在正常播放时切换屏幕模�
 constexpr wchar_t kClockPrefix[] = L"现在时刻：";
 constexpr wchar_t kLiveCaption[] = L"直播提醒";
 constexpr wchar_t kNotOfferedPrefix[] = L"本频道升级之中，尽请关注Korvane软件";
+
+// Posted to the window once the program has painted: what start-up left until then.
+constexpr UINT WM_AFTERFIRSTPAINT = WM_APP + 0x301;
 
 // The channel list's rows as the catalogue fills them.
 class ListBoxRows : public ChannelListRows {
@@ -110,8 +115,10 @@ void TFmain1::RegisterHandlers() {
     RegisterHandler(name, notify(&TFmain1::NotOfferedClick));
   }
   const auto information = [this](auto InformationWindows::*window) {
-    return EventHandler{
-        NotifyEvent([this, window](TComponent&) { ShowInformation(information_.*window); })};
+    return EventHandler{NotifyEvent([this, window](TComponent&) {
+      EnsureInformationWindows();
+      ShowInformation(information_.*window);
+    })};
   };
   RegisterHandler("N27Click", information(&InformationWindows::help));
   RegisterHandler("N24Click", information(&InformationWindows::disclaimer));
@@ -124,11 +131,41 @@ void TFmain1::RegisterHandlers() {
 }
 
 void TFmain1::FormCreate(TComponent&) {
-  if (!RenewDesktopShortcut()) {
-    ShowMessageBox(Handle(), kShortcutFailed, Application().Title(), MB_OK);
-  }
+  // Nothing on screen needs the hidden information windows or the desktop shortcut (COM's
+  // shell link and a file write): they wait until the windows have painted, so as not to
+  // hold up the first picture of the program. A failure to make the shortcut is still
+  // reported, over the window.
+  Application().WhenIdle([window = Handle()] { ::PostMessageW(window, WM_AFTERFIRSTPAINT, 0, 0); });
   // The first category, exactly as if the user had chosen it.
+  StartupScope filling(StartupPart::kChannelList);
   Part<TMenuItem>(L"N6").Click();
+}
+
+void TFmain1::EnsureInformationWindows() {
+  if (!information_maker_) return;
+  information_ = std::exchange(information_maker_, nullptr)();
+}
+
+void TFmain1::AfterFirstPaint() {
+  EnsureInformationWindows();
+  RenewShortcut();
+}
+
+void TFmain1::RenewShortcut() {
+  bool renewed;
+  {
+    StartupScope renewing(StartupPart::kShortcut);
+    renewed = RenewDesktopShortcut();
+  }
+  if (!renewed) ShowMessageBox(Handle(), kShortcutFailed, Application().Title(), MB_OK);
+}
+
+void TFmain1::WndProc(TMessage& message) {
+  if (message.msg == WM_AFTERFIRSTPAINT) {
+    AfterFirstPaint();
+    return;
+  }
+  TForm::WndProc(message);
 }
 
 void TFmain1::FormShow(TComponent&) {}

@@ -3,6 +3,8 @@
 // confirmation. Its layout, menus and pictures come from its stored description.
 #pragma once
 
+#include <functional>
+
 #include "infowin/information_windows.h"
 #include "player/media_player.h"
 #include "ui/forms.h"
@@ -27,6 +29,13 @@ class TFmain1 : public ui::TForm {
 
   // The information windows the commands show, created after this window.
   void SetInformationWindows(const InformationWindows& windows) { information_ = windows; }
+  // Or how to create them: start-up leaves that until this window has painted, since they
+  // stay hidden until a command shows one; a command that comes first creates them then.
+  void SetInformationWindowsMaker(std::function<InformationWindows()> maker) {
+    information_maker_ = std::move(maker);
+  }
+  // Creates the information windows, once, if there is a maker.
+  void EnsureInformationWindows();
 
   // Handlers named by the description.
   void FormCreate(ui::TComponent& sender);
@@ -50,6 +59,8 @@ class TFmain1 : public ui::TForm {
   void ShowInformation(ui::TForm* window);
   void N66Click(ui::TComponent& sender);  // exit: closes the window, which asks first
 
+  void WndProc(ui::TMessage& message) override;
+
  protected:
   std::wstring DescriptionResource() const override { return L"FMAIN1"; }
   void RegisterHandlers() override;
@@ -58,9 +69,13 @@ class TFmain1 : public ui::TForm {
   template <class T>
   T& Part(const wchar_t* name) const;
   void OpenPage(const wchar_t* address);
+  // What follows the first paint: the information windows, then the desktop shortcut.
+  void AfterFirstPaint();
+  void RenewShortcut();
 
   MediaPlayer* player_ = nullptr;
   InformationWindows information_;
+  std::function<InformationWindows()> information_maker_;
 };
 
 // The application's title on the task bar.

@@ -8,6 +8,8 @@
 #include "skin/shared_paint_bitmap_win.h"
 #include "skin/skin_manager_link.h"
 #include "ui/forms.h"
+#include "ui/startup_report.h"
+#include "ui/startup_times.h"
 #include "ui/win_handles.h"
 
 namespace {
@@ -23,10 +25,17 @@ struct SkinManagerScope {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  telvana::BeginStartupReport();
+  telvana::SwitchStartupPart(telvana::StartupPart::kInitialise);
   telvana::win::ComScope com;
   SkinManagerScope skin_manager;
   telvana::SharedPaintBitmapLifetime paint_bitmap;
   telvana::ui::TApplication application;
+  if (telvana::StartupTimesRecording()) {
+    // First in line at the first idle moment, ahead of the work that waits for it.
+    application.WhenIdle(telvana::EndStartupReport);
+  }
+  telvana::SwitchStartupPart(telvana::StartupPart::kOther);
   telvana::CreateProgramWindows(application);
   application.Run();
   return 0;

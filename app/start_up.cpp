@@ -3,16 +3,21 @@
 #include "infowin/information_windows.h"
 #include "player/windows_media_player.h"
 #include "ui/form_reader.h"
+#include "ui/startup_times.h"
 
 namespace telvana {
 
 TFmain1& CreateProgramWindows(ui::TApplication& application) {
-  ui::RegisterStandardClasses();
-  RegisterPlayerClasses();
-  application.Initialize();
-  application.SetTitle(kApplicationTitle);
+  {
+    StartupScope initialising(StartupPart::kInitialise);
+    ui::RegisterStandardClasses();
+    RegisterPlayerClasses();
+    application.Initialize();
+    application.SetTitle(kApplicationTitle);
+  }
   auto& main = application.CreateForm<TFmain1>();
-  main.SetInformationWindows(CreateInformationWindows(application));
+  // The seven information windows come next, once the main window has painted.
+  main.SetInformationWindowsMaker([&application] { return CreateInformationWindows(application); });
   return main;
 }
 

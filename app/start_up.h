@@ -1,6 +1,8 @@
 // The program's windows as start-up makes them: the component classes its descriptions name,
 // the application object with its title, the main window, then the seven information windows,
-// hidden. The caller owns the application, keeps COM for its life and runs the message loop.
+// hidden. The information windows follow once the message loop has painted the main window
+// (or when a command asks for one first). The caller owns the application, keeps COM for its
+// life and runs the message loop.
 #pragma once
 
 #include "app/fmain1.h"

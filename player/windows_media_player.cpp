@@ -23,6 +23,12 @@ constexpr UINT kPositionInterval = 250;
 constexpr UINT_PTR kHideBarTimer = 2;
 constexpr UINT kHideBarDelay = 2500;
 
+// The parts of the bar that are painted differently under the mouse (PaintButton, the sliders).
+bool DrawnHot(BarPart part) {
+  return part == BarPart::PlayPause || part == BarPart::Stop || part == BarPart::Mute ||
+         part == BarPart::Seek || part == BarPart::Volume;
+}
+
 bool ShowsPicture(PlaybackState s) {
   return s == PlaybackState::Buffering || s == PlaybackState::Playing || s == PlaybackState::Paused;
 }
@@ -339,8 +345,11 @@ void TWindowsMediaPlayer::OnMouseMove(int x, int y) {
   if (pressed_ == BarPart::Seek || pressed_ == BarPart::Volume) DragTo(x);
   const BarPart part = player::HitTest(layout(), x, y, View().seekable);
   if (part != hot_) {
+    // Only the buttons and sliders look different under the mouse: moving onto the picture
+    // (as the pointer does when the window first appears under it) repaints nothing.
+    const bool repaint = DrawnHot(part) || DrawnHot(hot_);
     hot_ = part;
-    InvalidateBar();
+    if (repaint) InvalidateBar();
   }
 }
 

@@ -10,6 +10,7 @@
 #include "skin/skin_error.h"
 #include "skin/skin_reader.h"
 #include "skin/skin_stream.h"
+#include "ui/startup_times.h"
 
 namespace telvana {
 
@@ -100,6 +101,7 @@ std::vector<std::uint8_t> TSkinData::SkinStreamValue() const {
 }
 
 void TSkinData::SetSkinStreamValue(std::span<const std::uint8_t> value) {
+  StartupScope parsing(StartupPart::kSkinData);
   const std::span<const std::uint8_t> file = SkinFileOfStreamProperty(value);
   if (file.empty()) return;
   std::vector<std::uint8_t> bytes(file.begin(), file.end());
@@ -111,6 +113,7 @@ bool TSkinData::LoadSkin() {
 }
 
 bool TSkinData::LoadFrom(std::span<const std::uint8_t> skin_file) {
+  StartupScope parsing(StartupPart::kSkinData);
   skin_not_ready_ = true;
   std::optional<SkinRecords> parsed;
   try {

@@ -14,12 +14,12 @@ for b in "$native"/bench/*; do
   "$b" --benchmark_min_time=0.2
 done
 
-echo "== start-up under Wine"
+echo "== start-up under Wine (load average: $(cut -d' ' -f1-3 /proc/loadavg))"
 "$here/with-display.sh" bash -c '
   . "$1/wine-env.sh" "$2/wine-prefix"
   wine "$2/bench/startup_probe.exe" "$(winepath -w "$2/Telvana.exe")" \
-    "$(winepath -w "$2/bench/minimal_window.exe")" 7
-' _ "$here" "$win"
+    "$(winepath -w "$2/bench/minimal_window.exe")" "$3"
+' _ "$here" "$win" "${STARTUP_RUNS:-15}"
 
 echo "== child windows of the forms under Wine"
 "$here/with-display.sh" bash -c '

@@ -97,9 +97,11 @@ class TControl : public TComponent {
 
   NotifyEvent OnClick, OnDblClick, OnResize;
 
+  // Registers the control's hint with its form's hint window again.
+  virtual void HintChanged() {}
+
  protected:
   virtual void FontChanged() {}
-  virtual void HintChanged() {}
   void ParentFontChanged(const TFont& parent_font);
 
   TWinControl* parent_ = nullptr;
@@ -170,6 +172,8 @@ class TWinControl : public TControl, public WindowBase {
 
   static TWinControl* FromHandle(HWND window);
 
+  void HintChanged() override;
+
   // The graphic control that the mouse finds at `point` (client coordinates): visible,
   // enabled, the topmost there; null where there is none.
   TGraphicControl* GraphicControlAt(POINT point) const;
@@ -190,7 +194,6 @@ class TWinControl : public TControl, public WindowBase {
   // Runs once the window exists, before the children get theirs.
   virtual void HandleCreated() {}
   void FontChanged() override;
-  void HintChanged() override;
   // Paints the background in the control's colour (WM_ERASEBKGND).
   bool EraseBackground(HDC dc);
   virtual void Paint(HDC /*dc*/, const RECT& /*area*/) {}

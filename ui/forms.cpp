@@ -8,6 +8,7 @@
 #include "ui/form_reader.h"
 #include "ui/message_box.h"
 #include "ui/resources.h"
+#include "ui/startup_times.h"
 #include "ui/utf.h"
 
 namespace telvana::ui {
@@ -50,22 +51,8 @@ win::Icon IconFromFile(const PropBytes& file, int size) {
 // Posted to the application's window: free what was handed over to be freed later.
 constexpr UINT kReleaseLaterMessage = WM_APP + 0x100;
 
-// Puts `tool` in the form's hint window with `text`, or takes it out when `text` is null. The
-// hint window is made when the first hint needs it.
-void SetHintTool(win::Window& hints, win::Font& hint_font, HWND form, TTTOOLINFOW& tool,
-                 const std::wstring* text) {
-  if (!hints && !text) return;
-  if (!hints) {
-    hints = win::Window(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                          WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form,
-                                          nullptr, ::GetModuleHandleW(nullptr), nullptr));
-    ::SendMessageW(hints.get(), TTM_SETMAXTIPWIDTH, 0, 400);
-    // The tooltip's own font is the system's status font, which has no Chinese on a system
-    // whose code page is not 936.
-    hint_font = CreateTextFont(SystemFont::Status);
-    ::SendMessageW(hints.get(), WM_SETFONT, reinterpret_cast<WPARAM>(hint_font.get()), FALSE);
-  }
+// Puts `tool` in the form's hint window with `text`, or takes it out when `text` is null.
+void SetHintTool(const win::Window& hints, TTTOOLINFOW& tool, const std::wstring* text) {
   ::SendMessageW(hints.get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   if (text) {
     std::wstring copy = *text;  // the tooltip takes a writable text, and copies it
@@ -94,10 +81,19 @@ TForm::~TForm() {
 
 void TForm::Create() {
   RegisterHandlers();
-  read_problems_ = ReadFormDescription(*this, DescriptionResource());
-  CreateHandle();
-  for (const auto& c : Components()) c->Loaded();
-  Loaded();
+  {
+    StartupScope reading(StartupPart::kDescriptions);
+    read_problems_ = ReadFormDescription(*this, DescriptionResource());
+  }
+  {
+    StartupScope windows(StartupPart::kWindows);
+    CreateHandle();
+  }
+  {
+    StartupScope reading(StartupPart::kDescriptions);
+    for (const auto& c : Components()) c->Loaded();
+    Loaded();
+  }
   if (OnCreate) OnCreate(*this);
 }
 
@@ -145,6 +141,16 @@ void TForm::FillCreateParams(CreateParams& params) {
     ::AdjustWindowRectEx(&r, params.style, menu_ != nullptr, params.ex_style);
     if (client_width_ >= 0) params.bounds.right = params.bounds.left + (r.right - r.left);
     if (client_height_ >= 0) params.bounds.bottom = params.bounds.top + (r.bottom - r.top);
+  }
+  // A form centred on the screen or the desktop is made where its first showing puts it,
+  // rather than moved there when it shows.
+  if (!placed_ &&
+      (position_ == TPosition::poScreenCenter || position_ == TPosition::poDesktopCenter)) {
+    POINT origin;
+    if (CentredOrigin(params.bounds.right - params.bounds.left,
+                      params.bounds.bottom - params.bounds.top, origin)) {
+      ::OffsetRect(&params.bounds, origin.x - params.bounds.left, origin.y - params.bounds.top);
+    }
   }
 }
 
@@ -200,13 +206,10 @@ int TForm::ClientHeight() const {
   return r.bottom;
 }
 
-void TForm::PlaceForShow() {
-  // A form centred on the main form follows it: it is placed again at every showing.
+bool TForm::CentredOrigin(int width, int height, POINT& origin) const {
+  if (position_ == TPosition::poDesigned) return false;
   const bool on_main_form =
       position_ == TPosition::poMainFormCenter || position_ == TPosition::poOwnerFormCenter;
-  if (placed_ && !on_main_form) return;
-  placed_ = true;
-  if (position_ == TPosition::poDesigned) return;
   RECT area;
   HWND relative = nullptr;
   if (on_main_form) {
@@ -223,17 +226,30 @@ void TForm::PlaceForShow() {
   } else {
     area = position_ == TPosition::poDesktopCenter ? info.rcMonitor : info.rcWork;
   }
-  int left = area.left + ((area.right - area.left) - Width()) / 2;
-  int top = area.top + ((area.bottom - area.top) - Height()) / 2;
+  int left = area.left + ((area.right - area.left) - width) / 2;
+  int top = area.top + ((area.bottom - area.top) - height) / 2;
   if (relative) {
     // Centred on a main form near the edge of the screen, the caption stays reachable.
     const RECT& work = info.rcWork;
-    left = std::max(static_cast<int>(work.left),
-                    std::min(left, static_cast<int>(work.right) - Width()));
-    top = std::max(static_cast<int>(work.top),
-                   std::min(top, static_cast<int>(work.bottom) - Height()));
+    left =
+        std::max(static_cast<int>(work.left), std::min(left, static_cast<int>(work.right) - width));
+    top =
+        std::max(static_cast<int>(work.top), std::min(top, static_cast<int>(work.bottom) - height));
   }
-  SetBounds(left, top, Width(), Height());
+  origin = {left, top};
+  return true;
+}
+
+void TForm::PlaceForShow() {
+  // A form centred on the main form follows it: it is placed again at every showing.
+  const bool on_main_form =
+      position_ == TPosition::poMainFormCenter || position_ == TPosition::poOwnerFormCenter;
+  if (placed_ && !on_main_form) return;
+  placed_ = true;
+  POINT origin;
+  if (!CentredOrigin(Width(), Height(), origin)) return;
+  // A form made where its showing puts it (FillCreateParams) need not move.
+  if (origin.x != Left() || origin.y != Top()) SetBounds(origin.x, origin.y, Width(), Height());
 }
 
 void TForm::Show() {
@@ -242,8 +258,11 @@ void TForm::Show() {
   visible_ = true;
   ::ShowWindow(Handle(), SW_SHOW);
   // In front of the program's other windows: they all have the same owner, and activation
-  // alone does not raise a window on every system (Wine on a bare X display does not).
-  ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  // alone does not raise a window on every system (Wine on a bare X display does not). A
+  // window already in front is left alone: moving it costs a round of messages.
+  if (::GetWindow(Handle(), GW_HWNDPREV)) {
+    ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  }
   ::SetForegroundWindow(Handle());
   if (OnShow) OnShow(*this);
 }
@@ -325,24 +344,65 @@ bool TForm::IsShortCut(int short_cut) {
 
 void TForm::UpdateHint(TWinControl& control) {
   if (!Handle() || !control.Handle()) return;
+  const bool wanted = control.ShowHint() && !control.Hint().empty();
+  if (!HintWindowReady(wanted)) return;
   TTTOOLINFOW tool{sizeof(tool)};
   tool.uFlags = TTF_IDISHWND;
   tool.hwnd = Handle();
   tool.uId = reinterpret_cast<UINT_PTR>(control.Handle());
-  const bool wanted = control.ShowHint() && !control.Hint().empty();
-  SetHintTool(hint_window_, hint_font_, Handle(), tool, wanted ? &control.Hint() : nullptr);
+  SetHintTool(hint_window_, tool, wanted ? &control.Hint() : nullptr);
 }
 
 void TForm::UpdateHint(const TControl& control, HWND parent, bool shown) {
   if (!Handle() || !parent) return;
+  const bool wanted = shown && control.ShowHint() && !control.Hint().empty();
+  if (!HintWindowReady(wanted)) return;
   // The hint window finds such a tool by the window that a relayed mouse message came from
   // and the rectangle around the point.
   TTTOOLINFOW tool{sizeof(tool)};
   tool.hwnd = parent;
   tool.uId = reinterpret_cast<UINT_PTR>(&control);
   tool.rect = control.BoundsRect();
-  const bool wanted = shown && control.ShowHint() && !control.Hint().empty();
-  SetHintTool(hint_window_, hint_font_, Handle(), tool, wanted ? &control.Hint() : nullptr);
+  SetHintTool(hint_window_, tool, wanted ? &control.Hint() : nullptr);
+}
+
+bool TForm::HintWindowReady(bool wanted) {
+  if (hint_window_) return true;
+  // Making comctl32's tooltip window is one of the dearest steps of a form's creation, and no
+  // hint shows before the mouse has rested on a painted window: it waits for the idle moment,
+  // and then takes the hints of every control of the form.
+  if (wanted && !hint_window_asked_) {
+    hint_window_asked_ = true;
+    Application().WhenIdle([window = Handle()] {
+      if (auto* form = dynamic_cast<TForm*>(FromHandle(window))) form->CreateHintWindow();
+    });
+  }
+  return false;
+}
+
+namespace {
+template <class F>
+void ForEachControl(const TWinControl& parent, const F& f) {
+  for (TControl* c : parent.Controls()) {
+    f(*c);
+    if (auto* control = dynamic_cast<TWinControl*>(c)) ForEachControl(*control, f);
+  }
+}
+}  // namespace
+
+void TForm::CreateHintWindow() {
+  if (hint_window_ || !Handle()) return;
+  hint_window_ = win::Window(::CreateWindowExW(
+      WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+      ::GetModuleHandleW(nullptr), nullptr));
+  ::SendMessageW(hint_window_.get(), TTM_SETMAXTIPWIDTH, 0, 400);
+  // The tooltip's own font is the system's status font, which has no Chinese on a system
+  // whose code page is not 936.
+  hint_font_ = CreateTextFont(SystemFont::Status);
+  ::SendMessageW(hint_window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(hint_font_.get()), FALSE);
+  UpdateHint(*this);
+  ForEachControl(*this, [](TControl& control) { control.HintChanged(); });
 }
 
 void TForm::CancelHint() {
@@ -589,8 +649,24 @@ bool TApplication::Dispatch(MSG& msg) {
   return true;
 }
 
+void TApplication::WhenIdle(std::function<void()> action) {
+  idle_actions_.push_back(std::move(action));
+}
+
+void TApplication::RunIdleActions() {
+  // An action may ask for the next idle moment: that is a later one, not this.
+  auto actions = std::move(idle_actions_);
+  idle_actions_.clear();
+  for (auto& action : actions) action();
+}
+
 bool TApplication::HandleMessage() {
   MSG msg;
+  // PeekMessage reports a pending paint as WM_PAINT: nothing found means every window has
+  // painted.
+  if (!idle_actions_.empty() && !::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+    RunIdleActions();
+  }
   if (::GetMessageW(&msg, nullptr, 0, 0) <= 0) {
     terminated_ = true;
     return false;
@@ -600,19 +676,25 @@ bool TApplication::HandleMessage() {
 
 void TApplication::ProcessMessages() {
   MSG msg;
-  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      terminated_ = true;
-      return;
+  for (;;) {
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        terminated_ = true;
+        return;
+      }
+      Dispatch(msg);
     }
-    Dispatch(msg);
+    if (idle_actions_.empty()) return;
+    RunIdleActions();  // then what they posted
   }
 }
 
 void TApplication::Run() {
   if (main_form_) {
+    SwitchStartupPart(StartupPart::kShow);
     if (Handle()) ::ShowWindow(Handle(), SW_SHOWNORMAL);
     main_form_->Show();
+    SwitchStartupPart(StartupPart::kFirstPaint);
   }
   while (!terminated_ && HandleMessage()) {
   }

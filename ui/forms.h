@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -81,7 +82,8 @@ class TForm : public TWinControl {
   // The shortcut key of a menu item of this form (main menu first, then context menus).
   bool IsShortCut(int short_cut);
 
-  // Hints: controls of this form register their hint text; mouse messages are relayed.
+  // Hints: controls of this form register their hint text; mouse messages are relayed. The
+  // hint window itself is made at the first idle moment after a control asks for a hint.
   void UpdateHint(TWinControl& control);
   // A control without a window registers its hint for its rectangle in its parent's window
   // `parent`, again whenever that rectangle changes; `shown` false takes the hint away.
@@ -108,6 +110,13 @@ class TForm : public TWinControl {
   template <class F>
   bool ForEachMenu(F&& f);
   void PlaceForShow();
+  // Where the form stands when shown, for an outer size of width by height; false for a form
+  // that keeps its own place (poDesigned).
+  bool CentredOrigin(int width, int height, POINT& origin) const;
+  // True when the hint window exists; else asks for it at the next idle moment when a hint
+  // is wanted.
+  bool HintWindowReady(bool wanted);
+  void CreateHintWindow();
 
   std::map<std::string, EventHandler, std::less<>> handlers_;
   TMainMenu* menu_ = nullptr;
@@ -121,6 +130,7 @@ class TForm : public TWinControl {
   int client_width_ = -1, client_height_ = -1;  // asked for by the description, or -1
   win::Font hint_font_;                         // outlives the hint window that uses it
   win::Window hint_window_;
+  bool hint_window_asked_ = false;  // made at the next idle moment
   std::vector<std::string> read_problems_;
 };
 
@@ -159,6 +169,10 @@ class TApplication : public TComponent, public WindowBase {
   void ProcessMessages();
   // Handles one message; false when WM_QUIT came.
   bool HandleMessage();
+  // Runs `action` once, the next time the message loop finds nothing left to do: every
+  // message handled and every window painted. Work that need not hold up the first paint
+  // of the program waits for this.
+  void WhenIdle(std::function<void()> action);
   void Terminate();
   bool Terminated() const { return terminated_; }
 
@@ -176,12 +190,14 @@ class TApplication : public TComponent, public WindowBase {
   bool Dispatch(MSG& msg);
   LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) override;
   void FreeReleased();
+  void RunIdleActions();
 
   std::wstring title_;
   std::vector<TForm*> forms_;
   TForm* main_form_ = nullptr;
   bool terminated_ = false;
   std::vector<std::unique_ptr<WindowBase>> released_;
+  std::vector<std::function<void()>> idle_actions_;
 };
 
 // A component that forwards the application's events to handlers of the form that owns it;

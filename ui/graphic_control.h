@@ -33,6 +33,7 @@ class TGraphicControl : public TControl {
 
   // Has the parent paint the control's rectangle again.
   void Invalidate();
+  void HintChanged() override;
 
   HFONT FontHandle();
 
@@ -42,7 +43,6 @@ class TGraphicControl : public TControl {
   // leaves unpainted shows its parent.
   virtual void Paint(HDC dc, const RECT& area) = 0;
   void FontChanged() override;
-  void HintChanged() override;
 
  private:
   // The rectangle in the parent's window where the form's tooltip shows the hint; `shown`

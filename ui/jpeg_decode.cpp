@@ -1,5 +1,6 @@
 #include "ui/jpeg_decode.h"
 
+#include <bit>
 #include <csetjmp>
 #include <cstddef>
 #include <cstdio>  // jpeglib.h uses FILE and size_t without declaring them
@@ -8,6 +9,8 @@
 #include <type_traits>
 #include <utility>
 #include <vector>
+
+#include "ui/startup_times.h"
 
 #include <jerror.h>
 #include <jpeglib.h>
@@ -28,7 +31,16 @@ constexpr int kMaxScans = 256;
 // We build it without a backing store, so going over this is an error, not a temporary file.
 constexpr long kMaxLibjpegMemory = 1L << 30;
 
-enum class RowFormat { kGray, kRgb, kCmyk, kInvertedCmyk };
+// kBgra: libjpeg-turbo writes our pixels themselves (B, G, R and an opaque A in memory, which
+// on a little-endian machine is 0xAARRGGBB), straight into the picture: the colour conversion
+// is its own SIMD code, and there is no row to convert after it. Other libjpegs give RGB rows.
+enum class RowFormat { kGray, kRgb, kBgra, kCmyk, kInvertedCmyk };
+
+#ifdef JCS_ALPHA_EXTENSIONS
+constexpr bool kDecodesToPixels = std::endian::native == std::endian::little;
+#else
+constexpr bool kDecodesToPixels = false;
+#endif
 
 constexpr int ComponentsOf(RowFormat format) {
   switch (format) {
@@ -36,6 +48,7 @@ constexpr int ComponentsOf(RowFormat format) {
       return 1;
     case RowFormat::kRgb:
       return 3;
+    case RowFormat::kBgra:
     case RowFormat::kCmyk:
     case RowFormat::kInvertedCmyk:
       return 4;
@@ -96,13 +109,15 @@ void CheckProgress(j_common_ptr info) {
 
 // Memory for the whole picture is reserved, not filled: a damaged file that claims a large size
 // usually fails within its first rows, and untouched pages cost nothing.
-bool Prepare(Output& out, JDIMENSION width, JDIMENSION height, int components) noexcept {
+bool Prepare(Output& out, JDIMENSION width, JDIMENSION height, RowFormat format) noexcept {
   try {
     out.image.width = static_cast<int>(width);
     out.image.height = static_cast<int>(height);
     out.image.pixels.clear();
     out.image.pixels.reserve(static_cast<std::size_t>(width) * height);
-    out.row.assign(static_cast<std::size_t>(width) * components, 0);
+    if (format != RowFormat::kBgra) {
+      out.row.assign(static_cast<std::size_t>(width) * ComponentsOf(format), 0);
+    }
     return true;
   } catch (const std::exception&) {
     return false;
@@ -113,9 +128,19 @@ constexpr std::uint8_t Scale(unsigned a, unsigned b) {
   return static_cast<std::uint8_t>((a * b + 127) / 255);
 }
 
-// Converts the row libjpeg has just written and appends it to the picture. The capacity was
-// reserved by Prepare, so growing the vector here never allocates.
+// Where libjpeg writes the next row: the picture itself for kBgra, grown by that row, else the
+// row buffer. The capacity was reserved by Prepare, so growing the vector never allocates.
+JSAMPROW NextRow(Output& out, RowFormat format) noexcept {
+  if (format != RowFormat::kBgra) return out.row.data();
+  auto& pixels = out.image.pixels;
+  const std::size_t start = pixels.size();
+  pixels.resize(start + static_cast<std::size_t>(out.image.width));
+  return reinterpret_cast<JSAMPROW>(pixels.data() + start);
+}
+
+// Converts the row libjpeg has just written into the row buffer and appends it to the picture.
 void AppendRow(Output& out, RowFormat format) noexcept {
+  if (format == RowFormat::kBgra) return;  // written in place
   auto& pixels = out.image.pixels;
   const std::size_t start = pixels.size();
   const std::size_t width = static_cast<std::size_t>(out.image.width);
@@ -123,6 +148,8 @@ void AppendRow(Output& out, RowFormat format) noexcept {
   std::uint32_t* dst = pixels.data() + start;
   const JSAMPLE* src = out.row.data();
   switch (format) {
+    case RowFormat::kBgra:
+      break;
     case RowFormat::kGray:
       for (std::size_t x = 0; x < width; ++x, src += 1) dst[x] = Argb(0xFF, src[0], src[0], src[0]);
       break;
@@ -172,6 +199,13 @@ bool RunDecoder(Decoder& d, const unsigned char* data, unsigned long size) {
       break;
     case JCS_RGB:
     case JCS_YCbCr:
+#ifdef JCS_ALPHA_EXTENSIONS
+      if constexpr (kDecodesToPixels) {
+        info->out_color_space = JCS_EXT_BGRA;
+        format = RowFormat::kBgra;
+        break;
+      }
+#endif
       info->out_color_space = JCS_RGB;
       format = RowFormat::kRgb;
       break;
@@ -186,11 +220,11 @@ bool RunDecoder(Decoder& d, const unsigned char* data, unsigned long size) {
   jpeg_start_decompress(info);
   if (info->output_components != ComponentsOf(format) ||
       !JpegSizeAllowed(info->output_width, info->output_height) ||
-      !Prepare(*d.output, info->output_width, info->output_height, info->output_components)) {
+      !Prepare(*d.output, info->output_width, info->output_height, format)) {
     Fail(info);
   }
   while (info->output_scanline < info->output_height) {
-    JSAMPROW row = d.output->row.data();
+    JSAMPROW row = NextRow(*d.output, format);
     // Memory input never suspends, so anything but one row is a failure.
     if (jpeg_read_scanlines(info, &row, 1) != 1) Fail(info);
     AppendRow(*d.output, format);
@@ -208,6 +242,7 @@ bool JpegSizeAllowed(std::uint32_t width, std::uint32_t height) {
 }
 
 std::optional<PixelImage> DecodeJpeg(std::span<const std::uint8_t> data) {
+  StartupScope decoding(StartupPart::kPictures);
   // libjpeg takes the length as unsigned long, which has 32 bits on Windows.
   if (data.empty() || data.size() > std::numeric_limits<unsigned long>::max()) return std::nullopt;
   Output output;

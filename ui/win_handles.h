@@ -61,6 +61,11 @@ struct RegKeyTraits {
 struct ImageListTraits {
   static void Free(HIMAGELIST h) { ::ImageList_Destroy(h); }
 };
+// Files, pipes, processes, threads, events. CreateFile reports failure as
+// INVALID_HANDLE_VALUE, not null: store null in its place.
+struct KernelObjectTraits {
+  static void Free(HANDLE h) { ::CloseHandle(h); }
+};
 
 template <class H>
 using GdiObject = Handle<H, GdiObjectTraits, true>;
@@ -78,12 +83,13 @@ using Window = Handle<HWND, WindowTraits, true>;
 using RegKey = Handle<HKEY, RegKeyTraits, true>;
 using ImageList = Handle<HIMAGELIST, ImageListTraits, true>;
 using BorrowedImageList = Handle<HIMAGELIST, ImageListTraits, false>;
+using KernelObject = Handle<HANDLE, KernelObjectTraits, true>;
 
 // A device context obtained with GetDC (or GetWindowDC), released with ReleaseDC.
 class WindowDc {
  public:
-  explicit WindowDc(HWND window, bool wholeWindow = false)
-      : window_(window), dc_(wholeWindow ? ::GetWindowDC(window) : ::GetDC(window)) {}
+  explicit WindowDc(HWND window, bool whole_window = false)
+      : window_(window), dc_(whole_window ? ::GetWindowDC(window) : ::GetDC(window)) {}
   WindowDc(const WindowDc&) = delete;
   WindowDc& operator=(const WindowDc&) = delete;
   ~WindowDc() {

@@ -31,6 +31,9 @@ int wmain() {
   ::QueryPerformanceFrequency(&frequency);
   ::QueryPerformanceCounter(&start);
   auto& main = telvana::CreateProgramWindows(application);
+  // The information windows are made once the main window has painted.
+  main.Show();
+  application.ProcessMessages();
   ::QueryPerformanceCounter(&end);
   std::printf("building the windows of all forms: %.1f ms\n",
               1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /

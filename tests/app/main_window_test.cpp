@@ -74,8 +74,10 @@ TEST(MainWindowStartUp, RenewsTheDesktopShortcutToThisProgram) {
   testsupport::MessageBoxRecorder boxes;
   ui::TComponent owner(nullptr);
   ui::TComponent::New<TFmain1>(owner)->Create();
-  EXPECT_TRUE(boxes.boxes.empty());
   const std::wstring link = desktop.path() + L"\\Korvane影视Telvana免费版.lnk";
+  EXPECT_FALSE(testsupport::FileExists(link)) << "the shortcut waits for the first paint";
+  ui::Application().ProcessMessages();
+  EXPECT_TRUE(boxes.boxes.empty());
   ASSERT_TRUE(testsupport::FileExists(link));
   const testsupport::LinkContents contents = testsupport::ReadShellLink(link);
   EXPECT_EQ(::lstrcmpiW(contents.target.c_str(), testsupport::ThisProgram().c_str()), 0)
@@ -91,12 +93,26 @@ TEST(MainWindowStartUp, AShortcutThatCannotBeMadeIsReportedAndStartUpGoesOn) {
   ui::TComponent owner(nullptr);
   auto* window = ui::TComponent::New<TFmain1>(owner);
   window->Create();
+  ui::Application().ProcessMessages();
   ASSERT_EQ(boxes.boxes.size(), 1u);
   EXPECT_EQ(boxes.boxes[0].text, L"创建桌面快捷方式失败！");
   EXPECT_EQ(boxes.boxes[0].style, UINT{MB_OK});
   EXPECT_EQ(boxes.boxes[0].owner, window->Handle());
   EXPECT_EQ(testsupport::ListRows(window->ChannelList().Handle()), CategoryRows(u"影视频道"))
       << "the list is filled all the same";
+}
+
+TEST_F(MainWindowTest, AnInformationCommandBeforeTheInformationWindowsMakesThemOnce) {
+  int made = 0;
+  window->SetInformationWindowsMaker([&made] {
+    ++made;
+    return InformationWindows{};  // none to show: the command then does nothing
+  });
+  Choose(L"N26");
+  EXPECT_EQ(made, 1);
+  Choose(L"N27");
+  ui::Application().ProcessMessages();
+  EXPECT_EQ(made, 1);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -380,6 +380,19 @@ TEST_F(PlayerControlTest, UserInterfaceModes) {
   EXPECT_EQ(player->layout().video.Height(), player->Height());
 }
 
+TEST_F(PlayerControlTest, TheBarRepaintsForTheMouseOnlyOverItsButtonsAndSliders) {
+  const player::ControlLayout l = player->layout();
+  const auto move_to = [&](const Box& b) {
+    ui::Application().ProcessMessages();  // nothing left to paint
+    ::SendMessageW(player->Handle(), WM_MOUSEMOVE, 0, At(CentreX(b), CentreY(b)));
+    return ::GetUpdateRect(player->Handle(), nullptr, FALSE) != FALSE;
+  };
+  EXPECT_FALSE(move_to(l.video)) << "onto the picture";
+  EXPECT_TRUE(move_to(l.playPause)) << "onto a button";
+  EXPECT_TRUE(move_to(l.video)) << "off the button";
+  EXPECT_FALSE(move_to(l.status)) << "between parts that do not light up";
+}
+
 TEST_F(PlayerControlTest, ShowInPlaceKeepsTheBounds) {
   const RECT before = player->BoundsRect();
   player->showInPlace();

@@ -1,0 +1,63 @@
+// The program's start-up as wWinMain runs it: the main window with the first category, and
+// once it has painted, the seven information windows (hidden, in their order) and the desktop
+// shortcut. Start-up sets up the one application object, so this is a test program of its own.
+#include "app/start_up.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/app/scratch_registry.h"
+#include "tests/app/shell_link_reader.h"
+#include "tests/support/message_box_recorder.h"
+#include "tests/support/recording_player.h"
+#include "ui/std_controls.h"
+#include "ui/win_handles.h"
+
+namespace telvana {
+namespace {
+
+std::vector<std::string> FormClasses() {
+  std::vector<std::string> classes;
+  for (const ui::TForm* form : ui::Application().Forms()) classes.push_back(form->Class().name);
+  return classes;
+}
+
+TEST(StartUp, TheMainWindowPaintsFirstThenTheInformationWindowsAndTheShortcutFollow) {
+  testsupport::ScratchFolder desktop;
+  testsupport::ScratchCurrentUser user;
+  ASSERT_TRUE(user.active());
+  user.SetString(L"Desktop", desktop.path());
+  testsupport::MessageBoxRecorder boxes;
+  // Outlives the main window, which the application frees after the last test.
+  static testsupport::RecordingPlayer player;
+
+  TFmain1& main = CreateProgramWindows(ui::Application());
+  main.SetPlayer(player);
+  EXPECT_EQ(ui::Application().MainForm(), &main);
+  EXPECT_EQ(ui::Application().Title(), kApplicationTitle);
+  EXPECT_EQ(FormClasses(), std::vector<std::string>{"TFmain1"});
+  EXPECT_EQ(main.ChannelList().Count(), 11) << "the first category is there before the paint";
+  const std::wstring link = desktop.path() + L"\\Korvane影视Telvana免费版.lnk";
+  EXPECT_FALSE(testsupport::FileExists(link));
+
+  main.Show();
+  ui::Application().ProcessMessages();
+  EXPECT_EQ(FormClasses(), (std::vector<std::string>{"TFmain1", "TFgy1", "TFmzsm1", "TFhelp1",
+                                                     "TFlxxz1", "TFgygg1", "TFsygg1", "TFyqgg1"}));
+  for (const ui::TForm* form : ui::Application().Forms()) {
+    EXPECT_EQ(::IsWindowVisible(form->Handle()) != FALSE, form == &main) << form->Class().name;
+  }
+  EXPECT_TRUE(testsupport::FileExists(link));
+  EXPECT_TRUE(boxes.boxes.empty());
+
+  // Later idle moments make nothing twice.
+  ui::Application().ProcessMessages();
+  EXPECT_EQ(ui::Application().Forms().size(), 8u);
+}
+
+}  // namespace
+}  // namespace telvana
