@@ -20,10 +20,49 @@ class HuffmanTree {
   int NodeOfSymbol(int symbol) const { return prnt_[symbol + kNodes]; }
 
   // Counts one more occurrence of the symbol and restores the frequency order.
-  void Update(int symbol);
+  void Update(int symbol) {
+    if (RebuildDue()) Rebuild();
+    UpdateFrom(prnt_[symbol + kNodes], [](int, int) {});
+  }
+
+  // The decoder's form of Update: it already holds the symbol's leaf node, and it learns of
+  // every pair of nodes whose children change places. The caller rebuilds first when due.
+  bool RebuildDue() const { return freq_[kRoot] == kMaxFreq; }
+  void Rebuild();
+  template <class OnSwap>
+  void UpdateFrom(int leaf_node, OnSwap&& on_swap) {
+    int c = leaf_node;
+    do {
+      const std::uint32_t k = ++freq_[c];
+      if (k > freq_[c + 1]) {
+        // Swap with the last node of the run that is now less frequent (the sentinel stops
+        // the scan).
+        int l = c + 1;
+        while (k > freq_[++l]) {
+        }
+        --l;
+        on_swap(c, l);
+        freq_[c] = freq_[l];
+        freq_[l] = k;
+        SwapChildren(c, l);
+        c = l;
+      }
+      c = prnt_[c];
+    } while (c != 0);
+  }
 
  private:
-  void Rebuild();
+  void SwapChildren(int c, int l) {
+    const int i = son_[c];
+    prnt_[i] = l;
+    if (i < kNodes) prnt_[i + 1] = l;
+
+    const int j = son_[l];
+    son_[l] = i;
+    prnt_[j] = c;
+    if (j < kNodes) prnt_[j + 1] = c;
+    son_[c] = j;
+  }
 
   std::array<std::uint32_t, kNodes + 1> freq_{};  // one more: a sentinel above every count
   std::array<int, kNodes + kSymbols> prnt_{};     // parents; the tail maps symbols to leaves
