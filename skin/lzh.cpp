@@ -98,7 +98,7 @@ class Walker {
   }
 
   // Whether the last walk went through node a or b.
-  bool Passed(int a, int b) const { return (passed_[a] == stamp_) | (passed_[b] == stamp_); }
+  bool Passed(int a, int b) const { return passed_[a] == stamp_ || passed_[b] == stamp_; }
 
  private:
   const HuffmanTree& tree_;
