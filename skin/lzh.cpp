@@ -2,66 +2,20 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstring>
 #include <memory>
 #include <new>
 
+#include "skin/lzh_bits.h"
 #include "skin/lzh_huffman.h"
 #include "skin/lzh_params.h"
+#include "skin/lzh_walker.h"
 #include "skin/skin_error.h"
 
 namespace telvana {
 namespace {
 
 using namespace lzh;
-
-// Bits most significant first from a 64-bit buffer whose top `held_` bits are the next ones.
-// Refills take eight bytes at once while they last, then single bytes, then zero bits.
-class BitReader {
- public:
-  explicit BitReader(std::span<const std::uint8_t> source)
-      : next_(source.data()), end_(source.data() + source.size()) {}
-
-  // At least 56 bits held afterwards.
-  void Refill() {
-    if (end_ - next_ >= 8) {
-      std::uint64_t word;
-      std::memcpy(&word, next_, sizeof word);
-      // The bits below the bytes counted as taken are the next bytes' own bits, so the
-      // next refill ORs the same values over them.
-      buffer_ |= BigEndian(word) >> held_;
-      next_ += (63 - held_) >> 3;
-      held_ |= 56;
-      return;
-    }
-    while (held_ <= 56) {
-      if (next_ < end_) buffer_ |= std::uint64_t{*next_++} << (56 - held_);
-      held_ += 8;
-    }
-  }
-
-  int Held() const { return held_; }
-
-  // The next n (1 to 56) bits, not taken.
-  std::uint32_t Peek(int n) const { return static_cast<std::uint32_t>(buffer_ >> (64 - n)); }
-
-  void Skip(int n) {
-    buffer_ <<= n;
-    held_ -= n;
-  }
-
- private:
-  static std::uint64_t BigEndian(std::uint64_t word) {
-    if constexpr (std::endian::native == std::endian::little) return __builtin_bswap64(word);
-    return word;
-  }
-
-  const std::uint8_t* next_;
-  const std::uint8_t* end_;
-  std::uint64_t buffer_ = 0;
-  int held_ = 0;
-};
 
 // The first 8 bits index the tables; the prefix they start is 3 to 8 bits long, and the six
 // bits after it are the low bits of the distance.
@@ -73,38 +27,6 @@ int DecodeDistance(BitReader& bits) {
   bits.Skip(taken);
   return (kPositionTables.code[index] << 6) | low;
 }
-
-// The walk from the root to a leaf, one bit a node. The decoder walks for the next symbol
-// before it updates the tree for the current one, so that the two chains of dependent loads
-// overlap; the walk is kept only if no node it passed through had its children swapped by
-// that update, which is rare.
-class Walker {
- public:
-  explicit Walker(const HuffmanTree& tree) : tree_(tree) {}
-
-  // The leaf node the next code leads to.
-  int Walk(BitReader& bits) {
-    ++stamp_;
-    int child = tree_.ChildOf(kRoot);
-    int node;
-    do {
-      if (bits.Held() == 0) bits.Refill();
-      node = child + static_cast<int>(bits.Peek(1));
-      bits.Skip(1);
-      passed_[node] = stamp_;
-      child = tree_.ChildOf(node);
-    } while (child < kNodes);
-    return node;
-  }
-
-  // Whether the last walk went through node a or b.
-  bool Passed(int a, int b) const { return passed_[a] == stamp_ || passed_[b] == stamp_; }
-
- private:
-  const HuffmanTree& tree_;
-  std::array<std::uint64_t, kNodes> passed_{};  // the stamp of the last walk through a node
-  std::uint64_t stamp_ = 0;
-};
 
 struct DecoderTables {
   HuffmanTree tree;
@@ -198,7 +120,11 @@ void TLZH::Unpack(std::uint32_t count, std::span<const std::uint8_t> source,
   Output output(target, count);
   BitReader bits(source);
   std::uint64_t written = 0;  // wide: a last match may pass a count near 2^32
-  int leaf = count > 0 ? walker.Walk(bits) : 0;
+  int leaf = 0;
+  if (count > 0) {
+    bits.Refill();
+    leaf = walker.Walk(bits);
+  }
   while (written < count) {
     const int c = tree.ChildOf(leaf) - kNodes;
     output.MakeRoom(written);

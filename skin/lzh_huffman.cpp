@@ -17,6 +17,7 @@ HuffmanTree::HuffmanTree() {
   }
   freq_[kNodes] = 0xFFFF;
   prnt_[kRoot] = 0;
+  SetAllSteps();
 }
 
 void HuffmanTree::Rebuild() {
@@ -48,6 +49,11 @@ void HuffmanTree::Rebuild() {
       prnt_[child] = prnt_[child + 1] = i;
     }
   }
+  SetAllSteps();
+}
+
+void HuffmanTree::SetAllSteps() {
+  for (int node = 0; node < kNodes; ++node) SetSteps(node);
 }
 
 }  // namespace telvana::lzh

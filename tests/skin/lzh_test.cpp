@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "skin/lzh_bits.h"
 #include "skin/lzh_encoder.h"
+#include "skin/lzh_huffman.h"
+#include "skin/lzh_walker.h"
 
 namespace telvana {
 namespace {
@@ -155,6 +158,22 @@ TEST(TLZHTest, DecodesArbitraryStreamsAsTheClassicDecoderDid) {
     const Bytes out = Unpack(c.count, Xorshift(c.stream_size, c.seed));
     EXPECT_EQ(out.size(), c.size);
     EXPECT_EQ(Fnv1a(out), c.hash) << c.seed;
+  }
+}
+
+// A walk that needs more bits than are held (here none: nothing was read yet) goes again a
+// bit at a time, reading on, and ends where a walk over bits held ends.
+TEST(TLZHTest, WalksCodesLongerThanTheBitsHeld) {
+  const lzh::HuffmanTree tree;
+  for (const std::uint8_t first : {0x00, 0x5A, 0xC3, 0xFF}) {
+    const Bytes stream = {first, 0x96, 0x3C, 0x81, 0x7E};
+    lzh::BitReader held(stream);
+    held.Refill();
+    lzh::BitReader unread(stream);
+    const int leaf = lzh::Walker(tree).Walk(held);
+    EXPECT_GE(tree.ChildOf(leaf), lzh::kNodes);
+    EXPECT_EQ(lzh::Walker(tree).Walk(unread), leaf) << int{first};
+    EXPECT_EQ(unread.Peek(16), held.Peek(16));
   }
 }
 
