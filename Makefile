@@ -52,9 +52,10 @@ test-win: win
 bench: native win
 	@bash tools/bench.sh $(NATIVE) $(WIN)
 
+# Fails when a target finds a fault; see tools/fuzz.sh.
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTELVANA_FUZZ=ON >/dev/null
-	@cmake --build $(FUZZ)
+	@cmake --build $(FUZZ) --target telvana_fuzzers
 	@bash tools/fuzz.sh $(FUZZ) $${FUZZ_SECONDS:-60}
 
 format:

@@ -63,12 +63,32 @@ function(telvana_test_in_locale name suffix locale)
   set_tests_properties(${name}_${suffix} PROPERTIES TIMEOUT 300 ENVIRONMENT TELVANA_LOCALE=${locale})
 endfunction()
 
-# telvana_fuzz(NAME SOURCES... LIBS...): a libFuzzer target (fuzz tree only); tools/fuzz.sh
-# runs every one of them for a bounded time.
+# telvana_fuzz(NAME SOURCES... LIBS... [SEEDS_FROM TARGET]): a fuzz target over outside data
+# and its corpus: fuzz/corpus/NAME in the sources (seeds written by hand, and every input that
+# once found a fault) and fuzz_seeds/NAME in the build tree (seeds the build writes, by TARGET
+# when given). In the fuzz tree it is a libFuzzer program that tools/fuzz.sh runs; in the
+# other native trees the same harness is a test that feeds it every file of the corpus.
+add_custom_target(telvana_fuzzers)
 function(telvana_fuzz name)
-  cmake_parse_arguments(F "" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${F_SOURCES})
+  cmake_parse_arguments(F "" "SEEDS_FROM" "SOURCES;LIBS" ${ARGN})
+  set(corpus ${CMAKE_SOURCE_DIR}/fuzz/corpus/${name} ${CMAKE_BINARY_DIR}/fuzz_seeds/${name})
+  if(TELVANA_FUZZ)
+    add_executable(${name} ${F_SOURCES})
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzzers)
+    add_dependencies(telvana_fuzzers ${name})
+    # tools/fuzz.sh reads the seed folders from here.
+    string(REPLACE ";" "\n" lines "${corpus}")
+    file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/fuzzers/${name}.seeds CONTENT "${lines}\n")
+  else()
+    set(name ${name}_replay)
+    add_executable(${name} ${F_SOURCES} ${CMAKE_SOURCE_DIR}/fuzz/replay_main.cpp)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    add_test(NAME ${name} COMMAND ${name} ${corpus})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 120)
+  endif()
   target_link_libraries(${name} PRIVATE ${F_LIBS})
-  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
-  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzzers)
+  if(F_SEEDS_FROM)
+    add_dependencies(${name} ${F_SEEDS_FROM})
+  endif()
 endfunction()

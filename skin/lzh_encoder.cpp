@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <memory>
 
 #include "skin/lzh_huffman.h"
@@ -83,12 +84,17 @@ struct Match {
 // decoder's ring.
 class MatchFinder {
  public:
-  explicit MatchFinder(std::span<const std::uint8_t> data) {
+  explicit MatchFinder(std::span<const std::uint8_t> data)
+      : hash_bits_(HashBitsFor(kRingStart + data.size())), head_(std::size_t{1} << hash_bits_, -1) {
     window_.assign(kRingStart, kRingFill);
     window_.insert(window_.end(), data.begin(), data.end());
-    head_.fill(-1);
     prev_.fill(-1);
-    for (int p = 0; p < kRingStart; ++p) Insert(p);
+    // Below kRingStart - 2 the three bytes at a position are all spaces: those positions
+    // chain up in one bucket, each after the one before it, as inserting them would do.
+    constexpr int kSpaceKeys = kRingStart - 2;
+    for (int p = 1; p < kSpaceKeys; ++p) prev_[p] = p - 1;
+    head_[Hash(0)] = kSpaceKeys - 1;
+    for (int p = kSpaceKeys; p < kRingStart; ++p) Insert(p);
   }
 
   static constexpr int kBase = kRingStart;  // window position of the first data byte
@@ -120,18 +126,24 @@ class MatchFinder {
   }
 
  private:
-  static constexpr int kHashBits = 15;
   static constexpr int kMaxChain = 256;
+
+  // Buckets enough for the window's positions, up to 2^15: a small input does not pay for
+  // clearing a table it cannot fill.
+  static int HashBitsFor(std::size_t positions) {
+    return std::clamp(static_cast<int>(std::bit_width(positions)), 10, 15);
+  }
 
   std::uint32_t Hash(int pos) const {
     const std::uint32_t key = (std::uint32_t{window_[pos]} << 16) |
                               (std::uint32_t{window_[pos + 1]} << 8) | window_[pos + 2];
-    return (key * 2654435761u) >> (32 - kHashBits);
+    return (key * 2654435761u) >> (32 - hash_bits_);
   }
 
+  int hash_bits_;
+  std::vector<int> head_;
+  std::array<int, kRingSize> prev_;
   std::vector<std::uint8_t> window_;
-  std::array<int, std::size_t{1} << kHashBits> head_{};
-  std::array<int, kRingSize> prev_{};
 };
 
 }  // namespace

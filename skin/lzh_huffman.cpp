@@ -17,6 +17,7 @@ HuffmanTree::HuffmanTree() {
   }
   freq_[kNodes] = 0xFFFF;
   prnt_[kRoot] = 0;
+  SetAllSteps();
 }
 
 void HuffmanTree::Rebuild() {
@@ -48,36 +49,11 @@ void HuffmanTree::Rebuild() {
       prnt_[child] = prnt_[child + 1] = i;
     }
   }
+  SetAllSteps();
 }
 
-void HuffmanTree::Update(int symbol) {
-  if (freq_[kRoot] == kMaxFreq) Rebuild();
-  int c = prnt_[symbol + kNodes];
-  do {
-    const std::uint32_t k = ++freq_[c];
-    if (k > freq_[c + 1]) {
-      // Swap with the last node of the run that is now less frequent (the sentinel stops it).
-      int l = c + 1;
-      while (k > freq_[++l]) {
-      }
-      --l;
-      freq_[c] = freq_[l];
-      freq_[l] = k;
-
-      const int i = son_[c];
-      prnt_[i] = l;
-      if (i < kNodes) prnt_[i + 1] = l;
-
-      const int j = son_[l];
-      son_[l] = i;
-      prnt_[j] = c;
-      if (j < kNodes) prnt_[j + 1] = c;
-      son_[c] = j;
-
-      c = l;
-    }
-    c = prnt_[c];
-  } while (c != 0);
+void HuffmanTree::SetAllSteps() {
+  for (int node = 0; node < kNodes; ++node) SetSteps(node);
 }
 
 }  // namespace telvana::lzh

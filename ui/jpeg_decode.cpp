@@ -27,10 +27,6 @@ namespace {
 // minutes. Real encoders write about ten.
 constexpr int kMaxScans = 256;
 
-// libjpeg's own working memory (the whole-picture coefficient buffers of progressive files).
-// We build it without a backing store, so going over this is an error, not a temporary file.
-constexpr long kMaxLibjpegMemory = 1L << 30;
-
 // kBgra: libjpeg-turbo writes our pixels themselves (B, G, R and an opaque A in memory, which
 // on a little-endian machine is 0xAARRGGBB), straight into the picture: the colour conversion
 // is its own SIMD code, and there is no row to convert after it. Other libjpegs give RGB rows.
@@ -75,6 +71,7 @@ struct Decoder {
   ErrorManager errors;
   jpeg_progress_mgr progress;
   Output* output;
+  const JpegLimits* limits;
 };
 static_assert(std::is_trivially_destructible_v<Decoder>);
 
@@ -183,12 +180,14 @@ bool RunDecoder(Decoder& d, const unsigned char* data, unsigned long size) {
     return false;
   }
   jpeg_create_decompress(info);
-  info->mem->max_memory_to_use = kMaxLibjpegMemory;
+  // We build libjpeg without a backing store, so going over this is an error, not a
+  // temporary file.
+  info->mem->max_memory_to_use = d.limits->max_memory;
   d.progress.progress_monitor = CheckProgress;
   info->progress = &d.progress;
   jpeg_mem_src(info, data, size);
   jpeg_read_header(info, TRUE);  // errors out on a file with tables only
-  if (!JpegSizeAllowed(info->image_width, info->image_height)) Fail(info);
+  if (!JpegSizeAllowed(info->image_width, info->image_height, *d.limits)) Fail(info);
 
   // Every colour space goes through plain RGB, grey or CMYK output, which any libjpeg offers.
   RowFormat format;
@@ -219,7 +218,7 @@ bool RunDecoder(Decoder& d, const unsigned char* data, unsigned long size) {
   }
   jpeg_start_decompress(info);
   if (info->output_components != ComponentsOf(format) ||
-      !JpegSizeAllowed(info->output_width, info->output_height) ||
+      !JpegSizeAllowed(info->output_width, info->output_height, *d.limits) ||
       !Prepare(*d.output, info->output_width, info->output_height, format)) {
     Fail(info);
   }
@@ -236,18 +235,19 @@ bool RunDecoder(Decoder& d, const unsigned char* data, unsigned long size) {
 
 }  // namespace
 
-bool JpegSizeAllowed(std::uint32_t width, std::uint32_t height) {
-  return width > 0 && height > 0 && width <= kMaxJpegSide && height <= kMaxJpegSide &&
-         std::uint64_t{width} * height <= kMaxJpegPixels;
+bool JpegSizeAllowed(std::uint32_t width, std::uint32_t height, const JpegLimits& limits) {
+  return width > 0 && height > 0 && width <= limits.max_side && height <= limits.max_side &&
+         std::uint64_t{width} * height <= limits.max_pixels;
 }
 
-std::optional<PixelImage> DecodeJpeg(std::span<const std::uint8_t> data) {
+std::optional<PixelImage> DecodeJpeg(std::span<const std::uint8_t> data, const JpegLimits& limits) {
   StartupScope decoding(StartupPart::kPictures);
   // libjpeg takes the length as unsigned long, which has 32 bits on Windows.
   if (data.empty() || data.size() > std::numeric_limits<unsigned long>::max()) return std::nullopt;
   Output output;
   Decoder decoder{};
   decoder.output = &output;
+  decoder.limits = &limits;
   if (!RunDecoder(decoder, data.data(), static_cast<unsigned long>(data.size()))) {
     return std::nullopt;
   }

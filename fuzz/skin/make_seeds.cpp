@@ -1,6 +1,6 @@
-// Writes the starting corpus of each skin fuzz target into BUILD/corpus/NAME, where `make
-// fuzz` looks: small skins, containers, descriptions and bitmaps of every layout, all made
-// by our own writers. Usage: make_seeds CORPUS_DIR
+// Writes the seeds of each skin fuzz target into DIR/NAME (the build's fuzz_seeds folder):
+// small skins, containers, descriptions and bitmaps of every layout, all made by our own
+// writers. Usage: make_seeds DIR
 #include <cstdint>
 #include <filesystem>
 #include <fstream>

@@ -45,10 +45,12 @@ void CheckRecords(const telvana::SkinRecords& r) {
 }
 
 void LoadWhole(std::span<const std::uint8_t> file) {
-  // 256 KiB unpacked and 1 Mi pixels keep each run quick; the program's limits only differ in
-  // size.
-  const telvana::SkinParseLimits parse{{4096, 1 << 20}, 1 << 20};
-  const auto records = telvana::LoadSkinRecords(file, {256u * 1024}, parse);
+  // Far below the program's limits, and still far above the seeds (a skin of a few bitmaps
+  // that unpacks to under 1 KiB): 16 KiB unpacked, pictures of up to 1024 pixels a side and
+  // 64 Ki pixels, 256 Ki pixels in all. An input that asks for more is refused at once
+  // instead of having its bytes unpacked or its pixels filled.
+  const telvana::SkinParseLimits parse{{1024, 64 * 1024}, 256 * 1024};
+  const auto records = telvana::LoadSkinRecords(file, {16u * 1024}, parse);
   if (records) CheckRecords(*records);
 }
 

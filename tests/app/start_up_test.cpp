@@ -14,6 +14,7 @@
 #include "tests/app/shell_link_reader.h"
 #include "tests/support/message_box_recorder.h"
 #include "tests/support/recording_player.h"
+#include "ui/forms.h"
 #include "ui/std_controls.h"
 #include "ui/win_handles.h"
 
@@ -32,10 +33,12 @@ TEST(StartUp, TheMainWindowPaintsFirstThenTheInformationWindowsAndTheShortcutFol
   ASSERT_TRUE(user.active());
   user.SetString(L"Desktop", desktop.path());
   testsupport::MessageBoxRecorder boxes;
-  // Outlives the main window, which the application frees after the last test.
-  static testsupport::RecordingPlayer player;
+  // Made and ended in wWinMain's order: the player outlives the application's windows.
+  win::ComScope com;
+  testsupport::RecordingPlayer player;
+  ui::TApplication application;
 
-  TFmain1& main = CreateProgramWindows(ui::Application());
+  TFmain1& main = CreateProgramWindows(application);
   main.SetPlayer(player);
   EXPECT_EQ(ui::Application().MainForm(), &main);
   EXPECT_EQ(ui::Application().Title(), kApplicationTitle);

@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "skin/lzh_bits.h"
 #include "skin/lzh_encoder.h"
+#include "skin/lzh_huffman.h"
+#include "skin/lzh_walker.h"
 
 namespace telvana {
 namespace {
@@ -42,6 +45,17 @@ Bytes MatchFreeBytes(std::size_t n) {
       seen[gram] = true;
     }
     out.push_back(b);
+  }
+  return out;
+}
+
+Bytes Xorshift(std::size_t n, std::uint32_t state) {
+  Bytes out(n);
+  for (auto& b : out) {
+    state ^= state << 13;
+    state ^= state >> 17;
+    state ^= state << 5;
+    b = static_cast<std::uint8_t>(state >> 24);
   }
   return out;
 }
@@ -111,6 +125,56 @@ TEST(TLZHTest, RoundTripsOurEncoder) {
   // The repeat became one match: a few bytes more than the block alone.
   const Bytes block(far.begin(), far.begin() + 4096);
   EXPECT_LT(LzhPack(far).size(), LzhPack(block).size() + 6);
+}
+
+// Every distance from 1 to 70 with matches of every length: short periods repeated within
+// one match, and matches that overlap their own source.
+TEST(TLZHTest, RoundTripsMatchesOfEveryDistance) {
+  const Bytes noise = Xorshift(80, 7);
+  Bytes data;
+  for (std::size_t period = 1; period <= 70; ++period) {
+    for (std::size_t length : {3u, 9u, 17u, 60u, 61u}) {
+      data.push_back(0xAA);
+      for (std::size_t i = 0; i < period + length; ++i) data.push_back(noise[i % period]);
+    }
+  }
+  EXPECT_EQ(Unpack(static_cast<std::uint32_t>(data.size()), LzhPack(data)), data);
+}
+
+// Streams no encoder writes, decoded as the earlier byte-at-a-time decoder decoded them (its
+// output's length and hash): matches reach into both parts of the initial ring, spaces and
+// zeros, and the longest one passes a tree rebuild.
+TEST(TLZHTest, DecodesArbitraryStreamsAsTheClassicDecoderDid) {
+  struct Case {
+    std::size_t stream_size;
+    std::uint32_t seed;
+    std::uint32_t count;
+    std::size_t size;
+    std::uint64_t hash;
+  };
+  for (const Case& c : {Case{64, 90, 5000, 5022, 0x9fe46928be8671f6u},
+                        Case{5000, 2, 20000, 20021, 0x91ae06d59f0c1145u},
+                        Case{40000, 3, 600000, 600000, 0x8ae40fffe178ec0au}}) {
+    const Bytes out = Unpack(c.count, Xorshift(c.stream_size, c.seed));
+    EXPECT_EQ(out.size(), c.size);
+    EXPECT_EQ(Fnv1a(out), c.hash) << c.seed;
+  }
+}
+
+// A walk that needs more bits than are held (here none: nothing was read yet) goes again a
+// bit at a time, reading on, and ends where a walk over bits held ends.
+TEST(TLZHTest, WalksCodesLongerThanTheBitsHeld) {
+  const lzh::HuffmanTree tree;
+  for (const std::uint8_t first : {0x00, 0x5A, 0xC3, 0xFF}) {
+    const Bytes stream = {first, 0x96, 0x3C, 0x81, 0x7E};
+    lzh::BitReader held(stream);
+    held.Refill();
+    lzh::BitReader unread(stream);
+    const int leaf = lzh::Walker(tree).Walk(held);
+    EXPECT_GE(tree.ChildOf(leaf), lzh::kNodes);
+    EXPECT_EQ(lzh::Walker(tree).Walk(unread), leaf) << int{first};
+    EXPECT_EQ(unread.Peek(16), held.Peek(16));
+  }
 }
 
 TEST(TLZHTest, StopsAtTheCountButFinishesTheMatchThatCrossesIt) {

@@ -171,7 +171,9 @@ TEST(GraphicControls, TheirHintsBelongToTheirRectangleInTheParentsWindow) {
   image->SetHint(L"提示");
   image->SetShowHint(true);
   image->SetParent(panel);
-  form.CreateHandle();  // the hint is registered once the windows exist
+  form.CreateHandle();
+  // The form's hint window comes at the idle moment, with the hints of every control.
+  ui::Application().ProcessMessages();
 
   const HWND tips = testsupport::HintWindowOf(form.Handle());
   ASSERT_NE(tips, nullptr);

@@ -384,6 +384,15 @@ TEST(JpegDecode, WidestPictureDecodesAndOneColumnMoreIsRefused) {
   EXPECT_FALSE(Decode(Encode(options, colour)));
 }
 
+// A caller's smaller limits refuse a picture the program's would take: quadrants.jpg is
+// 60 x 40.
+TEST(JpegDecode, CallersLimitsApply) {
+  const Bytes bytes = ReadData("quadrants.jpg");
+  EXPECT_TRUE(DecodeJpeg(bytes, {60, 2400}));
+  EXPECT_FALSE(DecodeJpeg(bytes, {59, 2400}));
+  EXPECT_FALSE(DecodeJpeg(bytes, {60, 2399}));
+}
+
 TEST(JpegDecode, HugeSizeInHeaderIsRefused) {
   // A small file whose frame header claims 8192 x 8193 pixels.
   Bytes bytes = ReadData("quadrants.jpg");
