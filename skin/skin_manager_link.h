@@ -14,7 +14,8 @@ class TComponent;
 class TSkinData;
 
 // The manager's actions, carried out on its timer after the requested delay.
-enum class SkinAction { kSkin = 1, kUnskin = 2, kSkinChanged = 3 };
+// kPurge only frees the frame skinners whose window is gone.
+enum class SkinAction { kSkin = 1, kUnskin = 2, kSkinChanged = 3, kPurge = 6 };
 inline constexpr int kSkinActionDelayMs = 250;
 
 class SkinManagerLink {

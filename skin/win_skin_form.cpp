@@ -9,6 +9,7 @@ namespace telvana {
 
 TWinSkinForm::~TWinSkinForm() {
   for (TSkinControl* wrapper : Wrappers) wrapper->ForgetForm();
+  if (OnFree) OnFree(*this);
 }
 
 bool TWinSkinForm::AddControl(TSkinControl& wrapper) {

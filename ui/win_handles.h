@@ -58,6 +58,9 @@ struct WindowTraits {
 struct RegKeyTraits {
   static void Free(HKEY h) { ::RegCloseKey(h); }
 };
+struct HookTraits {
+  static void Free(HHOOK h) { ::UnhookWindowsHookEx(h); }
+};
 struct ImageListTraits {
   static void Free(HIMAGELIST h) { ::ImageList_Destroy(h); }
 };
@@ -82,6 +85,7 @@ using Icon = Handle<HICON, IconTraits, true>;
 using Window = Handle<HWND, WindowTraits, true>;
 using RegKey = Handle<HKEY, RegKeyTraits, true>;
 using ImageList = Handle<HIMAGELIST, ImageListTraits, true>;
+using Hook = Handle<HHOOK, HookTraits, true>;
 using BorrowedImageList = Handle<HIMAGELIST, ImageListTraits, false>;
 using KernelObject = Handle<HANDLE, KernelObjectTraits, true>;
 
