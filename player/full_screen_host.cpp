@@ -6,14 +6,14 @@ FullScreenHost::FullScreenHost(HWND owner, HWND beside) {
   MONITORINFO monitor{sizeof monitor};
   ::GetMonitorInfoW(::MonitorFromWindow(beside, MONITOR_DEFAULTTONEAREST), &monitor);
   area_ = monitor.rcMonitor;
-  WindowSpec spec;
-  spec.own_class = L"TelvanaFullScreen";
-  spec.class_style = 0;
-  spec.class_background = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
-  spec.style = WS_POPUP | WS_CLIPCHILDREN;
-  spec.bounds = area_;
-  spec.parent = owner;
-  CreateWindowFrom(spec);
+  WindowOptions options;
+  options.own_class = L"TelvanaFullScreen";
+  options.class_style = 0;
+  options.class_background = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
+  options.style = WS_POPUP | WS_CLIPCHILDREN;
+  options.bounds = area_;
+  options.parent = owner;
+  CreateWindowFrom(options);
   ::ShowWindow(Handle(), SW_SHOW);
 }
 

@@ -154,13 +154,7 @@ RECT ToRect(const Box& box) {
 
 void PaintPicture(HDC dc, const Box& dest, const Picture& picture) {
   if (dest.Empty() || picture.width <= 0 || picture.height <= 0) return;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = picture.width;
-  info.bmiHeader.biHeight = -picture.height;  // top row first
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = win::TopDownBitmapInfo(picture.width, picture.height);
   // Halftone only when GDI has to scale (a moment after a resize): it is slow.
   const bool sameSize = dest.Width() == picture.width && dest.Height() == picture.height;
   const int previous = ::SetStretchBltMode(dc, sameSize ? COLORONCOLOR : HALFTONE);

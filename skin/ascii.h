@@ -26,6 +26,17 @@ inline std::string AsciiUppered(std::string_view s) {
   return out;
 }
 
+// The same rules for the wide texts of window classes and property values.
+constexpr wchar_t AsciiLower(wchar_t c) {
+  return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + 32) : c;
+}
+
+inline std::wstring AsciiLowered(std::wstring_view s) {
+  std::wstring out(s);
+  for (wchar_t& c : out) c = AsciiLower(c);
+  return out;
+}
+
 inline bool AsciiEqualNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {

@@ -1,7 +1,8 @@
 #include "skin/button_layout.h"
 
-#include <cwctype>
 #include <string>
+
+#include "skin/ascii.h"
 
 namespace telvana {
 
@@ -32,8 +33,7 @@ int BitButtonFrame(std::uint8_t mouse_state, bool is_default, bool focused, bool
 }
 
 GlyphLayout GlyphLayoutFromName(const wchar_t* name) {
-  std::wstring lower;
-  for (const wchar_t* c = name; c && *c; ++c) lower += static_cast<wchar_t>(std::towlower(*c));
+  const std::wstring lower = AsciiLowered(name ? std::wstring_view(name) : std::wstring_view());
   if (lower == L"blglyphright") return GlyphLayout::kRight;
   if (lower == L"blglyphtop") return GlyphLayout::kTop;
   if (lower == L"blglyphbottom") return GlyphLayout::kBottom;

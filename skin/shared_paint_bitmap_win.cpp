@@ -29,13 +29,7 @@ void SharedPaintBitmap::Free() {
 
 void SharedPaintBitmap::Resize(int width, int height) {
   if (bitmap_ && width == width_ && height == height_) return;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = std::max(width, 1);
-  info.bmiHeader.biHeight = -std::max(height, 1);
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = win::TopDownBitmapInfo(std::max(width, 1), std::max(height, 1));
   void* bits = nullptr;
   win::Bitmap bitmap(::CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap) throw std::runtime_error("no shared paint bitmap");

@@ -1,8 +1,8 @@
 #include "skin/skin_buttons_win.h"
 
 #include <algorithm>
-#include <cwctype>
 
+#include "skin/ascii.h"
 #include "skin/bitmap_transforms.h"
 #include "skin/skin_data.h"
 #include "skin/skin_paint_win.h"
@@ -38,9 +38,7 @@ void DrawCentredCaption(HDC dc, const RECT& rect, const std::wstring& text) {
 }
 
 bool EqualsTrue(const std::wstring& value) {
-  std::wstring lower;
-  for (wchar_t c : value) lower += static_cast<wchar_t>(std::towlower(c));
-  return lower == L"true";
+  return AsciiLowered(value) == L"true";
 }
 
 }  // namespace
@@ -180,12 +178,6 @@ void TSkinButton::PaintSkin(HDC dc, const RECT& rect) {
 
 namespace {
 
-// The glyph a glyph button shows: our bitmap buttons draw theirs by kind.
-struct GlyphSource {
-  ui::TBitBtnKind kind = ui::TBitBtnKind::bkCustom;
-  bool Present() const { return kind != ui::TBitBtnKind::bkCustom; }
-};
-
 // A property the control may not publish, with the value glyph buttons have by default.
 std::int64_t OrdOr(const TSkinControl& wrapper, std::string_view name, std::int64_t fallback) {
   const ui::TWinControl* control = wrapper.Control();
@@ -210,11 +202,12 @@ void TSkinBitButton::PaintSkin(HDC dc, const RECT& rect) {
   win::SelectObjectScope select_font(buffer, font ? font : ::GetStockObject(DEFAULT_GUI_FONT));
   DrawFace(area, frame);
 
-  GlyphSource glyph;
-  if (auto* bit_button = dynamic_cast<ui::TBitBtn*>(FControl)) glyph.kind = bit_button->Kind();
-  const LayoutPoint glyph_size = glyph.Present()
-                                     ? LayoutPoint{ui::TBitBtn::kGlyphSize, ui::TBitBtn::kGlyphSize}
-                                     : LayoutPoint{};
+  // Our bitmap buttons draw their glyph by kind; a custom one has none.
+  ui::TBitBtnKind glyph_kind = ui::TBitBtnKind::bkCustom;
+  if (auto* bit_button = dynamic_cast<ui::TBitBtn*>(FControl)) glyph_kind = bit_button->Kind();
+  const bool has_glyph = glyph_kind != ui::TBitBtnKind::bkCustom;
+  const LayoutPoint glyph_size =
+      has_glyph ? LayoutPoint{ui::TBitBtn::kGlyphSize, ui::TBitBtn::kGlyphSize} : LayoutPoint{};
   LayoutPoint text_size;
   if (!FText.empty()) {
     RECT measured{0, 0, area.right, area.bottom};
@@ -226,8 +219,8 @@ void TSkinBitButton::PaintSkin(HDC dc, const RECT& rect) {
       static_cast<int>(OrdOr(*this, "Margin", -1)), static_cast<int>(OrdOr(*this, "Spacing", 4)),
       GlyphLayoutFromName(GetEnumProperty("Layout").c_str()));
   // Our glyphs are drawn by kind, one cell, greyed when the button is disabled.
-  if (glyph.Present()) {
-    ui::TBitBtn::DrawGlyph(buffer, glyph.kind, places.glyph.x, places.glyph.y, frame != 3);
+  if (has_glyph) {
+    ui::TBitBtn::DrawGlyph(buffer, glyph_kind, places.glyph.x, places.glyph.y, frame != 3);
   }
   ::SetTextColor(buffer, TextColour(frame, true));
   ::SetBkMode(buffer, TRANSPARENT);

@@ -74,9 +74,9 @@ class TSkinGroupBox : public TSkinControl {
 class TSkinBox : public TSkinControl {
  public:
   using TSkinControl::TSkinControl;
+  // Only the colour: the panel's messages stay its own.
   void AttachControl(TWinSkinForm* form, TSkinData& skin_data, bool change_color,
                      HDC canvas) override;
-  void AfterMessage(ui::TMessage&) override {}
   void Unskin() override;
 };
 

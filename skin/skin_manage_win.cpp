@@ -1,9 +1,9 @@
 #include "skin/skin_manage_win.h"
 
 #include <algorithm>
-#include <cwctype>
 #include <utility>
 
+#include "skin/ascii.h"
 #include "skin/skin_data.h"
 #include "skin/skin_messages.h"
 #include "skin/win_skin_form.h"
@@ -22,11 +22,6 @@ std::wstring ClassNameOf(HWND window) {
   wchar_t name[256] = {};
   const int length = ::GetClassNameW(window, name, 256);
   return std::wstring(name, length > 0 ? length : 0);
-}
-
-std::wstring Lower(std::wstring text) {
-  for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
-  return text;
 }
 
 bool IsSkinned(HWND window) {
@@ -213,7 +208,7 @@ bool TSkinManage::SkinWindow(HWND window) {
   if (FindSkinner(window)) return false;
   ui::TForm* form = FormOf(window);
   if (!SkinAllPass && (::GetWindowLongW(window, GWL_STYLE) & WS_CHILD) &&
-      Lower(ClassNameOf(::GetParent(window))) != L"mdiclient") {
+      AsciiLowered(ClassNameOf(::GetParent(window))) != L"mdiclient") {
     return false;
   }
   RECT rect{};
@@ -274,7 +269,7 @@ TSkinData* TSkinManage::ChooseSkinData(HWND window) const {
     }
   }
   if (chosen) return chosen;
-  const std::wstring class_name = Lower(ClassNameOf(window));
+  const std::wstring class_name = AsciiLowered(ClassNameOf(window));
   if (class_name == L"tmessageform" || class_name == L"#32770") {
     for (TSkinData* data : SkinDatas) {
       if (data->SkinFormtype == TSkinFormType::sfDialog) chosen = data;

@@ -13,17 +13,6 @@ namespace {
 constexpr DWORD kKeepDestination = 0x00AA0029;
 constexpr DWORD kTransparentRop = MAKEROP4(kKeepDestination, SRCCOPY);
 
-BITMAPINFO TopDownInfo(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
-
 template <class H>
 H Checked(H handle, const char* what) {
   if (!handle) throw std::runtime_error(what);
@@ -46,7 +35,8 @@ bool IsInverted(const RECT& rect) {
 }
 
 win::Bitmap CreateDibBitmap(const PixelImage& image) {
-  const BITMAPINFO info = TopDownInfo(std::max(image.width, 1), std::max(image.height, 1));
+  const BITMAPINFO info =
+      win::TopDownBitmapInfo(std::max(image.width, 1), std::max(image.height, 1));
   void* bits = nullptr;
   win::Bitmap bitmap(Checked(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0),
                              "no DIB section for a skin picture"));
@@ -59,7 +49,7 @@ win::Bitmap CreateDibBitmap(const PixelImage& image) {
 
 void PutPixels(HDC dc, int x, int y, const PixelImage& image) {
   if (image.empty()) return;
-  const BITMAPINFO info = TopDownInfo(image.width, image.height);
+  const BITMAPINFO info = win::TopDownBitmapInfo(image.width, image.height);
   ::SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(image.width), static_cast<DWORD>(image.height),
                       0, 0, 0, static_cast<UINT>(image.height), image.pixels.data(), &info,
                       DIB_RGB_COLORS);

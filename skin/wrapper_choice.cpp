@@ -3,28 +3,18 @@
 #include <array>
 #include <utility>
 
+#include "skin/ascii.h"
+
 namespace telvana {
-namespace {
-
-constexpr wchar_t LowerWide(wchar_t c) {
-  return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + 32) : c;
-}
-
-std::wstring LoweredWide(std::wstring_view text) {
-  std::wstring out(text);
-  for (wchar_t& c : out) c = LowerWide(c);
-  return out;
-}
-
-}  // namespace
 
 std::optional<std::wstring> FindSkin3rdKind(const std::vector<std::wstring>& lines,
                                             std::string_view class_name) {
   std::wstring key;
-  for (char c : class_name) key.push_back(LowerWide(static_cast<unsigned char>(c)));
+  for (char c : class_name)
+    key.push_back(AsciiLower(static_cast<wchar_t>(static_cast<unsigned char>(c))));
   key.push_back(L'=');
   for (const std::wstring& line : lines) {
-    const std::wstring lowered = LoweredWide(line);
+    const std::wstring lowered = AsciiLowered(line);
     if (!lowered.starts_with(key)) continue;
     // The kind follows the first "=", which is the key's own.
     return lowered.substr(key.size(), kSkin3rdKindLimit);
@@ -62,7 +52,7 @@ bool IsNeverWrappedClass(std::string_view upper_class_name) {
 }
 
 DialogChildWrapper ChooseDialogChildWrapper(std::wstring_view class_name, std::uint32_t style) {
-  const std::wstring name = LoweredWide(class_name);
+  const std::wstring name = AsciiLowered(class_name);
   if (name == L"button") {
     // The low bits are the button's type; these tests overlap on purpose, so that every
     // check box and radio button type (automatic, three-state, owner-drawn) lands somewhere.

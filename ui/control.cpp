@@ -133,15 +133,15 @@ void TWinControl::CreateHandle() {
   // The program's own windows are of a class named after their component class, so that the
   // skin engine's rules and outside tools see the names the program's classes have.
   const std::wstring own_class = WideFromUtf8(Class().name);
-  WindowSpec spec;
-  spec.system_class = params.class_name;
-  spec.own_class = own_class.c_str();
-  spec.style = params.style;
-  spec.ex_style = params.ex_style;
-  spec.title = caption_.c_str();
-  spec.bounds = params.bounds;
-  spec.parent = params.parent;
-  HWND window = CreateWindowFrom(spec);
+  WindowOptions options;
+  options.system_class = params.class_name;
+  options.own_class = own_class.c_str();
+  options.style = params.style;
+  options.ex_style = params.ex_style;
+  options.title = caption_.c_str();
+  options.bounds = params.bounds;
+  options.parent = params.parent;
+  HWND window = CreateWindowFrom(options);
   ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
   UpdateBoundsFromWindow();
   HandleCreated();

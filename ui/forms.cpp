@@ -544,14 +544,14 @@ void TApplication::Initialize() {
   ::InitCommonControlsEx(&icc);
   // A window of no size that stands for the program on the task bar, with the program's
   // title, and owns the forms (so the forms themselves have no task-bar buttons).
-  WindowSpec spec;
-  spec.own_class = L"TApplication";
-  spec.class_style = 0;
-  spec.style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
-  spec.title = title_.c_str();
+  WindowOptions options;
+  options.own_class = L"TApplication";
+  options.class_style = 0;
+  options.style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
+  options.title = title_.c_str();
   const int x = ::GetSystemMetrics(SM_CXSCREEN) / 2, y = ::GetSystemMetrics(SM_CYSCREEN) / 2;
-  spec.bounds = {x, y, x, y};
-  CreateWindowFrom(spec);
+  options.bounds = {x, y, x, y};
+  CreateWindowFrom(options);
 }
 
 void TApplication::SetTitle(const std::wstring& title) {

@@ -466,13 +466,7 @@ void TImage::SetStretch(bool on) {
 void TImage::Paint(HDC dc, const RECT& area) {
   if (picture_.empty() || !stretch_) Fill(dc, area, ColorToRGB(color_));
   if (picture_.empty()) return;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = picture_.width;
-  info.bmiHeader.biHeight = -picture_.height;  // top-down rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = win::TopDownBitmapInfo(picture_.width, picture_.height);
   const int width = stretch_ ? area.right - area.left : picture_.width;
   const int height = stretch_ ? area.bottom - area.top : picture_.height;
   ::SetStretchBltMode(dc, HALFTONE);
@@ -575,11 +569,11 @@ constexpr UINT_PTR kTimerId = 1;
 }  // namespace
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {
-  WindowSpec spec;
-  spec.own_class = L"TTimer";
-  spec.class_style = 0;
-  spec.parent = HWND_MESSAGE;
-  CreateWindowFrom(spec);
+  WindowOptions options;
+  options.own_class = L"TTimer";
+  options.class_style = 0;
+  options.parent = HWND_MESSAGE;
+  CreateWindowFrom(options);
   Update();
 }
 

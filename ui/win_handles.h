@@ -89,6 +89,18 @@ using Hook = Handle<HHOOK, HookTraits, true>;
 using BorrowedImageList = Handle<HIMAGELIST, ImageListTraits, false>;
 using KernelObject = Handle<HANDLE, KernelObjectTraits, true>;
 
+// The header of a 32-bit picture whose rows run top to bottom, as our pixel images hold them.
+inline BITMAPINFO TopDownBitmapInfo(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
 // A device context obtained with GetDC (or GetWindowDC), released with ReleaseDC.
 class WindowDc {
  public:

@@ -46,21 +46,23 @@ WindowBase* WindowBase::FromHandle(HWND window) {
   return window ? static_cast<WindowBase*>(::GetPropW(window, kObjectProperty)) : nullptr;
 }
 
-HWND WindowBase::CreateWindowFrom(const WindowSpec& spec) {
+HWND WindowBase::CreateWindowFrom(const WindowOptions& options) {
   if (handle_) return handle_;
-  const wchar_t* class_name = spec.system_class;
+  const wchar_t* class_name = options.system_class;
   if (!class_name) {
-    RegisterOwnClass(spec.own_class, spec.class_style, spec.class_background, OwnClassProcedure);
-    class_name = spec.own_class;
+    RegisterOwnClass(options.own_class, options.class_style, options.class_background,
+                     OwnClassProcedure);
+    class_name = options.own_class;
   }
-  const RECT& b = spec.bounds;
+  const RECT& b = options.bounds;
   // The program's own classes meet their object in WM_NCCREATE, through the creation
   // parameter; a system class's window is taken over once it exists.
-  HWND window = ::CreateWindowExW(spec.ex_style, class_name, spec.title, spec.style, b.left, b.top,
-                                  b.right - b.left, b.bottom - b.top, spec.parent, nullptr,
-                                  ::GetModuleHandleW(nullptr), spec.system_class ? nullptr : this);
+  HWND window =
+      ::CreateWindowExW(options.ex_style, class_name, options.title, options.style, b.left, b.top,
+                        b.right - b.left, b.bottom - b.top, options.parent, nullptr,
+                        ::GetModuleHandleW(nullptr), options.system_class ? nullptr : this);
   if (!window) throw std::runtime_error("a window could not be created");
-  if (spec.system_class) {
+  if (options.system_class) {
     if (!::SetWindowSubclass(window, SubclassProcedure, reinterpret_cast<UINT_PTR>(this),
                              reinterpret_cast<DWORD_PTR>(this))) {
       ::DestroyWindow(window);

@@ -28,7 +28,7 @@ class WindowBase {
   static WindowBase* FromHandle(HWND window);
 
  protected:
-  struct WindowSpec {
+  struct WindowOptions {
     // The window class: null for the program's own class named `own_class`, registered on
     // first use; or the name of a system class.
     const wchar_t* system_class = nullptr;
@@ -42,7 +42,7 @@ class WindowBase {
     HWND parent = nullptr;  // the parent of a child window, the owner of a top-level one
   };
   // Creates the window; throws std::runtime_error when the system refuses.
-  HWND CreateWindowFrom(const WindowSpec& spec);
+  HWND CreateWindowFrom(const WindowOptions& options);
   void DestroyHandle();
 
   // Every message of the window, inside the guarded dispatch.

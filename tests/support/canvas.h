@@ -7,18 +7,14 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "ui/win_handles.h"
+
 namespace telvana::testsupport {
 
 class Canvas {
  public:
   Canvas(int width, int height, COLORREF fill) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = win::TopDownBitmapInfo(width, height);
     dc_ = ::CreateCompatibleDC(nullptr);
     bitmap_ = ::CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_),
                                  nullptr, 0);

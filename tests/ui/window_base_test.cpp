@@ -119,11 +119,11 @@ TEST(WindowSubclass, AnErrorInAReplacementEndsInTheErrorReport) {
 class FailingWindow : public ui::WindowBase {
  public:
   FailingWindow() {
-    WindowSpec spec;
-    spec.own_class = L"TelvanaTestFailingWindow";
-    spec.style = WS_POPUP;
-    spec.title = L"failing";
-    CreateWindowFrom(spec);
+    WindowOptions options;
+    options.own_class = L"TelvanaTestFailingWindow";
+    options.style = WS_POPUP;
+    options.title = L"failing";
+    CreateWindowFrom(options);
   }
   int destroyed = 0;
 
