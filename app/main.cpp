@@ -6,29 +6,17 @@
 
 #include "app/start_up.h"
 #include "skin/shared_paint_bitmap_win.h"
-#include "skin/skin_manager_link.h"
+#include "skin/skin_manage_win.h"
 #include "ui/forms.h"
 #include "ui/startup_report.h"
 #include "ui/startup_times.h"
 #include "ui/win_handles.h"
 
-namespace {
-
-// Ends the program's skin manager after the application whose skin data used it.
-struct SkinManagerScope {
-  SkinManagerScope() = default;
-  SkinManagerScope(const SkinManagerScope&) = delete;
-  SkinManagerScope& operator=(const SkinManagerScope&) = delete;
-  ~SkinManagerScope() { telvana::ReplaceSkinManager(nullptr); }
-};
-
-}  // namespace
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   telvana::BeginStartupReport();
   telvana::SwitchStartupPart(telvana::StartupPart::kInitialise);
   telvana::win::ComScope com;
-  SkinManagerScope skin_manager;
+  telvana::SkinManagerScope skin_manager;
   telvana::SharedPaintBitmapLifetime paint_bitmap;
   telvana::ui::TApplication application;
   if (telvana::StartupTimesRecording()) {

@@ -360,4 +360,16 @@ std::unique_ptr<TSkinManage> TakeOverSkinRequests(SkinRequestQueue& queue) {
   return manager;
 }
 
+SkinManagerScope::SkinManagerScope() {
+  if (auto* queue = dynamic_cast<SkinRequestQueue*>(SkinManager())) {
+    ReplaceSkinManager(TakeOverSkinRequests(*queue));
+  }
+  SetSkinManagerFactory([] { return std::make_unique<TSkinManage>(); });
+}
+
+SkinManagerScope::~SkinManagerScope() {
+  SetSkinManagerFactory(nullptr);
+  ReplaceSkinManager(nullptr);
+}
+
 }  // namespace telvana

@@ -87,4 +87,15 @@ class TSkinManage : public SkinManagerLink {
 // existed: the registered skin data, the hook, the switch, the pending skin data and action.
 std::unique_ptr<TSkinManage> TakeOverSkinRequests(SkinRequestQueue& queue);
 
+// The program's skin manager for as long as the scope lasts: the first skin data that asks
+// for a manager gets a TSkinManage (which takes over a queue's requests made before the
+// scope began), and the manager ends with the scope.
+class SkinManagerScope {
+ public:
+  SkinManagerScope();
+  ~SkinManagerScope();
+  SkinManagerScope(const SkinManagerScope&) = delete;
+  SkinManagerScope& operator=(const SkinManagerScope&) = delete;
+};
+
 }  // namespace telvana

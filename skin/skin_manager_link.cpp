@@ -12,6 +12,11 @@ std::unique_ptr<SkinManagerLink>& TheManager() {
   static std::unique_ptr<SkinManagerLink> manager;
   return manager;
 }
+
+SkinManagerFactory& TheFactory() {
+  static SkinManagerFactory factory;
+  return factory;
+}
 }  // namespace
 
 SkinManagerLink* SkinManager() {
@@ -19,8 +24,18 @@ SkinManagerLink* SkinManager() {
 }
 
 SkinManagerLink& EnsureSkinManager() {
-  if (!TheManager()) TheManager() = std::make_unique<SkinRequestQueue>();
+  if (!TheManager()) {
+    if (TheFactory()) {
+      TheManager() = TheFactory()();
+    } else {
+      TheManager() = std::make_unique<SkinRequestQueue>();
+    }
+  }
   return *TheManager();
+}
+
+void SetSkinManagerFactory(SkinManagerFactory factory) {
+  TheFactory() = std::move(factory);
 }
 
 std::unique_ptr<SkinManagerLink> ReplaceSkinManager(std::unique_ptr<SkinManagerLink> manager) {

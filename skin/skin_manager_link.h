@@ -1,8 +1,10 @@
 // What a TSkinData asks of the program's one skin manager. The manager that attaches skins
-// to windows implements this; until it lands, SkinRequestQueue records every request in the
-// order made, for the manager to consume when it takes over.
+// to windows (TSkinManage) implements this in the program; where there is none (portable
+// code and its tests), SkinRequestQueue records every request in the order made, for a
+// manager to consume when it takes over.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -91,8 +93,12 @@ class SkinRequestQueue : public SkinManagerLink {
 
 // The program's one manager, or null before any skin data asked for it.
 SkinManagerLink* SkinManager();
-// The program's one manager, created (as a SkinRequestQueue) when there is none yet.
+// The program's one manager, created when there is none yet: by the factory when one is
+// set, else as a SkinRequestQueue.
 SkinManagerLink& EnsureSkinManager();
+using SkinManagerFactory = std::function<std::unique_ptr<SkinManagerLink>()>;
+// Sets how EnsureSkinManager makes the manager (an empty factory: a SkinRequestQueue).
+void SetSkinManagerFactory(SkinManagerFactory factory);
 // Replaces the program's manager (the manager's own start-up, and tests); returns the one
 // it replaces.
 std::unique_ptr<SkinManagerLink> ReplaceSkinManager(std::unique_ptr<SkinManagerLink> manager);

@@ -130,8 +130,9 @@ void TWinControl::CreateHandle() {
   CreateParams params;
   FillCreateParams(params);
   own_class_ = params.class_name == nullptr;
-  // The program's own windows are of a class named after their component class, so that the
-  // skin engine's rules and outside tools see the names the program's classes have.
+  // Every window is of a class named after its component class (a system control's too, as a
+  // superclass of the system's), so that the skin engine's rules and outside tools see the
+  // names the program's classes have.
   const std::wstring own_class = WideFromUtf8(Class().name);
   WindowOptions options;
   options.system_class = params.class_name;

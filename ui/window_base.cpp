@@ -33,6 +33,24 @@ void RegisterOwnClass(const wchar_t* name, UINT style, HBRUSH background, WNDPRO
   registered.emplace(name);
 }
 
+// A class named `name` that behaves as the system class `system_class`: its procedure, styles,
+// extra bytes, cursor and background, under the program's own name.
+void RegisterSuperclass(const wchar_t* name, const wchar_t* system_class) {
+  static std::set<std::wstring> registered;
+  if (registered.contains(name)) return;
+  WNDCLASSEXW wc{sizeof(wc)};
+  if (!::GetClassInfoExW(nullptr, system_class, &wc)) {
+    throw std::runtime_error("the system class " + Utf8FromWide(system_class) + " is missing");
+  }
+  wc.hInstance = ::GetModuleHandleW(nullptr);
+  wc.lpszClassName = name;
+  wc.style &= ~CS_GLOBALCLASS;
+  if (!::RegisterClassExW(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    throw std::runtime_error("the window class " + Utf8FromWide(name) + " could not be registered");
+  }
+  registered.emplace(name);
+}
+
 }  // namespace
 
 WindowBase::~WindowBase() {
@@ -48,18 +66,18 @@ WindowBase* WindowBase::FromHandle(HWND window) {
 
 HWND WindowBase::CreateWindowFrom(const WindowOptions& options) {
   if (handle_) return handle_;
-  const wchar_t* class_name = options.system_class;
-  if (!class_name) {
+  if (options.system_class) {
+    RegisterSuperclass(options.own_class, options.system_class);
+  } else {
     RegisterOwnClass(options.own_class, options.class_style, options.class_background,
                      OwnClassProcedure);
-    class_name = options.own_class;
   }
   const RECT& b = options.bounds;
   // The program's own classes meet their object in WM_NCCREATE, through the creation
   // parameter; a system class's window is taken over once it exists.
   HWND window =
-      ::CreateWindowExW(options.ex_style, class_name, options.title, options.style, b.left, b.top,
-                        b.right - b.left, b.bottom - b.top, options.parent, nullptr,
+      ::CreateWindowExW(options.ex_style, options.own_class, options.title, options.style, b.left,
+                        b.top, b.right - b.left, b.bottom - b.top, options.parent, nullptr,
                         ::GetModuleHandleW(nullptr), options.system_class ? nullptr : this);
   if (!window) throw std::runtime_error("a window could not be created");
   if (options.system_class) {

@@ -29,8 +29,9 @@ class WindowBase {
 
  protected:
   struct WindowOptions {
-    // The window class: null for the program's own class named `own_class`, registered on
-    // first use; or the name of a system class.
+    // The window class, registered as `own_class` on first use: with the program's own
+    // procedure, or, when `system_class` names a system class, with that class's behaviour
+    // (its window is then reached through subclassing).
     const wchar_t* system_class = nullptr;
     const wchar_t* own_class = L"TelvanaWindow";
     UINT class_style = CS_DBLCLKS;

@@ -1,9 +1,11 @@
-// Not a test: starts the program's windows as start-up does, then opens each information
-// window with its menu command, as a user would, for people to look at. Usage:
-//   information_windows_gallery.exe FOLDER
-// While each window is up, it writes FOLDER\NAME.ready and waits until that file is gone: a
-// script on the host takes a picture of the screen meanwhile (main, menu-help, menu-about,
-// help, disclaimer, about, contact, commercial, publicservice, friendship; see
+// Not a test: starts the program's windows as start-up does, with the program's skin manager,
+// then opens each information window with its menu command, as a user would, and a message
+// box of the program, for people to look at. Usage:
+//   information_windows_gallery.exe FOLDER [SKIN_FILE]
+// SKIN_FILE, when given, is the main window's skin instead of its stored one. While each
+// window is up, it writes FOLDER\NAME.ready and waits until that file is gone: a script on
+// the host takes a picture of the screen meanwhile (main, menu-help, menu-about, help,
+// disclaimer, about, contact, commercial, publicservice, friendship, messagebox; see
 // take-pictures.sh). Then the window (or menu) is closed and the next one opened.
 #include <windows.h>
 
@@ -13,7 +15,10 @@
 #include <vector>
 
 #include "app/start_up.h"
+#include "skin/skin_data.h"
+#include "skin/skin_manage_win.h"
 #include "ui/menus.h"
+#include "ui/message_box.h"
 #include "ui/win_handles.h"
 
 namespace {
@@ -61,17 +66,30 @@ void CALLBACK TakeAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
   ::PostMessageW(showing, WM_CLOSE, 0, 0);
 }
 
+// The same for a window the program did not make itself: the active one.
+void CALLBACK TakeActiveAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
+  showing = ::GetActiveWindow();
+  TakeAndClose(nullptr, 0, timer, 0);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
-    std::fputs("usage: information_windows_gallery FOLDER\n", stderr);
+    std::fputs("usage: information_windows_gallery FOLDER [SKIN_FILE]\n", stderr);
     return 2;
   }
   folder = argv[1];
   telvana::win::ComScope com;
+  telvana::SkinManagerScope skin_manager;
   telvana::ui::TApplication application;
   auto& main = telvana::CreateProgramWindows(application);
+  if (argc > 2) {
+    auto* skin = dynamic_cast<telvana::TSkinData*>(main.FindComponent(L"SkinData1"));
+    if (!skin) return 1;
+    skin->SetSkinFile(argv[2]);
+    skin->ApplySkinFile();
+  }
   ::SetCursorPos(0, 0);  // no hints in the pictures
   main.Show();
   Settle(1500);
@@ -104,5 +122,10 @@ int wmain(int argc, wchar_t** argv) {
     if (!command) return 1;
     ::SendMessageW(main.Handle(), WM_COMMAND, MAKEWPARAM(command->Command(), 0), 0);
   }
+  // The box is the active window of this thread while it is up.
+  picture = L"messagebox";
+  ::SetTimer(nullptr, 0, 1500, TakeActiveAndClose);
+  telvana::ui::ShowMessageBox(main.Handle(), L"确定要退出Korvane影视Telvana吗？", L"提示",
+                              MB_OKCANCEL | MB_ICONQUESTION);
   return failures == 0 ? 0 : 1;
 }
