@@ -140,6 +140,10 @@ void TSkinManage::RequestAction(TSkinData&, SkinAction action, int delay_ms) {
   }
 }
 
+void TSkinManage::RefreshSkinners() {
+  for (TWinSkinForm* skinner : FormSkinners) skinner->DropCaptionButtons();
+}
+
 bool TSkinManage::TimerRunning() const {
   return ActionTimer->Enabled();
 }

@@ -40,8 +40,8 @@ class TSkinManage : public SkinManagerLink {
   void SwitchOn() override;
   void SkinWindow(ui::TComponent& form) override;
   void SetPendingSkinData(TSkinData& data) override { PendingSkinData = &data; }
-  // Frames have no caption buttons yet, so there is nothing to drop before a skin change.
-  void RefreshSkinners() override {}
+  // Every frame skinner drops its caption buttons ahead of a skin change.
+  void RefreshSkinners() override;
   void RequestAction(TSkinData& requester, SkinAction action, int delay_ms) override;
 
   void PerformPendingAction();

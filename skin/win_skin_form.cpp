@@ -3,9 +3,13 @@
 #include <algorithm>
 
 #include "skin/skin_control_win.h"
+#include "skin/win_skin_menu.h"
 #include "ui/control.h"
+#include "ui/std_controls.h"
 
 namespace telvana {
+
+TWinSkinForm::TWinSkinForm(ui::TComponent* owner) : TComponent(owner) {}
 
 TWinSkinForm::~TWinSkinForm() {
   for (TSkinControl* wrapper : Wrappers) wrapper->ForgetForm();

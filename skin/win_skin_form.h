@@ -1,31 +1,40 @@
-// TWinSkinForm: the frame skinner of one window. This part holds the window's control
-// wrappers: which wrapper each control gets (skin_component_rules_win.cpp), the list the
-// wrappers enter when they attach and leave when they go, and the button under the mouse;
-// and the attaching to the window (win_skin_form_attach_win.cpp): its window procedure
-// replaced, its controls wrapped, and all of it given back on detach. The frame
-// itself (borders, caption, menu bar) is painted by the frame painting, which is not part of the
-// program yet: until then a skinned window keeps the system's frame and only its controls wear the
-// skin.
+// TWinSkinForm: the frame skinner of one window. It holds the window's control wrappers:
+// which wrapper each control gets (skin_component_rules_win.cpp), the list the wrappers enter
+// when they attach and leave when they go, and the button under the mouse; it attaches to
+// the window (win_skin_form_attach_win.cpp): its window procedure replaced, its controls
+// wrapped, and all of it given back on detach; and it paints the frame from the skin
+// (win_skin_form_frame_win.cpp: borders, region, non-client size and hit test; the caption
+// band and its buttons in win_skin_caption_win.cpp; the menu bar in win_skin_menu.h).
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "skin/frame_layout.h"
 #include "ui/component.h"
 #include "ui/graphics.h"
+#include "ui/pixel_image.h"
+#include "ui/win_handles.h"
 #include "ui/window_subclass.h"
 
 namespace telvana {
 
 namespace ui {
 class TForm;
-}
+class TTimer;
+struct TMessage;
+}  // namespace ui
 class TSkinControl;
 class TSkinData;
+class TWinSkinForm;
+class TWinSkinMenu;
+struct TDataSkinSysButton;
 
 // The life-cycle values of State, which the skin manager reads to find dead skinners.
 enum SkinFormState : std::int32_t {
@@ -33,12 +42,66 @@ enum SkinFormState : std::int32_t {
   kFormReady = 1,  // WM_SKININIT came
   kFormRefreshing = 3,
   kFormDestroying = 4,  // the window is having its last message
-  kFormDead = 6,        // the window is gone; the manager frees the skinner
+  kFormResizing = 5,
+  kFormDead = 6,  // the window is gone; the manager frees the skinner
+};
+
+enum SkinWindowState : std::int32_t {
+  kWindowNormal = 0,
+  kWindowMaximised = 1,
+  kWindowMinimised = 2
+};
+enum SkinMdiKind : std::int32_t { kPlainWindow = 0, kMdiFrame = 1, kMdiChild = 2 };
+
+// A clickable object of the non-client area (a caption button, a menu bar button), in window
+// coordinates.
+class TNCObject {
+ public:
+  enum : std::int32_t { kNormal = 1, kPressed = 2, kHot = 3 };
+  explicit TNCObject(TWinSkinForm& owner) : owner_(owner) {}
+  virtual ~TNCObject() = default;
+  TNCObject(const TNCObject&) = delete;
+  TNCObject& operator=(const TNCObject&) = delete;
+
+  virtual void MouseDown();
+  virtual void MouseUp();
+  virtual void MouseEnter();
+  virtual void MouseLeave();
+  // Draws the object in its state on `dc`, a DC of the whole window.
+  virtual void Paint(HDC dc) = 0;
+  // Paint on the window's DC.
+  void Repaint();
+
+  RECT Rect{};
+  bool Visible = false;
+  std::int32_t State = kNormal;
+
+ protected:
+  TWinSkinForm& owner_;
+};
+
+// One caption button of the skin.
+class TWinSysButton : public TNCObject {
+ public:
+  TWinSysButton(TWinSkinForm& owner, const TDataSkinSysButton& data);
+  void Paint(HDC dc) override;
+  // Draws the button as the caption band shows it: the icon, or the active or inactive image.
+  void PaintInCaption(HDC dc);
+  // The system icon button (actions 3 and 11) shows the window's icon.
+  bool ShowsIcon() const;
+  CaptionButtonSpec Spec() const;
+
+  const TDataSkinSysButton& Data;
+
+ private:
+  void DrawImage(HDC dc, int image);
+  const PixelImage& Picture() const;
+  int Frames() const;
 };
 
 class TWinSkinForm : public ui::TComponent {
  public:
-  explicit TWinSkinForm(ui::TComponent* owner) : TComponent(owner) {}
+  explicit TWinSkinForm(ui::TComponent* owner);
   // The wrappers that outlive this skinner forget it; the window gets its procedure back.
   ~TWinSkinForm() override;
 
@@ -47,12 +110,42 @@ class TWinSkinForm : public ui::TComponent {
   bool AttachForm(TSkinData& skin_data, ui::TForm& form);
   // Attaches to WindowHandle, a window without a form: its child windows get wrappers.
   bool AttachFrame(TSkinData& skin_data);
-  // Gives back everything attaching changed: wrappers, colour, window procedure.
+  // Gives back everything attaching changed: wrappers, colour, window procedure, the system
+  // frame at the client size the window has.
   void Detach();
-  // The skin changed: colours and wrappers take it.
+  // The window is having its last message: only what this skinner holds is let go.
+  void DetachOnDestroy();
+  // The skin changed: colours, wrappers, borders and region take it.
   void RefreshSkin();
   bool Subclassed() const { return subclass_.Attached(); }
   ui::TForm* Form() const { return form_; }
+
+  // The frame.
+  void ComputeBorders();
+  void SetCaptionStyles(bool on);
+  void FitWindow(bool refresh);
+  void BuildRegion();
+  void DropRegion();
+  // Paints the borders, the caption band and the menu bar; `dc` null takes the window DC.
+  void PaintFrame(HDC dc);
+  void PaintBorder(HDC dc, int element, const RECT& rect);
+  // Drops the caption buttons ahead of a skin change; ComputeBorders makes them anew.
+  void DropCaptionButtons();
+
+  // The caption band.
+  void PaintCaption(HDC dc);
+  void PaintTitle(HDC dc, const RECT& title);
+  void LayoutCaptionButtons();
+  CaptionFacts Facts() const;
+  // The caption or menu bar button under a point in window coordinates, or null.
+  TNCObject* ButtonAt(POINT window_point);
+  POINT ToWindowPoint(POINT screen) const;
+  void ExecuteButtonAction(std::int32_t action, POINT cursor);
+  void ToggleMaximize();
+  void ToggleMinimize();
+  void RestoreWindow();
+  void ShowSystemMenu(POINT at);
+  bool MenuTrackingActive() const;
 
   // Appends the wrapper unless it is listed; true when it was listed already.
   bool AddControl(TSkinControl& wrapper);
@@ -80,7 +173,23 @@ class TWinSkinForm : public ui::TComponent {
   void ReleaseWrappers();
 
   HWND WindowHandle = nullptr;
-  TSkinData* SkinData = nullptr;        // the skin the manager chose; not owned
+  TSkinData* SkinData = nullptr;  // the skin the manager chose; not owned
+  bool FrameSkinned = false;
+  bool WindowActive = false;
+  std::int32_t WindowState = kWindowNormal;
+  std::int32_t MdiKind = kPlainWindow;
+  TFrameKind FrameKind = TFrameKind::Single;
+  std::int32_t BorderIcons = 0;
+  bool RightToLeft = false;
+  int BorderLeft = 0, BorderTop = 0, BorderRight = 0, BorderBottom = 0;
+  int MenuBarHeight = 0;
+  std::vector<std::unique_ptr<TWinSysButton>> CaptionButtons;
+  TNCObject* TrackedObject = nullptr;
+  std::unique_ptr<ui::TTimer> HoverTimer;
+  win::Bitmap CaptionImage;             // the caption band as last painted (a DIB section)
+  PixelImage CaptionBackground;         // the same before the buttons were drawn on it
+  PixelImage IconImage;                 // the window's small icon on magenta
+  win::Menu SystemPopup;                // the owner-drawn system menu of the skin
   HDC Canvas = nullptr;                 // lent to the wrappers
   std::vector<TSkinControl*> Wrappers;  // in order of attachment; not owned
   TSkinControl* HotButton = nullptr;    // the button wrapper under the mouse
@@ -90,13 +199,47 @@ class TWinSkinForm : public ui::TComponent {
 
  private:
   LRESULT SkinWndProc(UINT msg, WPARAM wparam, LPARAM lparam);
+  LRESULT FrameMessage(UINT msg, WPARAM wparam, LPARAM lparam);
+  LRESULT NcCalcSize(WPARAM wparam, LPARAM lparam);
+  LRESULT NcMouse(UINT msg, WPARAM wparam, LPARAM lparam);
+  LRESULT SystemCommand(UINT msg, WPARAM wparam, LPARAM lparam);
+  void SizeChanged(WPARAM wparam);
+  void ReadWindowState();
+  void ReadIcon();
+  void BuildSystemPopup();
+  // Measures or draws an item of SystemPopup; false for any other item.
+  bool SystemPopupItem(UINT msg, LPARAM lparam);
+  PixelImage CaptionPixels() const;
+  void HoverTick();
   void WrapControls();
+  void AttachFrameParts();
+  void ReleaseFrameParts(bool window_going);
+  void FormMessage(ui::TMessage& message);
+  int CaptionTextWidth() const;
 
-  // Only the window procedure is replaced: the system still draws the frame, which the
-  // frame painting will take over.
   ui::WindowSubclass subclass_;
   ui::TForm* form_ = nullptr;
   ui::TColor old_color_ = 0;
+  std::uint32_t saved_style_ = 0;
+  SIZE system_frame_{};  // window size minus client size under the system frame
+  SIZE client_size_{};
+  win::Font caption_font_;
+  RasterRect title_text_{};
+  int right_buttons_edge_ = 0;
+  HMENU system_menu_ = nullptr;
+  std::unique_ptr<TWinSkinMenu> menu_bar_;
+  bool region_set_ = false;
+  SIZE region_size_{};
+  DWORD last_system_menu_click_ = 0;
+  UINT double_click_time_ = 0;
+  bool fitted_ = false;
+  std::function<void(ui::TMessage&)> previous_form_proc_;
+  struct SystemPopupEntry {
+    std::wstring caption;
+    std::wstring shortcut;
+    int tag;
+  };
+  std::vector<SystemPopupEntry> system_items_;  // the item data of SystemPopup
 };
 
 }  // namespace telvana

@@ -12,6 +12,7 @@
 #include <string>
 #include <typeindex>
 #include <typeinfo>
+#include <utility>
 #include <vector>
 
 #include "skin/skin_buttons_win.h"
@@ -54,6 +55,19 @@ std::vector<ui::TForm*> EightWindows() {
   std::vector<ui::TForm*> forms{Program().main};
   for (const auto& window : InfoWindows()) forms.push_back(window.form());
   return forms;
+}
+
+// Wine's cache of device contexts keeps a clipping region per context it hands out, so the
+// count of objects at rest varies by a few.
+constexpr DWORD kWineDcCacheSlack = 6;
+
+// The folder of the test program, with its trailing backslash; the skin files lie beside the
+// program's, one folder up.
+std::wstring ProgramFolder() {
+  wchar_t path[MAX_PATH] = {};
+  const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path, length);
+  return folder.substr(0, folder.find_last_of(L'\\') + 1);
 }
 
 void Perform(SkinAction action) {
@@ -172,9 +186,7 @@ TEST(ProgramSkinningTest, SwitchingOffAndOnOverAllWindowsCostsNothingAndGivesEve
   const int cycles = count_text ? std::atoi(count_text) : 1000;
   for (int i = 0; i < cycles; ++i) cycle();
   settle();
-  // A cycle that kept one object would add a thousand. Wine's cache of device contexts
-  // keeps a clipping region per context it hands out, so the count at rest varies by a few.
-  constexpr DWORD kWineDcCacheSlack = 6;
+  // A cycle that kept one object would add a thousand.
   const DWORD gdi_after = testsupport::GdiObjectCount();
   const DWORD user_after = testsupport::UserObjectCount();
   std::printf("GDI objects %lu -> %lu, USER objects %lu -> %lu over %d cycles\n", gdi, gdi_after,
@@ -194,6 +206,64 @@ TEST(ProgramSkinningTest, SwitchingOffAndOnOverAllWindowsCostsNothingAndGivesEve
     if (form != Program().main) form->Hide();
   }
   Perform(SkinAction::kSkin);
+}
+
+TEST(ProgramSkinningTest, TheMainWindowKeepsItsClientAreaAndObjectsThroughResizesAndSkinChanges) {
+  TFmain1& main = *Program().main;
+  Perform(SkinAction::kSkin);
+  ::SetActiveWindow(main.Handle());
+  testsupport::PumpMessagesUntil([] { return false; }, 100ms);
+  ASSERT_NE(Manager().FindSkinner(main.Handle()), nullptr);
+  auto client = [&] {
+    RECT r{};
+    ::GetClientRect(main.Handle(), &r);
+    return std::pair{r.right, r.bottom};
+  };
+  auto settle = [&] {
+    testsupport::PumpMessagesUntil([] { return false; }, 100ms);
+    ::RedrawWindow(main.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  };
+  const auto designed = client();
+  auto maximise_and_restore = [&] {
+    ::SendMessageW(main.Handle(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    EXPECT_TRUE(::IsZoomed(main.Handle()));
+    ::SendMessageW(main.Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_EQ(client(), designed);
+  };
+  TSkinData& skin = testsupport::PartOf<TSkinData>(main, L"SkinData1");
+  auto switch_skin = [&](int i) {
+    skin.SetSkinFile(ProgramFolder() +
+                     (i % 2 == 0 ? L"..\\外观风格\\3.skn" : L"..\\外观风格\\5.skn"));
+    Manager().PerformPendingAction();
+    EXPECT_EQ(client(), designed);
+  };
+  maximise_and_restore();
+  switch_skin(0);
+  switch_skin(1);
+  settle();
+  RECT window{};  // in the skin the resizing is done in
+  ::GetWindowRect(main.Handle(), &window);
+  const DWORD gdi = testsupport::GdiObjectCount();
+  const DWORD user = testsupport::UserObjectCount();
+  for (int i = 0; i < 200; ++i) maximise_and_restore();
+  // Resized continuously for ten seconds, a size a step.
+  const auto end = std::chrono::steady_clock::now() + 10s;
+  for (int i = 0; std::chrono::steady_clock::now() < end; ++i) {
+    ::SetWindowPos(main.Handle(), nullptr, 0, 0, window.right - window.left + i % 97,
+                   window.bottom - window.top + i % 61, SWP_NOMOVE | SWP_NOZORDER);
+    ui::Application().ProcessMessages();
+  }
+  ::SetWindowPos(main.Handle(), nullptr, 0, 0, window.right - window.left,
+                 window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(client(), designed);
+  for (int i = 0; i < 200; ++i) switch_skin(i);
+  settle();
+  const DWORD gdi_after = testsupport::GdiObjectCount();
+  const DWORD user_after = testsupport::UserObjectCount();
+  std::printf("GDI objects %lu -> %lu, USER objects %lu -> %lu\n", gdi, gdi_after, user,
+              user_after);
+  EXPECT_LE(gdi_after, gdi + kWineDcCacheSlack);
+  EXPECT_LE(user_after, user);
 }
 
 }  // namespace

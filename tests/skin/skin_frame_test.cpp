@@ -1,0 +1,207 @@
+// Skinned frames on a test form: the frame's size around an unchanged client area, the
+// region cut by the magenta pixels of the borders, the caption's hit test, the caption
+// buttons' actions, and everything given back when skinning is switched off.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "skin/skin_data.h"
+#include "skin/skin_manage_win.h"
+#include "skin/skin_messages.h"
+#include "skin/skin_stream.h"
+#include "skin/win_skin_form.h"
+#include "tests/skin/skin_builder.h"
+#include "tests/support/message_pump.h"
+#include "tests/support/test_form.h"
+#include "tests/support/ui_test_environment.h"
+
+namespace telvana {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr const char* kForm = R"(object Form1: TTestForm
+  BorderStyle = bsSizeable
+  ClientWidth = 300
+  ClientHeight = 200
+  Caption = 'Frame'
+  object Push: TButton
+    Left = 10
+    Top = 10
+    Width = 75
+    Height = 22
+  end
+end
+)";
+
+// Borders 4, 20, 4 and 4 pixels; the left one cuts its top-left corner (transparent magenta);
+// a close button and one with an action of the program's own.
+std::vector<std::uint8_t> FrameSkin() {
+  return testing::SkinBuilder(
+             "[Personality]\r\n"
+             "Left=l.bmp\r\nLeftFrame=2\r\nLeftTopHeight=10\r\nLeftBotHeight=4\r\nLeftTrans=1\r\n"
+             "Right=r.bmp\r\nRightFrame=2\r\nRightTopHeight=10\r\nRightBotHeight=4\r\n"
+             "Top=t.bmp\r\nTopFrame=2\r\nTopTopHeight=2\r\nTopBotHeight=2\r\n"
+             "Bottom=b.bmp\r\nBottomFrame=2\r\n"
+             "[Button0]\r\nButtonImage=close.bmp\r\nAction=0\r\nAlign=1\r\nXcoord=20\r\n"
+             "Ycoord=4\r\nVisibility=0\r\nVisibility1=0\r\n"
+             "[Button1]\r\nButtonImage=own.bmp\r\nAction=42\r\nAlign=1\r\nXcoord=40\r\n"
+             "Ycoord=4\r\nVisibility=0\r\nVisibility1=0\r\n"
+             "[Buttons]\r\nBitmap=button.bmp\r\n")
+      .Picture("l.bmp", 8, 40, 2)
+      .Picture("r.bmp", 8, 40, 3)
+      .Picture("t.bmp", 60, 40, 4)
+      .Picture("b.bmp", 60, 8, 5)
+      .Picture("close.bmp", 48, 12, 6)
+      .Picture("own.bmp", 48, 12, 7)
+      .Picture("button.bmp", 60, 12, 8)
+      .File();
+}
+
+class SkinFrameTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto owned = std::make_unique<TSkinManage>();
+    manager = owned.get();
+    previous = ReplaceSkinManager(std::move(owned));
+    form = std::make_unique<testsupport::TTestForm>();
+    ASSERT_TRUE(form->Read(kForm).empty());
+    data = ui::TComponent::New<TSkinData>(*form);
+    data->SetSkinStreamValue(MakeSkinStreamProperty(FrameSkin()));
+    data->Loaded();
+    ASSERT_FALSE(data->SkinNotReady());
+    ::GetClientRect(form->Handle(), &client_before);
+  }
+  void TearDown() override {
+    form.reset();
+    ReplaceSkinManager(std::move(previous));
+  }
+
+  void ShowSkinned() {
+    data->SetActive(true);
+    form->Show();
+    ::SetActiveWindow(form->Handle());
+    testsupport::PumpMessagesUntil([] { return false; }, 100ms);
+    skinner = manager->FindSkinner(form->Handle());
+    ASSERT_NE(skinner, nullptr);
+    ASSERT_EQ(skinner->State, kFormReady);
+  }
+
+  void Perform(SkinAction action) {
+    manager->PendingSkinData = data;
+    manager->PendingAction = static_cast<int>(action);
+    manager->PerformPendingAction();
+  }
+
+  // A non-client click at a point of the window (window coordinates).
+  void ClickAt(POINT at) {
+    RECT window{};
+    ::GetWindowRect(form->Handle(), &window);
+    const LPARAM screen = MAKELPARAM(window.left + at.x, window.top + at.y);
+    ::SendMessageW(form->Handle(), WM_NCLBUTTONDOWN, HTCAPTION, screen);
+    ::SendMessageW(form->Handle(), WM_NCLBUTTONUP, HTCAPTION, screen);
+  }
+
+  std::unique_ptr<SkinManagerLink> previous;
+  TSkinManage* manager = nullptr;
+  std::unique_ptr<testsupport::TTestForm> form;
+  TSkinData* data = nullptr;
+  TWinSkinForm* skinner = nullptr;
+  RECT client_before{};
+};
+
+TEST_F(SkinFrameTest, TheSkinnedFrameKeepsTheClientAreaAndCutsTheCorner) {
+  ShowSkinned();
+  EXPECT_EQ(skinner->BorderLeft, 4);
+  EXPECT_EQ(skinner->BorderTop, 20);
+  EXPECT_EQ(skinner->BorderBottom, 4);
+  RECT client{}, window{};
+  ::GetClientRect(form->Handle(), &client);
+  ::GetWindowRect(form->Handle(), &window);
+  EXPECT_EQ(client.right, client_before.right);
+  EXPECT_EQ(client.bottom, client_before.bottom);
+  EXPECT_EQ(window.right - window.left, client.right + 8);
+  EXPECT_EQ(window.bottom - window.top, client.bottom + 24);
+  // An owned window keeps its caption style but loses the system's caption buttons.
+  EXPECT_FALSE(::GetWindowLongW(form->Handle(), GWL_STYLE) & WS_SYSMENU);
+
+  win::Region region(::CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(::GetWindowRgn(form->Handle(), region.get()), ERROR);
+  EXPECT_FALSE(::PtInRegion(region.get(), 0, 0));  // the magenta corner
+  EXPECT_TRUE(::PtInRegion(region.get(), 3, 3));
+  EXPECT_TRUE(::PtInRegion(region.get(), window.right - window.left - 1, 0));  // not cut
+
+  // The caption band is for dragging; the sizing edges stay the system's.
+  const LRESULT caption = ::SendMessageW(form->Handle(), WM_NCHITTEST, 0,
+                                         MAKELPARAM(window.left + 100, window.top + 10));
+  EXPECT_EQ(caption, HTCAPTION);
+}
+
+TEST_F(SkinFrameTest, CaptionButtonsCloseTheWindowOrTellTheProgram) {
+  int closes = 0;
+  form->OnClose = [&](ui::TComponent&, ui::TCloseAction& action) {
+    ++closes;
+    action = ui::TCloseAction::caNone;
+  };
+  ShowSkinned();
+  auto button = [&](int action) -> const TWinSysButton& {
+    for (const auto& b : skinner->CaptionButtons) {
+      if (b->Data.Action == action) return *b;
+    }
+    throw std::runtime_error("no such caption button");
+  };
+  const TWinSysButton& close = button(0);
+  const TWinSysButton& own = button(42);
+  ASSERT_TRUE(close.Visible);
+  RECT window{};
+  ::GetWindowRect(form->Handle(), &window);
+  EXPECT_EQ(close.Rect.left, window.right - window.left - 20);
+  EXPECT_EQ(close.Rect.right - close.Rect.left, 48 / close.Data.FrameCount);  // one image
+
+  ClickAt({close.Rect.left + 2, close.Rect.top + 2});
+  testsupport::PumpMessagesUntil([&] { return closes > 0; }, 500ms);
+  EXPECT_EQ(closes, 1);
+
+  // An action the frame does not know is posted to the window.
+  WPARAM told = 0;
+  ui::WindowSubclass watch;
+  watch.Attach(form->Handle(), [&](UINT msg, WPARAM wparam, LPARAM lparam) {
+    if (msg == WM_SKINBUTTON) told = wparam;
+    return watch.CallNext(msg, wparam, lparam);
+  });
+  ClickAt({own.Rect.left + 2, own.Rect.top + 2});
+  testsupport::PumpMessagesUntil([&] { return told != 0; }, 500ms);
+  EXPECT_EQ(told, 42u);
+  // Pressed over one button and released outside it: nothing.
+  RECT window_now{};
+  ::GetWindowRect(form->Handle(), &window_now);
+  ::SendMessageW(form->Handle(), WM_NCLBUTTONDOWN, HTCAPTION,
+                 MAKELPARAM(window_now.left + own.Rect.left + 2, window_now.top + own.Rect.top + 2));
+  ::SendMessageW(form->Handle(), WM_NCLBUTTONUP, HTCAPTION,
+                 MAKELPARAM(window_now.left + 100, window_now.top + 10));
+  testsupport::PumpMessagesUntil([] { return false; }, 50ms);
+  EXPECT_EQ(closes, 1);
+}
+
+TEST_F(SkinFrameTest, SwitchingOffGivesTheSystemFrameBackAroundTheSameClientArea) {
+  ShowSkinned();
+  RECT skinned_client{};
+  ::GetClientRect(form->Handle(), &skinned_client);
+  Perform(SkinAction::kUnskin);
+  RECT client{};
+  ::GetClientRect(form->Handle(), &client);
+  EXPECT_EQ(client.right, skinned_client.right);
+  EXPECT_EQ(client.bottom, skinned_client.bottom);
+  EXPECT_TRUE(::GetWindowLongW(form->Handle(), GWL_STYLE) & WS_SYSMENU);
+  win::Region region(::CreateRectRgn(0, 0, 0, 0));
+  EXPECT_EQ(::GetWindowRgn(form->Handle(), region.get()), ERROR);
+  EXPECT_NE(::SendMessageW(form->Handle(), WM_SKINQUERY, 0, 0), 1);
+}
+
+}  // namespace
+}  // namespace telvana
