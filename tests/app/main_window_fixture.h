@@ -11,10 +11,12 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/fmain1.h"
 #include "player/windows_media_player.h"
+#include "tests/support/memory_registry.h"
 #include "tests/support/message_box_recorder.h"
 #include "tests/support/recording_player.h"
 #include "tests/support/ui_test_environment.h"
@@ -56,14 +58,23 @@ inline std::vector<std::wstring> ListRows(HWND list) {
 }
 
 // A main window of its own for each test, freed at the test's end. It is not the
-// application's main form, so closing it does not end the test program.
+// application's main form, so closing it does not end the test program. Its skin choice is
+// kept in the test's own registry, never in the machine's.
 class MainWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override {
+  void SetUp() override { Start(); }
+
+  // Creates the test's main window as the program creates it: a restart when there is one
+  // already, which is freed first.
+  void Start() {
+    if (window) owner_.FreeComponent(*window);
     window = ui::TComponent::New<TFmain1>(owner_);
+    window->SetRegistry(registry);
+    if (!program_folder.empty()) window->SetProgramFolder(program_folder);
     window->Create();
-    ui::Application().ProcessMessages();  // the desktop shortcut follows the first paint
-    boxes.boxes.clear();                  // and is another test's business
+    ui::Application().ProcessMessages();   // the desktop shortcut follows the first paint
+    start_boxes = std::move(boxes.boxes);  // and is another test's business
+    boxes.boxes.clear();
     window->SetPlayer(player);
   }
 
@@ -94,8 +105,11 @@ class MainWindowTest : public ::testing::Test {
                    reinterpret_cast<LPARAM>(List()));
   }
 
-  MessageBoxRecorder boxes;  // before the window: its creation may show a box
+  MessageBoxRecorder boxes;                        // before the window: its creation may show a box
+  std::vector<ui::MessageBoxRequest> start_boxes;  // the boxes the window's start showed
   RecordingPlayer player;
+  MemoryRegistry registry;
+  std::wstring program_folder;  // where the skin files lie; empty: beside the test program
   TFmain1* window = nullptr;
 
  private:
