@@ -72,8 +72,10 @@ class MainWindowTest : public ::testing::Test {
     window->SetRegistry(registry);
     if (!program_folder.empty()) window->SetProgramFolder(program_folder);
     window->Create();
-    ui::Application().ProcessMessages();   // the desktop shortcut follows the first paint
-    start_boxes = std::move(boxes.boxes);  // and is another test's business
+    ui::Application().ProcessMessages();  // the desktop shortcut follows the first paint
+    // What the start showed, the shortcut's box included, is kept apart from what the test
+    // itself makes the window show.
+    start_boxes = std::move(boxes.boxes);
     boxes.boxes.clear();
     window->SetPlayer(player);
   }
@@ -105,8 +107,8 @@ class MainWindowTest : public ::testing::Test {
                    reinterpret_cast<LPARAM>(List()));
   }
 
-  MessageBoxRecorder boxes;                        // before the window: its creation may show a box
-  std::vector<ui::MessageBoxRequest> start_boxes;  // the boxes the window's start showed
+  MessageBoxRecorder boxes;  // before the window: its creation may show a box
+  std::vector<ui::MessageBoxRequest> start_boxes;
   RecordingPlayer player;
   MemoryRegistry registry;
   std::wstring program_folder;  // where the skin files lie; empty: beside the test program
