@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "app/program_file.h"
 #include "ui/win_handles.h"
 
 namespace telvana {
@@ -72,17 +73,8 @@ std::wstring DesktopShortcutPath() {
 bool RenewDesktopShortcut() {
   const std::wstring linkPath = DesktopShortcutPath();
   if (linkPath.empty()) return false;
-  std::wstring program(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length =
-        ::GetModuleFileNameW(nullptr, program.data(), static_cast<DWORD>(program.size()));
-    if (length == 0) return false;
-    if (length < program.size()) {
-      program.resize(length);
-      break;
-    }
-    program.resize(program.size() * 2);
-  }
+  const std::wstring program = ProgramFilePath();
+  if (program.empty()) return false;
   return CreateShellLink(program, linkPath, kShortcutDescription);
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/date_format.h"
 #include "app/desktop_shortcut.h"
+#include "app/skin_choice.h"
 #include "catalogue/category_table.h"
 #include "catalogue/playback_start.h"
 #include "infowin/fgy1.h"
@@ -61,12 +62,6 @@ DayNames LocalDayNames() {
   return names;
 }
 }  // namespace
-
-template <class T>
-T& TFmain1::Part(const wchar_t* name) const {
-  if (auto* part = dynamic_cast<T*>(FindComponent(name))) return *part;
-  throw std::runtime_error("the main window's description lacks " + Utf8FromWide(name));
-}
 
 MediaPlayer& TFmain1::Player() const {
   return player_ ? *player_ : Part<TWindowsMediaPlayer>(L"WindowsMediaPlayer1");
@@ -128,6 +123,12 @@ void TFmain1::RegisterHandlers() {
   RegisterHandler("N50Click", information(&InformationWindows::publicService));
   RegisterHandler("N51Click", information(&InformationWindows::friendship));
   RegisterHandler("N66Click", notify(&TFmain1::N66Click));
+  constexpr const char* kSkinHandlers[kSkinFileCount] = {"N45Click", "N46Click", "N47Click",
+                                                         "N48Click", "N49Click"};
+  for (int i = 0; i < kSkinFileCount; ++i) {
+    RegisterHandler(kSkinHandlers[i],
+                    EventHandler{NotifyEvent([this, i](TComponent&) { ChooseSkin(i); })});
+  }
 }
 
 void TFmain1::FormCreate(TComponent&) {
@@ -136,6 +137,7 @@ void TFmain1::FormCreate(TComponent&) {
   // hold up the first picture of the program. A failure to make the shortcut is still
   // reported, over the window.
   Application().WhenIdle([window = Handle()] { ::PostMessageW(window, WM_AFTERFIRSTPAINT, 0, 0); });
+  RestoreSkin();  // whether or not it succeeds, the list is filled
   // The first category, exactly as if the user had chosen it.
   StartupScope filling(StartupPart::kChannelList);
   Part<TMenuItem>(L"N6").Click();

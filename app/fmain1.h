@@ -1,14 +1,20 @@
 // The main window: the channel list between the two advertisement pictures and the player,
-// the status bar with its clock, the desktop shortcut renewed at start-up and the exit
-// confirmation. Its layout, menus and pictures come from its stored description.
+// the status bar with its clock, the desktop shortcut renewed at start-up, the skin choice
+// and the exit confirmation. Its layout, menus and pictures come from its stored description.
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
 
+#include "app/registry.h"
 #include "infowin/information_windows.h"
 #include "player/media_player.h"
 #include "ui/forms.h"
 #include "ui/std_controls.h"
+#include "ui/utf.h"
 
 namespace telvana {
 
@@ -37,6 +43,14 @@ class TFmain1 : public ui::TForm {
   // Creates the information windows, once, if there is a maker.
   void EnsureInformationWindows();
 
+  // Where the skin choice is kept and where the skin files lie: the system's registry and
+  // the program's folder (ending in a separator), unless a test sets its own before the
+  // window is created.
+  void SetRegistry(Registry& registry) { registry_ = &registry; }
+  void SetProgramFolder(std::wstring folder) { program_folder_ = std::move(folder); }
+  // The skin name read from the registry at start-up; empty when none was stored.
+  const std::wstring& StoredSkinName() const { return stored_skin_name_; }
+
   // Handlers named by the description.
   void FormCreate(ui::TComponent& sender);
   void FormShow(ui::TComponent& sender);
@@ -58,6 +72,8 @@ class TFmain1 : public ui::TForm {
   // N51Click): show their window modally and return when it closes.
   void ShowInformation(ui::TForm* window);
   void N66Click(ui::TComponent& sender);  // exit: closes the window, which asks first
+  // The skin items N45 to N49 (N45Click to N49Click): skin file `index` of kSkinFileNames.
+  void ChooseSkin(int index);
 
   void WndProc(ui::TMessage& message) override;
 
@@ -72,13 +88,28 @@ class TFmain1 : public ui::TForm {
   // What follows the first paint: the information windows, then the desktop shortcut.
   void AfterFirstPaint();
   void RenewShortcut();
+  // FormCreate's skin step: the stored choice applied and marked.
+  void RestoreSkin();
+  void ApplySkin(std::wstring_view file_name);
+  void ReportSkinMissing();
+  Registry& SkinRegistry();
 
   MediaPlayer* player_ = nullptr;
   InformationWindows information_;
   std::function<InformationWindows()> information_maker_;
+  Registry* registry_ = nullptr;
+  std::unique_ptr<Registry> system_registry_;
+  std::wstring program_folder_;
+  std::wstring stored_skin_name_;
 };
 
 // The application's title on the task bar.
 inline constexpr wchar_t kApplicationTitle[] = L"Korvane影视Telvana(免费版)";
+
+template <class T>
+T& TFmain1::Part(const wchar_t* name) const {
+  if (auto* part = dynamic_cast<T*>(FindComponent(name))) return *part;
+  throw std::runtime_error("the main window's description lacks " + Utf8FromWide(name));
+}
 
 }  // namespace telvana

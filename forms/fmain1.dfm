@@ -369,18 +369,23 @@ object Fmain1: TFmain1
         Caption = '软件外观选择'
         object N45: TMenuItem
           Caption = '经典情调'
+          OnClick = N45Click
         end
         object N46: TMenuItem
           Caption = '春之朝气'
+          OnClick = N46Click
         end
         object N47: TMenuItem
           Caption = '夏之绚烂'
+          OnClick = N47Click
         end
         object N48: TMenuItem
           Caption = '秋之收获'
+          OnClick = N48Click
         end
         object N49: TMenuItem
           Caption = '冬之期望'
+          OnClick = N49Click
         end
       end
       object N19: TMenuItem

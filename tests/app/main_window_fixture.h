@@ -11,10 +11,12 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/fmain1.h"
 #include "player/windows_media_player.h"
+#include "tests/support/memory_registry.h"
 #include "tests/support/message_box_recorder.h"
 #include "tests/support/recording_player.h"
 #include "tests/support/ui_test_environment.h"
@@ -56,14 +58,25 @@ inline std::vector<std::wstring> ListRows(HWND list) {
 }
 
 // A main window of its own for each test, freed at the test's end. It is not the
-// application's main form, so closing it does not end the test program.
+// application's main form, so closing it does not end the test program. Its skin choice is
+// kept in the test's own registry, never in the machine's.
 class MainWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override {
+  void SetUp() override { Start(); }
+
+  // Creates the test's main window as the program creates it: a restart when there is one
+  // already, which is freed first.
+  void Start() {
+    if (window) owner_.FreeComponent(*window);
     window = ui::TComponent::New<TFmain1>(owner_);
+    window->SetRegistry(registry);
+    if (!program_folder.empty()) window->SetProgramFolder(program_folder);
     window->Create();
     ui::Application().ProcessMessages();  // the desktop shortcut follows the first paint
-    boxes.boxes.clear();                  // and is another test's business
+    // What the start showed, the shortcut's box included, is kept apart from what the test
+    // itself makes the window show.
+    start_boxes = std::move(boxes.boxes);
+    boxes.boxes.clear();
     window->SetPlayer(player);
   }
 
@@ -95,7 +108,10 @@ class MainWindowTest : public ::testing::Test {
   }
 
   MessageBoxRecorder boxes;  // before the window: its creation may show a box
+  std::vector<ui::MessageBoxRequest> start_boxes;
   RecordingPlayer player;
+  MemoryRegistry registry;
+  std::wstring program_folder;  // where the skin files lie; empty: beside the test program
   TFmain1* window = nullptr;
 
  private:

@@ -91,12 +91,11 @@ const Item kMenuBar[] = {
     {2, L"N69", L"全屏模式", F(11), true},
     {2, L"N70", L"正常模式", F(12), true},
     {1, L"N44", L"软件外观选择", 0, false},
-    // The skin items: their commands come with the skin choice.
-    {2, L"N45", L"经典情调", 0, false},
-    {2, L"N46", L"春之朝气", 0, false},
-    {2, L"N47", L"夏之绚烂", 0, false},
-    {2, L"N48", L"秋之收获", 0, false},
-    {2, L"N49", L"冬之期望", 0, false},
+    {2, L"N45", L"经典情调", 0, true},
+    {2, L"N46", L"春之朝气", 0, true},
+    {2, L"N47", L"夏之绚烂", 0, true},
+    {2, L"N48", L"秋之收获", 0, true},
+    {2, L"N49", L"冬之期望", 0, true},
     {1, L"N19", L"软件窗口显示", 0, false},
     {2, L"N72", L"总在最前面", 0, true},
     {2, L"N73", L"取消在前面", 0, true},
@@ -141,7 +140,8 @@ void ExpectTree(ui::TMenu& menu, std::span<const Item> expected) {
     EXPECT_EQ(items[i]->ShortCut(), e.shortCut);
     EXPECT_EQ(static_cast<bool>(items[i]->OnClick), e.handler);
     EXPECT_TRUE(items[i]->Enabled());
-    EXPECT_FALSE(items[i]->Checked());
+    // A first start: the skin restore marks the first skin item, and only that.
+    EXPECT_EQ(items[i]->Checked(), items[i]->Name == L"N45");
   }
 }
 
