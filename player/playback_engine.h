@@ -28,8 +28,10 @@ struct PlaybackStatus {
   bool hasAudio = false;
   bool soundDevice = false;  // false: sound is decoded and dropped, the clock times the video
   int videoWidth = 0, videoHeight = 0;
-  double sampleAspect = 1;  // width over height of one sample
-  std::string playing;      // the address that is playing, after metafiles and transports
+  double sampleAspect = 1;            // width over height of one sample
+  std::string playing;                // the address that is playing, after metafiles and transports
+  std::vector<OpenAttempt> attempts;  // everything the opening tried, in order
+  std::uint64_t picturesDropped = 0;  // pictures decoded too late to be shown
 };
 
 // The picture to show: 32-bit BGRX rows, top row first.

@@ -36,15 +36,12 @@ bool PlaybackEngine::Session::Start(void (Session::*body)()) {
 
 void PlaybackEngine::Session::Abort() {
   aborted = true;
-  {
-    std::lock_guard lock(listenerMutex);
-    listener = nullptr;
-  }
+  board.Forget();
   Halt();
 }
 
 void PlaybackEngine::Session::Halt() {
-  halted = true;
+  cancel.Halt();
   videoQueue.Abort();
   audioQueue.Abort();
   clock.Wake();
@@ -64,20 +61,10 @@ bool PlaybackEngine::Session::Release(std::chrono::milliseconds wait) {
   return true;
 }
 
-// Telling the control
-
-void PlaybackEngine::Session::NotifyStatus() {
-  std::lock_guard lock(listenerMutex);
-  if (listener) listener->StatusChanged();
-}
-
-void PlaybackEngine::Session::NotifyPicture() {
-  std::lock_guard lock(listenerMutex);
-  if (listener) listener->PictureReady();
-}
+// State
 
 void PlaybackEngine::Session::SetState(PlaybackState state, int percent) {
-  Update([&](PlaybackStatus& s) {
+  board.Update([&](PlaybackStatus& s) {
     s.state = state;
     s.bufferingPercent = percent;
   });
@@ -85,7 +72,7 @@ void PlaybackEngine::Session::SetState(PlaybackState state, int percent) {
 
 void PlaybackEngine::Session::Fail(PlaybackFailure failure) {
   if (aborted) return;
-  Update([&](PlaybackStatus& s) {
+  board.Update([&](PlaybackStatus& s) {
     s.state = PlaybackState::Failed;
     s.failure = failure;
   });
@@ -93,11 +80,7 @@ void PlaybackEngine::Session::Fail(PlaybackFailure failure) {
 }
 
 PlaybackStatus PlaybackEngine::Session::Snapshot() const {
-  PlaybackStatus s;
-  {
-    std::lock_guard lock(statusMutex);
-    s = status;
-  }
+  PlaybackStatus s = board.Get();
   if (s.state == PlaybackState::Buffering || s.state == PlaybackState::Playing ||
       s.state == PlaybackState::Paused || s.state == PlaybackState::Stopped) {
     s.position = std::max(0.0, clock.Now());
@@ -106,49 +89,31 @@ PlaybackStatus PlaybackEngine::Session::Snapshot() const {
   return s;
 }
 
-// Network calls are interrupted when the session ends or their time is up.
-
-int PlaybackEngine::Session::Interrupted(void* opaque) {
-  auto* self = static_cast<Session*>(opaque);
-  if (self->halted) return 1;
-  const auto deadline = self->deadline.load();
-  if (deadline != 0 && SteadyClock::now().time_since_epoch().count() > deadline) {
-    self->timedOut = true;
-    return 1;
-  }
-  return 0;
-}
-
-void PlaybackEngine::Session::ArmDeadline(std::chrono::milliseconds timeout) {
-  timedOut = false;
-  deadline = (SteadyClock::now() + timeout).time_since_epoch().count();
-}
-
 // The reading thread: reaches the stream, then reads packets into the queues, buffering
 // before playing, seeking when asked, and noticing the end.
 
 void PlaybackEngine::Session::Read() {
   SetState(PlaybackState::Connecting);
-  PlaybackFailure failure = PlaybackFailure::None;
-  if (!OpenAny(address, 0, failure)) {
-    if (!halted) Fail(failure == PlaybackFailure::None ? PlaybackFailure::Unreachable : failure);
+  StreamOpening opening(settings, cancel, board);
+  if (!opening.Open(address, stream)) {
+    if (!Halted()) Fail(opening.failure());
     return;
   }
-  if (videoCodec && !Start(&Session::PlayVideo)) return;
-  if (audioCodec && !Start(&Session::PlayAudio)) return;
+  if (stream.video_codec && !Start(&Session::RunVideo)) return;
+  if (stream.audio_codec && !Start(&Session::RunSound)) return;
   {
-    std::lock_guard lock(controlMutex);
+    std::lock_guard lock(playheadMutex);
     buffering = true;
   }
   SetState(PlaybackState::Buffering, 0);
   ReadPackets();
-  input.Reset();
+  stream.input.Reset();
 }
 
 double PlaybackEngine::Session::LeastBuffered() const {
   double least = INFINITY;
-  if (Active(videoIndex, videoDone)) least = std::min(least, videoQueue.Buffered());
-  if (Active(audioIndex, audioDone)) least = std::min(least, audioQueue.Buffered());
+  if (Active(stream.video_index, videoDone)) least = std::min(least, videoQueue.Buffered());
+  if (Active(stream.audio_index, audioDone)) least = std::min(least, audioQueue.Buffered());
   return std::isfinite(least) ? least : 0;
 }
 
@@ -159,11 +124,11 @@ bool PlaybackEngine::Session::Room() const {
 
 void PlaybackEngine::Session::WaitForReader(std::chrono::milliseconds timeout) {
   std::unique_lock lock(readerMutex);
-  readerWake.wait_for(lock, timeout, [&] { return halted || seekRequested; });
+  readerWake.wait_for(lock, timeout, [&] { return Halted() || seekRequested; });
 }
 
 void PlaybackEngine::Session::UpdateBuffering(bool ended) {
-  std::unique_lock lock(controlMutex);
+  std::unique_lock lock(playheadMutex);
   if (buffering) {
     const double target = settings.bufferSeconds;
     const bool enough = ended || LeastBuffered() >= target || QueuedBytes() >= kMaxQueuedBytes ||
@@ -192,9 +157,9 @@ void PlaybackEngine::Session::UpdateBuffering(bool ended) {
 
 void PlaybackEngine::Session::DoSeek() {
   const double target = seekTarget.load();
-  AVFormatContext* f = input.get();
-  const auto ts = static_cast<std::int64_t>((target + startTime) * AV_TIME_BASE);
-  ArmDeadline(settings.connectTimeout);
+  AVFormatContext* f = stream.input.get();
+  const auto ts = static_cast<std::int64_t>((target + stream.start_time) * AV_TIME_BASE);
+  cancel.Arm(settings.connectTimeout);
   if (avformat_seek_file(f, -1, INT64_MIN, ts, INT64_MAX, 0) < 0) return;
   ++serial;
   videoQueue.Clear();
@@ -203,7 +168,7 @@ void PlaybackEngine::Session::DoSeek() {
   audioDone = false;
   endOfStream = false;
   {
-    std::lock_guard lock(controlMutex);
+    std::lock_guard lock(playheadMutex);
     clock.Stop();
     clock.Set(target);
     buffering = true;
@@ -217,9 +182,10 @@ void PlaybackEngine::Session::DoSeek() {
 }
 
 void PlaybackEngine::Session::ReadPackets() {
-  AVFormatContext* f = input.get();
+  AVFormatContext* f = stream.input.get();
+  const int videoIndex = stream.video_index, audioIndex = stream.audio_index;
   bool finished = false;
-  while (!halted) {
+  while (!Halted()) {
     if (seekRequested.exchange(false)) {
       DoSeek();
       finished = false;
@@ -229,11 +195,11 @@ void PlaybackEngine::Session::ReadPackets() {
       if (!finished && !Active(videoIndex, videoDone) && !Active(audioIndex, audioDone)) {
         finished = true;
         if (!decodedSomething) {
-          Fail(timedOut ? PlaybackFailure::NoAnswer : PlaybackFailure::Undecodable);
+          Fail(cancel.TimedOut() ? PlaybackFailure::NoAnswer : PlaybackFailure::Undecodable);
           return;
         }
         {
-          std::lock_guard lock(controlMutex);
+          std::lock_guard lock(playheadMutex);
           clock.Stop();
         }
         SetState(PlaybackState::Stopped);
@@ -247,9 +213,9 @@ void PlaybackEngine::Session::ReadPackets() {
     }
     av::Packet packet(av_packet_alloc());
     if (!packet) return;
-    ArmDeadline(settings.readTimeout);
+    cancel.Arm(settings.readTimeout);
     const int error = av_read_frame(f, packet.get());
-    if (halted) return;
+    if (Halted()) return;
     if (error == AVERROR(EAGAIN)) {
       WaitForReader(10ms);
       continue;
@@ -265,12 +231,20 @@ void PlaybackEngine::Session::ReadPackets() {
     if (index != videoIndex && index != audioIndex) continue;
     const AVRational base = f->streams[index]->time_base;
     const std::int64_t ts = packet->dts != AV_NOPTS_VALUE ? packet->dts : packet->pts;
-    const double start = Seconds(ts, base) - startTime;
+    const double start = Seconds(ts, base) - stream.start_time;
     const double duration = packet->duration > 0 ? Seconds(packet->duration, base) : 0;
     const auto bytes = static_cast<std::size_t>(packet->size);
     (index == videoIndex ? videoQueue : audioQueue)
         .Push({PacketQueue::Kind::Data, std::move(packet), start, duration, bytes, serial.load()});
   }
+}
+
+void PlaybackEngine::Session::NoteDecoded() {
+  if (!decodedSomething.exchange(true)) board.NotifyStatus();
+}
+
+void PlaybackEngine::Session::NoteEnd(const PacketQueue& queue) {
+  (&queue == &videoQueue ? videoDone : audioDone) = true;
 }
 
 void PlaybackEngine::Session::NoteEmpty(const PacketQueue& queue) {
@@ -286,7 +260,7 @@ void PlaybackEngine::Session::NoteDecodeError() {
 
 void PlaybackEngine::Session::SetPaused(bool on) {
   {
-    std::lock_guard lock(controlMutex);
+    std::lock_guard lock(playheadMutex);
     if (paused == on) return;
     paused = on;
     if (!buffering) {
@@ -297,15 +271,8 @@ void PlaybackEngine::Session::SetPaused(bool on) {
       }
     }
   }
-  {
-    std::lock_guard lock(outputMutex);
-    if (output) output->Pause(on);
-  }
-  PlaybackState state;
-  {
-    std::lock_guard lock(statusMutex);
-    state = status.state;
-  }
+  sound.Pause(on);
+  const PlaybackState state = board.Get().state;
   if (state == PlaybackState::Playing || state == PlaybackState::Paused) {
     SetState(on ? PlaybackState::Paused : PlaybackState::Playing);
   }

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "tests/player/loopback_server.h"
+#include "tests/player/rtsp_server.h"
 #include "ui/utf.h"
 
 namespace telvana::player {
@@ -18,6 +19,7 @@ using namespace std::chrono_literals;
 using testsupport::HttpServer;
 using testsupport::ReadTestFile;
 using testsupport::RefusingPort;
+using testsupport::RtspServer;
 using testsupport::SilentServer;
 
 class CountingListener : public PlaybackEngine::Listener {
@@ -262,6 +264,45 @@ TEST_F(PlaybackEngineTest, ANewOpenReplacesTheOldMedia) {
   ASSERT_TRUE(StateBecomes(PlaybackState::Playing));
   EXPECT_FALSE(engine.Status().hasVideo);
   EXPECT_EQ(engine.Status().playing, server.Url("/radio.wma"));
+}
+
+EngineSettings ShortBuffer() {
+  EngineSettings settings;
+  settings.bufferSeconds = 0.5;
+  return settings;
+}
+
+TEST_F(PlaybackEngineTest, RtspFromAServerThatSendsOnlyOverUdp) {
+  RtspServer rtsp(ReadTestFile("clip.ts"), 4, RtspServer::Offers::UdpOnly);
+  engine.Open(U(rtsp.RtspUrl("/live")), ShortBuffer());
+  ASSERT_TRUE(StateBecomes(PlaybackState::Playing));
+  EXPECT_TRUE(engine.Status().hasVideo);
+  EXPECT_TRUE(Eventually([&] { return listener.pictures > 5; }));
+  const std::vector<OpenAttempt> attempts = engine.Status().attempts;
+  ASSERT_EQ(attempts.size(), 2u);
+  EXPECT_EQ(attempts[0].transport, Transport::RtspOverTcp);
+  EXPECT_EQ(attempts[0].result, PlaybackFailure::UnsupportedTransport);
+  EXPECT_EQ(attempts[1].transport, Transport::RtspOverUdp);
+  EXPECT_EQ(attempts[1].result, PlaybackFailure::None);
+  EXPECT_EQ(rtsp.Refused(), 1);
+}
+
+TEST_F(PlaybackEngineTest, RtspFromAServerThatSendsOnlyOverTcp) {
+  RtspServer rtsp(ReadTestFile("clip.ts"), 4, RtspServer::Offers::TcpOnly);
+  engine.Open(U(rtsp.RtspUrl("/live")), ShortBuffer());
+  ASSERT_TRUE(StateBecomes(PlaybackState::Playing));
+  EXPECT_TRUE(Eventually([&] { return listener.pictures > 5; }));
+  ASSERT_EQ(engine.Status().attempts.size(), 1u);
+  EXPECT_EQ(engine.Status().attempts[0].transport, Transport::RtspOverTcp);
+  EXPECT_EQ(rtsp.Refused(), 0);
+}
+
+TEST_F(PlaybackEngineTest, ARefusedTransportIsReportedAsSuch) {
+  RtspServer rtsp(ReadTestFile("clip.ts"), 4, RtspServer::Offers::Neither);
+  engine.Open(U(rtsp.RtspUrl("/live")), ShortBuffer());
+  ASSERT_TRUE(StateBecomes(PlaybackState::Failed));
+  EXPECT_EQ(engine.Status().failure, PlaybackFailure::UnsupportedTransport);
+  EXPECT_EQ(rtsp.Refused(), 2);
 }
 
 }  // namespace
