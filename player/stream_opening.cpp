@@ -149,7 +149,7 @@ bool StreamOpening::OpenCandidate(const std::string& url, Transport transport, i
       return fail(cancel_.TimedOut() ? PlaybackFailure::NoAnswer : PlaybackFailure::Undecodable);
     }
     if (IsPlaylistOfSegments(head)) transport = Transport::Hls;
-    io = std::make_unique<av::ReplayingIo>(raw, std::move(head));
+    io = std::make_unique<av::ReplayingIo>(raw, std::move(head), url, cancel_.Callback());
     if (!io->get()) return fail(PlaybackFailure::Undecodable);
   }
   AVFormatContext* format = avformat_alloc_context();

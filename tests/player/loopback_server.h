@@ -150,6 +150,9 @@ class HttpServer : public ServerBase {
     // packet in a chunk of its own. The bytes must be an ASF file.
     bool mmsOverHttp = false;
     std::size_t stallAfter = std::string::npos;  // stop sending (and hold the line) after this many
+    // Answers every request with the whole body and no Accept-Ranges, as many real servers
+    // do for files served through a script or a handler that knows nothing of ranges.
+    bool ignoresRange = false;
   };
 
   ~HttpServer() override { Stop(); }
@@ -204,12 +207,13 @@ class HttpServer : public ServerBase {
     }
     std::size_t from = 0;
     const std::size_t range = Lower(request).find("\r\nrange: bytes=");
-    if (range != std::string::npos) from = std::strtoull(request.c_str() + range + 15, nullptr, 10);
+    if (range != std::string::npos && !body.ignoresRange)
+      from = std::strtoull(request.c_str() + range + 15, nullptr, 10);
     if (from > body.bytes.size()) from = body.bytes.size();
     std::string head = from > 0 ? "HTTP/1.1 206 Partial Content\r\n" : "HTTP/1.1 200 OK\r\n";
     head += "Content-Type: " + body.contentType + "\r\n";
     head += "Content-Length: " + std::to_string(body.bytes.size() - from) + "\r\n";
-    if (body.bytesPerSecond == 0) head += "Accept-Ranges: bytes\r\n";
+    if (body.bytesPerSecond == 0 && !body.ignoresRange) head += "Accept-Ranges: bytes\r\n";
     if (from > 0) {
       head += "Content-Range: bytes " + std::to_string(from) + "-" +
               std::to_string(body.bytes.size() - 1) + "/" + std::to_string(body.bytes.size()) +

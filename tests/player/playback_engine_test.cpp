@@ -305,5 +305,32 @@ TEST_F(PlaybackEngineTest, ARefusedTransportIsReportedAsSuch) {
   EXPECT_EQ(rtsp.Refused(), 2);
 }
 
+// A progressive MP4 whose index comes after its media: the demuxer reads to the end for the
+// index, then goes back for the media.
+void PlaysAnMp4WithItsIndexAtTheEnd(PlaybackEngine& engine, HttpServer& server,
+                                    CountingListener& listener, bool ignoresRange) {
+  HttpServer::Body body;
+  body.bytes = ReadTestFile("clip.mp4");
+  body.contentType = "video/mp4";
+  body.ignoresRange = ignoresRange;
+  server.Add("/clip.mp4", body);
+  engine.Open(U(server.Url("/clip.mp4")));
+  ASSERT_TRUE(Eventually([&] { return engine.Status().state == PlaybackState::Playing; }))
+      << static_cast<int>(engine.Status().failure);
+  EXPECT_TRUE(engine.Status().hasVideo);
+  EXPECT_TRUE(engine.Status().hasAudio);
+  EXPECT_NEAR(engine.Status().duration, 3.0, 0.2);
+  ASSERT_TRUE(Eventually([&] { return engine.Status().state == PlaybackState::Stopped; }));
+  EXPECT_GT(listener.pictures, 40);  // 75 pictures; some may be dropped on a slow machine
+}
+
+TEST_F(PlaybackEngineTest, AnMp4WithItsIndexAtTheEndFromAServerThatHonoursRanges) {
+  PlaysAnMp4WithItsIndexAtTheEnd(engine, server, listener, false);
+}
+
+TEST_F(PlaybackEngineTest, AnMp4WithItsIndexAtTheEndFromAServerThatIgnoresRanges) {
+  PlaysAnMp4WithItsIndexAtTheEnd(engine, server, listener, true);
+}
+
 }  // namespace
 }  // namespace telvana::player
