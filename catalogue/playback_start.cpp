@@ -29,4 +29,19 @@ void StartPlayback(const std::function<std::u16string()>& selectedRowText, Media
   }
 }
 
+void StartPlaybackOfAddress(std::u16string_view address, MediaPlayer& player,
+                            const std::function<void(std::u16string_view)>& setPlayingStatus) {
+  try {
+    if (address.empty()) return;
+    player.close();
+    player.setURL(address);
+    player.controls().play();
+    std::u16string status(kPlayingPrefix);
+    status += address;
+    setPlayingStatus(status);
+  } catch (...) {
+    // As with a channel: nothing is reported.
+  }
+}
+
 }  // namespace telvana

@@ -16,4 +16,10 @@ namespace telvana {
 void StartPlayback(const std::function<std::u16string()>& selectedRowText, MediaPlayer& player,
                    const std::function<void(std::u16string_view)>& setPlayingStatus);
 
+// Plays an address given as it is (on the command line) the way a double-click plays a
+// channel of that name: closes the current media, sets the address, starts playback and
+// names the address in the status bar. Every failure is swallowed in the same way.
+void StartPlaybackOfAddress(std::u16string_view address, MediaPlayer& player,
+                            const std::function<void(std::u16string_view)>& setPlayingStatus);
+
 }  // namespace telvana

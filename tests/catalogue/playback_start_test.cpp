@@ -148,5 +148,17 @@ TEST(StartPlayback, EveryListedChannelPlaysItsOwnAddress) {
   }
 }
 
+TEST(StartPlaybackOfAddress, PlaysTheAddressAsAChannelOfThatName) {
+  RecordingPlayer player;
+  std::u16string status = u"before";
+  const auto set_status = [&](std::u16string_view text) { status = text; };
+  StartPlaybackOfAddress(u"", player, set_status);
+  EXPECT_TRUE(player.calls().empty());
+  EXPECT_EQ(status, u"before");
+  StartPlaybackOfAddress(u"mms://127.0.0.1/徐州", player, set_status);
+  EXPECT_EQ(player.calls(), (Calls{"close", "URL=mms://127.0.0.1/徐州", "play"}));
+  EXPECT_EQ(status, u"正在播放\uFF1Amms://127.0.0.1/徐州");
+}
+
 }  // namespace
 }  // namespace telvana
