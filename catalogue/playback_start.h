@@ -10,7 +10,9 @@
 namespace telvana {
 
 // Plays the channel of the selected row: closes the player's current media, sets the
-// channel's stream address, starts playback and names the channel in the status bar.
+// channel's stream address, starts playback and names the channel in the status bar. A
+// channel offered as "…连接1", "…连接2" gives the player its other connections to go on to;
+// the status bar then names the one that plays.
 // `selectedRowText` throws when no row is selected. A blank row does nothing. Every failure
 // is swallowed; the steps after the failing one do not run.
 void StartPlayback(const std::function<std::u16string()>& selectedRowText, MediaPlayer& player,

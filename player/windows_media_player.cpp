@@ -59,6 +59,7 @@ void TWindowsMediaPlayer::setURL(std::u16string_view url) {
   if (engine_.IsOpen()) engine_.Close();
   url_ = url;
   stopped_by_user_ = false;
+  setFailover({}, {});
   OnStatus();
 }
 
@@ -67,7 +68,25 @@ void TWindowsMediaPlayer::close() {
   engine_.Close();
   url_.clear();
   stopped_by_user_ = false;
+  setFailover({}, {});
   OnStatus();
+}
+
+void TWindowsMediaPlayer::setFailover(std::u16string_view label,
+                                      std::vector<AlternativeConnection> alternatives) {
+  failover_label_ = label;
+  alternatives_ = std::move(alternatives);
+  next_alternative_ = alternatives_.size();  // none until play
+  alternative_playing_ = nullptr;
+  failover_text_.clear();
+}
+
+void TWindowsMediaPlayer::FailOver() {
+  const AlternativeConnection& next = alternatives_[next_alternative_++];
+  failover_text_ = trying_label_ + u"无法连接，正在尝试" + next.label + u"…";
+  trying_label_ = next.label;
+  alternative_playing_ = next.playing;
+  engine_.Open(next.url, settings_);
 }
 
 void TWindowsMediaPlayer::play() {
@@ -82,6 +101,10 @@ void TWindowsMediaPlayer::play() {
     if (s != PlaybackState::Stopped && s != PlaybackState::Failed) return;  // already on its way
   }
   stopped_by_user_ = false;
+  next_alternative_ = 0;
+  trying_label_ = failover_label_;
+  alternative_playing_ = nullptr;
+  failover_text_.clear();
   engine_.Open(url_, settings_);
   OnStatus();
 }
@@ -99,6 +122,9 @@ void TWindowsMediaPlayer::stop() {
   LeaveFullScreen();
   engine_.Close();
   stopped_by_user_ = true;
+  next_alternative_ = alternatives_.size();
+  alternative_playing_ = nullptr;
+  failover_text_.clear();
   OnStatus();
 }
 
@@ -148,6 +174,9 @@ PlaybackState TWindowsMediaPlayer::state() const {
 }
 
 std::u16string TWindowsMediaPlayer::statusText() const {
+  const PlaybackState s = state();
+  if (!failover_text_.empty() && (s == PlaybackState::Connecting || s == PlaybackState::Buffering))
+    return failover_text_;
   return player::StatusText(state(), status_.bufferingPercent, status_.failure);
 }
 
@@ -262,6 +291,17 @@ void TWindowsMediaPlayer::OnStatus() {
   status_posted_ = false;
   const player::PlaybackStatus old = status_;
   status_ = engine_.Status();
+  if (status_.state == PlaybackState::Failed && next_alternative_ < alternatives_.size()) {
+    FailOver();
+    status_ = engine_.Status();
+  } else if (status_.state == PlaybackState::Playing || status_.state == PlaybackState::Failed) {
+    failover_text_.clear();
+    if (status_.state == PlaybackState::Playing && alternative_playing_) {
+      const std::function<void()> playing = std::move(alternative_playing_);
+      alternative_playing_ = nullptr;
+      playing();
+    }
+  }
   if (old.videoWidth != status_.videoWidth || old.videoHeight != status_.videoHeight ||
       old.sampleAspect != status_.sampleAspect || old.hasVideo != status_.hasVideo) {
     UpdatePictureSize();

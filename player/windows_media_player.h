@@ -10,8 +10,10 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "player/control_bar_layout.h"
 #include "player/full_screen_host.h"
@@ -39,6 +41,8 @@ class TWindowsMediaPlayer : public ui::TWinControl,
   // MediaPlayer
   void setURL(std::u16string_view url) override;
   void close() override;
+  void setFailover(std::u16string_view label,
+                   std::vector<AlternativeConnection> alternatives) override;
   PlayerControls& controls() override { return *this; }
   void setFullScreen(bool on) override;
   void setStretchToFit(bool on) override;
@@ -102,7 +106,16 @@ class TWindowsMediaPlayer : public ui::TWinControl,
   bool stretch_to_fit_ = false;
   std::wstring ui_mode_ = L"full";
 
+  // Going on to another connection when one cannot be played.
+  void FailOver();
+
   player::PlaybackEngine engine_{*this};
+  std::u16string failover_label_;                    // the connection of url_
+  std::vector<AlternativeConnection> alternatives_;  // as given
+  std::size_t next_alternative_ = 0;                 // the next to try
+  std::u16string trying_label_;                      // the connection being tried
+  std::function<void()> alternative_playing_;        // to call when it plays
+  std::u16string failover_text_;                     // the bar's text while it connects
   player::EngineSettings settings_;
   player::PlaybackStatus status_;
   bool stopped_by_user_ = false;

@@ -400,5 +400,37 @@ TEST_F(PlayerControlTest, ShowInPlaceKeepsTheBounds) {
   EXPECT_TRUE(::EqualRect(&player->BoundsRect(), &before));
 }
 
+// A channel offered over two servers whose first refuses: the control goes on to the second
+// and says so while it connects.
+TEST_F(PlayerControlTest, APairWhoseFirstConnectionRefusesPlaysTheSecond) {
+  HttpServer::Body slow;
+  slow.bytes = ReadTestFile("clip.wmv");
+  slow.bytesPerSecond = 40000;  // buffering lasts long enough to read the bar
+  server.Add("/slow.wmv", slow);
+  int named = 0;
+  player->close();
+  player->setURL(U("http://127.0.0.1:" + std::to_string(testsupport::RefusingPort()) + "/a"));
+  player->setFailover(u"连接1", {{u"连接2", U(server.Url("/slow.wmv")), [&] { ++named; }}});
+  player->controls().play();
+  ASSERT_TRUE(Reaches(PlaybackState::Playing));
+  EXPECT_TRUE(texts.count(u"连接1无法连接，正在尝试连接2…"));
+  EXPECT_EQ(named, 1);
+  EXPECT_EQ(player->statusText(), u"正在播放");
+  EXPECT_EQ(player->status().playing, server.Url("/slow.wmv"));
+}
+
+TEST_F(PlayerControlTest, APairWhoseConnectionsBothFailFailsWithTheLast) {
+  int named = 0;
+  player->close();
+  player->setURL(U("http://127.0.0.1:" + std::to_string(testsupport::RefusingPort()) + "/a"));
+  player->setFailover(u"连接1", {{u"连接2", U(server.Url("/missing.wmv")), [&] { ++named; }}});
+  player->controls().play();
+  ASSERT_TRUE(Reaches(PlaybackState::Failed));
+  EXPECT_EQ(player->status().failure, player::PlaybackFailure::NotFound);
+  EXPECT_EQ(player->statusText(), u"服务器上没有这个节目");
+  EXPECT_EQ(named, 0);
+  EXPECT_TRUE(player->status().attempts.size() == 1u);  // the attempts of the last opening
+}
+
 }  // namespace
 }  // namespace telvana
