@@ -21,6 +21,7 @@ constexpr UINT_PTR kPositionTimer = 1;
 constexpr UINT kPositionInterval = 250;
 // In full screen the bar shows while the mouse moves, and hides when it rests this long.
 constexpr UINT_PTR kHideBarTimer = 2;
+constexpr UINT_PTR kReconnectTimer = 3;
 constexpr UINT kHideBarDelay = 2500;
 
 // The parts of the bar that are painted differently under the mouse (PaintButton, the sliders).
@@ -59,6 +60,7 @@ void TWindowsMediaPlayer::setURL(std::u16string_view url) {
   if (engine_.IsOpen()) engine_.Close();
   url_ = url;
   stopped_by_user_ = false;
+  EndReconnecting();
   setFailover({}, {});
   OnStatus();
 }
@@ -68,6 +70,7 @@ void TWindowsMediaPlayer::close() {
   engine_.Close();
   url_.clear();
   stopped_by_user_ = false;
+  EndReconnecting();
   setFailover({}, {});
   OnStatus();
 }
@@ -86,7 +89,67 @@ void TWindowsMediaPlayer::FailOver() {
   failover_text_ = trying_label_ + u"无法连接，正在尝试" + next.label + u"…";
   trying_label_ = next.label;
   alternative_playing_ = next.playing;
+  opened_url_ = next.url;
   engine_.Open(next.url, settings_);
+}
+
+// A stream that played and then stopped or failed without the user stopping it broke,
+// unless it is a clip that came to its end.
+void TWindowsMediaPlayer::NoteReconnection() {
+  const PlaybackState s = status_.state;
+  if (s == PlaybackState::Playing) {
+    played_ = true;
+    reconnect_attempt_ = 0;                    // back: the next break starts over
+    next_alternative_ = alternatives_.size();  // the other connections were for the start
+    return;
+  }
+  if (reconnect_waiting_ || stopped_by_user_ || !engine_.IsOpen()) return;
+  if (s != PlaybackState::Stopped && s != PlaybackState::Failed) return;
+  if (played_) {
+    played_ = false;
+    const bool came_to_its_end = status_.duration > 0 && status_.position >= status_.duration - 1;
+    if (came_to_its_end) return;
+    broke_at_ = std::chrono::steady_clock::now();
+    reconnect_attempt_ = 0;
+    ScheduleReconnect();
+  } else if (reconnect_attempt_ > 0) {
+    ScheduleReconnect();  // an attempt that did not play
+  }
+}
+
+void TWindowsMediaPlayer::ScheduleReconnect() {
+  const auto now = std::chrono::steady_clock::now();
+  const auto delay = player::ReconnectDelay(
+      reconnect_policy_, reconnect_attempt_ + 1,
+      std::chrono::duration_cast<std::chrono::milliseconds>(now - broke_at_));
+  if (!delay || !Handle()) {
+    reconnect_attempt_ = 0;  // given up: the bar shows the last failure
+    return;
+  }
+  ++reconnect_attempt_;
+  reconnect_waiting_ = true;
+  reconnect_due_ = now + *delay;
+  ::SetTimer(Handle(), kReconnectTimer,
+             static_cast<UINT>(std::max<long long>(1, reconnect_policy_.tick.count())), nullptr);
+  InvalidateBar();
+}
+
+void TWindowsMediaPlayer::Reconnect() {
+  if (std::chrono::steady_clock::now() < reconnect_due_) {
+    InvalidateBar();  // the countdown
+    return;
+  }
+  ::KillTimer(Handle(), kReconnectTimer);
+  reconnect_waiting_ = false;
+  engine_.Open(opened_url_, settings_);
+  OnStatus();
+}
+
+void TWindowsMediaPlayer::EndReconnecting() {
+  if (reconnect_waiting_ && Handle()) ::KillTimer(Handle(), kReconnectTimer);
+  reconnect_waiting_ = false;
+  reconnect_attempt_ = 0;
+  played_ = false;
 }
 
 void TWindowsMediaPlayer::play() {
@@ -105,6 +168,8 @@ void TWindowsMediaPlayer::play() {
   trying_label_ = failover_label_;
   alternative_playing_ = nullptr;
   failover_text_.clear();
+  EndReconnecting();
+  opened_url_ = url_;
   engine_.Open(url_, settings_);
   OnStatus();
 }
@@ -122,6 +187,7 @@ void TWindowsMediaPlayer::stop() {
   LeaveFullScreen();
   engine_.Close();
   stopped_by_user_ = true;
+  EndReconnecting();
   next_alternative_ = alternatives_.size();
   alternative_playing_ = nullptr;
   failover_text_.clear();
@@ -174,6 +240,11 @@ PlaybackState TWindowsMediaPlayer::state() const {
 }
 
 std::u16string TWindowsMediaPlayer::statusText() const {
+  if (reconnect_waiting_) {
+    return player::ReconnectText(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                     reconnect_due_ - std::chrono::steady_clock::now()),
+                                 reconnect_attempt_);
+  }
   const PlaybackState s = state();
   if (!failover_text_.empty() && (s == PlaybackState::Connecting || s == PlaybackState::Buffering))
     return failover_text_;
@@ -302,6 +373,7 @@ void TWindowsMediaPlayer::OnStatus() {
       playing();
     }
   }
+  NoteReconnection();
   if (old.videoWidth != status_.videoWidth || old.videoHeight != status_.videoHeight ||
       old.sampleAspect != status_.sampleAspect || old.hasVideo != status_.hasVideo) {
     UpdatePictureSize();
@@ -424,6 +496,10 @@ void TWindowsMediaPlayer::WndProc(TMessage& m) {
         InvalidateBar();
         return;
       }
+      if (m.wParam == kReconnectTimer) {
+        Reconnect();
+        return;
+      }
       if (m.wParam == kHideBarTimer) {
         ::KillTimer(Handle(), kHideBarTimer);
         if (pressed_ == BarPart::None) ShowFullScreenBar(false);
@@ -489,6 +565,7 @@ void TWindowsMediaPlayer::WndProc(TMessage& m) {
       engine_.Close();
       window_ = nullptr;
       timer_running_ = false;
+      EndReconnecting();
       break;
   }
   TWinControl::WndProc(m);

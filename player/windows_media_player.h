@@ -10,6 +10,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -20,6 +21,7 @@
 #include "player/media_player.h"
 #include "player/playback_engine.h"
 #include "player/player_painting.h"
+#include "player/reconnect_schedule.h"
 #include "ui/control.h"
 
 namespace telvana {
@@ -68,6 +70,10 @@ class TWindowsMediaPlayer : public ui::TWinControl,
   void stop();
   // The engine's limits (the tests shorten them).
   void setEngineSettings(const player::EngineSettings& settings) { settings_ = settings; }
+  // When a live stream that broke is opened again (the tests shorten the waits).
+  void setReconnectPolicy(const player::ReconnectPolicy& policy) { reconnect_policy_ = policy; }
+  // True while it waits to open a broken stream again.
+  bool reconnecting() const { return reconnect_waiting_; }
   // Pictures drawn on the screen since the control was made.
   std::uint64_t picturesShown() const { return pictures_shown_; }
 
@@ -108,6 +114,11 @@ class TWindowsMediaPlayer : public ui::TWinControl,
 
   // Going on to another connection when one cannot be played.
   void FailOver();
+  // Opening a live stream again that broke while playing.
+  void NoteReconnection();
+  void ScheduleReconnect();
+  void Reconnect();
+  void EndReconnecting();
 
   player::PlaybackEngine engine_{*this};
   std::u16string failover_label_;                    // the connection of url_
@@ -116,6 +127,13 @@ class TWindowsMediaPlayer : public ui::TWinControl,
   std::u16string trying_label_;                      // the connection being tried
   std::function<void()> alternative_playing_;        // to call when it plays
   std::u16string failover_text_;                     // the bar's text while it connects
+  std::u16string opened_url_;                        // what the engine was last asked to open
+
+  player::ReconnectPolicy reconnect_policy_;
+  bool played_ = false;        // the current opening reached playing
+  int reconnect_attempt_ = 0;  // 0: not reconnecting
+  bool reconnect_waiting_ = false;
+  std::chrono::steady_clock::time_point broke_at_, reconnect_due_;
   player::EngineSettings settings_;
   player::PlaybackStatus status_;
   bool stopped_by_user_ = false;

@@ -153,6 +153,10 @@ class HttpServer : public ServerBase {
     // Answers every request with the whole body and no Accept-Ranges, as many real servers
     // do for files served through a script or a handler that knows nothing of ranges.
     bool ignoresRange = false;
+    // Closes the connection after this many bytes, for the first `cuts` requests: a live
+    // encoder or a relay that restarts drops its listeners and is back a moment later.
+    std::size_t cutAfter = std::string::npos;
+    int cuts = 1;
   };
 
   ~HttpServer() override { Stop(); }
@@ -188,9 +192,10 @@ class HttpServer : public ServerBase {
     const std::string path = request.substr(pathStart, request.find(' ', pathStart) - pathStart);
     Body body;
     bool found;
+    int request_number;
     {
       std::lock_guard lock(bodies_mutex_);
-      ++requests_[path];
+      request_number = ++requests_[path];
       const auto it = bodies_.find(path);
       found = it != bodies_.end();
       if (found) body = it->second;
@@ -225,11 +230,17 @@ class HttpServer : public ServerBase {
     const std::size_t chunk =
         body.bytesPerSecond > 0 ? std::max(1, body.bytesPerSecond / 20) : 65536;
     while (sent < body.bytes.size() && !Stopping()) {
+      if (sent >= body.cutAfter && request_number <= body.cuts) {
+        ::shutdown(client, SD_BOTH);
+        return;
+      }
       if (sent >= body.stallAfter) {
         Pause(std::chrono::hours(1));
         return;
       }
-      const std::size_t n = std::min({chunk, body.bytes.size() - sent, body.stallAfter - sent});
+      const std::size_t cut = request_number <= body.cuts ? body.cutAfter : std::string::npos;
+      const std::size_t n =
+          std::min({chunk, body.bytes.size() - sent, body.stallAfter - sent, cut - sent});
       if (!SendAll(client, std::string_view(body.bytes).substr(sent, n))) return;
       sent += n;
       if (body.bytesPerSecond > 0) Pause(std::chrono::milliseconds(50));

@@ -432,5 +432,96 @@ TEST_F(PlayerControlTest, APairWhoseConnectionsBothFailFailsWithTheLast) {
   EXPECT_TRUE(player->status().attempts.size() == 1u);  // the attempts of the last opening
 }
 
+// Waits short enough for a test: 100 ms, 200 ms, then every 300 ms for 3 s.
+player::ReconnectPolicy QuickReconnection() {
+  player::ReconnectPolicy policy;
+  policy.first = {100ms, 200ms};
+  policy.then = 300ms;
+  policy.giveUpAfter = 3s;
+  policy.tick = 20ms;
+  return policy;
+}
+
+// A live Windows Media stream sent in real time whose connection is cut after about a second.
+HttpServer::Body CutStream() {
+  HttpServer::Body body;
+  body.bytes = ReadTestFile("clip.wmv");
+  body.bytesPerSecond = 20000;
+  body.cutAfter = 25000;
+  return body;
+}
+
+class ReconnectionTest : public PlayerControlTest {
+ protected:
+  void PlayCutStream(HttpServer& from) {
+    from.Add("/cut.wmv", CutStream());
+    player::EngineSettings settings;
+    settings.bufferSeconds = 0.5;
+    player->setEngineSettings(settings);
+    player->setReconnectPolicy(QuickReconnection());
+    Play(from.Url("/cut.wmv"));
+    ASSERT_TRUE(Reaches(PlaybackState::Playing));
+  }
+  bool Waits() {
+    return PumpMessagesUntil([&] { return Seen(u"连接中断，") && player->reconnecting(); },
+                             kPatience);
+  }
+  bool Seen(std::u16string_view part) {
+    texts.insert(player->statusText());
+    for (const std::u16string& t : texts) {
+      if (t.find(part) != std::u16string::npos) return true;
+    }
+    return false;
+  }
+};
+
+TEST_F(ReconnectionTest, AStreamThatBreaksIsOpenedAgainWhenTheServerIsBack) {
+  PlayCutStream(server);
+  ASSERT_TRUE(Waits());
+  EXPECT_TRUE(Seen(u"秒后重新连接（第 1 次）"));
+  ASSERT_TRUE(PumpMessagesUntil(
+      [&] { return server.Requests("/cut.wmv") == 2 && player->state() == PlaybackState::Playing; },
+      kPatience));
+  EXPECT_FALSE(player->reconnecting());
+}
+
+TEST_F(ReconnectionTest, AServerThatNeverComesBackIsGivenUpAfterItsTime) {
+  auto gone = std::make_unique<HttpServer>();
+  PlayCutStream(*gone);
+  ASSERT_TRUE(Waits());
+  gone.reset();  // from now on the port refuses
+  ASSERT_TRUE(PumpMessagesUntil(
+      [&] {
+        Seen(u"");
+        return !player->reconnecting() && player->state() == PlaybackState::Failed;
+      },
+      kPatience));
+  EXPECT_TRUE(Seen(u"（第 2 次）"));
+  EXPECT_TRUE(Seen(u"（第 3 次）"));
+  EXPECT_EQ(player->statusText(), u"无法连接到服务器");
+  PumpMessagesUntil([] { return false; }, 500ms);
+  EXPECT_FALSE(player->reconnecting());
+}
+
+TEST_F(ReconnectionTest, StopEndsTheWaitAtOnce) {
+  PlayCutStream(server);
+  ASSERT_TRUE(Waits());
+  player->stop();
+  EXPECT_FALSE(player->reconnecting());
+  EXPECT_EQ(player->statusText(), u"已停止");
+  PumpMessagesUntil([] { return false; }, 600ms);
+  EXPECT_EQ(server.Requests("/cut.wmv"), 1);
+  EXPECT_EQ(player->statusText(), u"已停止");
+}
+
+TEST_F(ReconnectionTest, AClipThatCameToItsEndIsNotOpenedAgain) {
+  player->setReconnectPolicy(QuickReconnection());
+  Play(server.Url("/clip.wmv"));
+  ASSERT_TRUE(Reaches(PlaybackState::Stopped));
+  PumpMessagesUntil([] { return false; }, 400ms);
+  EXPECT_FALSE(player->reconnecting());
+  EXPECT_EQ(server.Requests("/clip.wmv"), 1);
+}
+
 }  // namespace
 }  // namespace telvana
