@@ -172,6 +172,10 @@ class HttpServer : public ServerBase {
     body.contentType = std::move(contentType);
     Add(path, std::move(body));
   }
+  // When a connection was last cut (see Body::cutAfter).
+  std::chrono::steady_clock::time_point LastCut() const {
+    return std::chrono::steady_clock::time_point(std::chrono::steady_clock::duration(last_cut_));
+  }
   int Requests(const std::string& path) const {
     std::lock_guard lock(bodies_mutex_);
     const auto it = requests_.find(path);
@@ -232,6 +236,7 @@ class HttpServer : public ServerBase {
     while (sent < body.bytes.size() && !Stopping()) {
       if (sent >= body.cutAfter && request_number <= body.cuts) {
         ::shutdown(client, SD_BOTH);
+        last_cut_ = std::chrono::steady_clock::now().time_since_epoch().count();
         return;
       }
       if (sent >= body.stallAfter) {
@@ -303,10 +308,27 @@ class HttpServer : public ServerBase {
     return true;
   }
 
+  std::atomic<std::chrono::steady_clock::rep> last_cut_{0};
   mutable std::mutex bodies_mutex_;
   std::map<std::string, Body> bodies_;
   std::map<std::string, int> requests_;
 };
+
+// A transport stream cut into segments of an HLS playlist, served as files are by a web
+// server (the playlist says the stream is complete, as for a recording).
+inline void AddHls(HttpServer& server, const std::string& ts, double seconds, int segments) {
+  const std::size_t packets = ts.size() / 188;
+  std::string playlist = "#EXTM3U\n#EXT-X-VERSION:3\n#EXT-X-TARGETDURATION:" +
+                         std::to_string(static_cast<int>(seconds / segments + 1)) +
+                         "\n#EXT-X-MEDIA-SEQUENCE:0\n";
+  for (int i = 0; i < segments; ++i) {
+    const std::size_t from = packets * i / segments * 188, to = packets * (i + 1) / segments * 188;
+    const std::string name = "seg" + std::to_string(i) + ".ts";
+    server.Add("/hls/" + name, ts.substr(from, to - from), "video/mp2t");
+    playlist += "#EXTINF:" + std::to_string(seconds / segments) + ",\n" + name + "\n";
+  }
+  server.Add("/hls/index.m3u8", playlist + "#EXT-X-ENDLIST\n", "application/vnd.apple.mpegurl");
+}
 
 #ifdef TELVANA_PLAYER_TEST_DATA
 // The bytes of a test clip from tests/player/data.

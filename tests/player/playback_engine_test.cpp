@@ -332,5 +332,15 @@ TEST_F(PlaybackEngineTest, AnMp4WithItsIndexAtTheEndFromAServerThatIgnoresRanges
   PlaysAnMp4WithItsIndexAtTheEnd(engine, server, listener, true);
 }
 
+TEST_F(PlaybackEngineTest, AnHlsPlaylistPlaysItsSegments) {
+  testsupport::AddHls(server, ReadTestFile("clip.ts"), 4, 4);
+  engine.Open(U(server.Url("/hls/index.m3u8")), ShortBuffer());
+  ASSERT_TRUE(StateBecomes(PlaybackState::Playing)) << static_cast<int>(engine.Status().failure);
+  EXPECT_TRUE(engine.Status().hasVideo);
+  ASSERT_EQ(engine.Status().attempts.size(), 1u);
+  EXPECT_EQ(engine.Status().attempts[0].transport, Transport::Hls);
+  EXPECT_TRUE(Eventually([&] { return server.Requests("/hls/seg1.ts") == 1; }));
+}
+
 }  // namespace
 }  // namespace telvana::player
