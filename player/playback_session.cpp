@@ -83,6 +83,7 @@ PlaybackStatus PlaybackEngine::Session::Snapshot() const {
   PlaybackStatus s = board.Get();
   if (s.state == PlaybackState::Buffering || s.state == PlaybackState::Playing ||
       s.state == PlaybackState::Paused || s.state == PlaybackState::Stopped) {
+    s.bufferedSeconds = LeastBuffered();
     s.position = std::max(0.0, clock.Now());
     if (s.duration > 0) s.position = std::min(s.position, s.duration);
   }

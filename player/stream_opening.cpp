@@ -232,6 +232,10 @@ bool StreamOpening::OpenDecoders(OpenedStream& out) {
     s.hasAudio = out.audio_codec != nullptr;
     s.duration = duration;
     s.seekable = seekable;
+    s.container = f->iformat && f->iformat->name ? f->iformat->name : "";
+    s.videoCodec = out.video_codec ? avcodec_get_name(out.video_codec->codec_id) : "";
+    s.audioCodec = out.audio_codec ? avcodec_get_name(out.audio_codec->codec_id) : "";
+    s.bitRate = f->bit_rate > 0 ? f->bit_rate : 0;
     if (out.video_codec) {
       AVStream* stream = f->streams[out.video_index];
       s.videoWidth = out.video_codec->width;

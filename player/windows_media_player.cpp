@@ -1,5 +1,7 @@
 #include "player/windows_media_player.h"
 
+#include "player/connection_details.h"
+
 #include <windowsx.h>
 
 #include <algorithm>
@@ -48,6 +50,7 @@ TWindowsMediaPlayer::TWindowsMediaPlayer(TComponent* owner) : TWinControl(owner)
 }
 
 TWindowsMediaPlayer::~TWindowsMediaPlayer() {
+  details_.reset();
   // No engine thread may post to the window once it is gone.
   engine_.Close();
   if (host_) LeaveFullScreen();
@@ -143,6 +146,13 @@ void TWindowsMediaPlayer::Reconnect() {
   reconnect_waiting_ = false;
   engine_.Open(opened_url_, settings_);
   OnStatus();
+}
+
+void TWindowsMediaPlayer::showConnectionDetails() {
+  if (!details_) details_ = std::make_unique<TConnectionDetails>();
+  status_ = engine_.Status();
+  details_->SetLines(player::ConnectionDetailsLines(status_));
+  details_->Show();
 }
 
 void TWindowsMediaPlayer::EndReconnecting() {
@@ -374,6 +384,7 @@ void TWindowsMediaPlayer::OnStatus() {
     }
   }
   NoteReconnection();
+  if (details_ && details_->Visible()) details_->SetLines(player::ConnectionDetailsLines(status_));
   if (old.videoWidth != status_.videoWidth || old.videoHeight != status_.videoHeight ||
       old.sampleAspect != status_.sampleAspect || old.hasVideo != status_.hasVideo) {
     UpdatePictureSize();
@@ -436,9 +447,11 @@ void TWindowsMediaPlayer::DragTo(int x) {
 void TWindowsMediaPlayer::OnMouseDown(int x, int y) {
   if (Handle()) ::SetFocus(Handle());
   const BarPart part = player::HitTest(layout(), x, y, View().seekable);
-  if (part == BarPart::Video || part == BarPart::None || part == BarPart::Status ||
-      part == BarPart::Time)
+  if (part == BarPart::Status) {
+    showConnectionDetails();
     return;
+  }
+  if (part == BarPart::Video || part == BarPart::None || part == BarPart::Time) return;
   pressed_ = part;
   ::SetCapture(Handle());
   if (part == BarPart::Seek || part == BarPart::Volume) DragTo(x);

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "player/connection_details_window.h"
 #include "player/control_bar_layout.h"
 #include "player/full_screen_host.h"
 #include "player/media_player.h"
@@ -72,6 +73,9 @@ class TWindowsMediaPlayer : public ui::TWinControl,
   void setEngineSettings(const player::EngineSettings& settings) { settings_ = settings; }
   // When a live stream that broke is opened again (the tests shorten the waits).
   void setReconnectPolicy(const player::ReconnectPolicy& policy) { reconnect_policy_ = policy; }
+  // Opens (or brings up) the connection details window; a click on the status text does.
+  void showConnectionDetails();
+  TConnectionDetails* connectionDetails() const { return details_.get(); }
   // True while it waits to open a broken stream again.
   bool reconnecting() const { return reconnect_waiting_; }
   // Pictures drawn on the screen since the control was made.
@@ -151,6 +155,7 @@ class TWindowsMediaPlayer : public ui::TWinControl,
   bool tracking_ = false;
   bool timer_running_ = false;
 
+  std::unique_ptr<TConnectionDetails> details_;
   std::unique_ptr<player::FullScreenHost> host_;
   HWND normal_parent_ = nullptr;
   RECT normal_bounds_{};

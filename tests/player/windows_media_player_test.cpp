@@ -523,5 +523,35 @@ TEST_F(ReconnectionTest, AClipThatCameToItsEndIsNotOpenedAgain) {
   EXPECT_EQ(server.Requests("/clip.wmv"), 1);
 }
 
+TEST_F(PlayerControlTest, AClickOnTheStatusTextShowsEveryAttemptAndWhatPlays) {
+  const std::string refused =
+      "http://127.0.0.1:" + std::to_string(testsupport::RefusingPort()) + "/gone.wmv";
+  server.Add("/list.asx", "<asx><entry><ref href=\"" + refused +
+                              "\"/></entry><entry><ref href=\"clip.wmv\"/></entry></asx>");
+  Play(server.Url("/list.asx"));
+  ASSERT_TRUE(Reaches(PlaybackState::Playing));
+  const Box status = player->layout().status;
+  Click(CentreX(status), CentreY(status));
+  TConnectionDetails* details = player->connectionDetails();
+  ASSERT_NE(details, nullptr);
+  EXPECT_TRUE(::IsWindowVisible(details->Handle()));
+  const std::wstring text = details->Text();
+  EXPECT_NE(text.find(AsWide(U(server.Url("/list.asx")) + u"  播放列表（HTTP）  成功")),
+            std::wstring::npos)
+      << Utf8FromWide(text);
+  EXPECT_NE(text.find(AsWide(U(refused) + u"  HTTP  失败：拒绝连接")), std::wstring::npos);
+  EXPECT_NE(text.find(AsWide(U(server.Url("/clip.wmv")) + u"  HTTP  成功")), std::wstring::npos);
+  EXPECT_NE(text.find(L"  格式：asf"), std::wstring::npos);
+  EXPECT_NE(text.find(L"  视频：wmv2  320×240"), std::wstring::npos);
+  EXPECT_NE(text.find(L"  音频：wmav2"), std::wstring::npos);
+  // Selectable and copyable: the whole text can be selected and copied as it stands.
+  const HWND edit = details->TextHandle();
+  ::SendMessageW(edit, EM_SETSEL, 0, -1);
+  DWORD from = 0, to = 0;
+  ::SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+  EXPECT_EQ(to - from, text.size());
+  EXPECT_TRUE(::GetWindowLongW(edit, GWL_STYLE) & ES_READONLY);
+}
+
 }  // namespace
 }  // namespace telvana
