@@ -44,7 +44,7 @@ void PlaybackEngine::Session::Halt() {
   cancel.Halt();
   videoQueue.Abort();
   audioQueue.Abort();
-  clock.Wake();
+  playhead.Clock().Wake();
   readerWake.notify_all();
 }
 
@@ -84,7 +84,7 @@ PlaybackStatus PlaybackEngine::Session::Snapshot() const {
   if (s.state == PlaybackState::Buffering || s.state == PlaybackState::Playing ||
       s.state == PlaybackState::Paused || s.state == PlaybackState::Stopped) {
     s.bufferedSeconds = LeastBuffered();
-    s.position = std::max(0.0, clock.Now());
+    s.position = std::max(0.0, playhead.Clock().Now());
     if (s.duration > 0) s.position = std::min(s.position, s.duration);
   }
   return s;
@@ -102,10 +102,7 @@ void PlaybackEngine::Session::Read() {
   }
   if (stream.video_codec && !Start(&Session::RunVideo)) return;
   if (stream.audio_codec && !Start(&Session::RunSound)) return;
-  {
-    std::lock_guard lock(playheadMutex);
-    buffering = true;
-  }
+  playhead.StartBuffering();
   SetState(PlaybackState::Buffering, 0);
   ReadPackets();
   stream.input.Reset();
@@ -129,29 +126,19 @@ void PlaybackEngine::Session::WaitForReader(std::chrono::milliseconds timeout) {
 }
 
 void PlaybackEngine::Session::UpdateBuffering(bool ended) {
-  std::unique_lock lock(playheadMutex);
-  if (buffering) {
+  // Only this thread starts or ends buffering; the control only pauses.
+  if (playhead.Buffering()) {
     const double target = settings.bufferSeconds;
-    const bool enough = ended || LeastBuffered() >= target || QueuedBytes() >= kMaxQueuedBytes ||
+    const double least = LeastBuffered();
+    const bool enough = ended || least >= target || QueuedBytes() >= kMaxQueuedBytes ||
                         MostBuffered() >= 3 * target;
     if (enough) {
-      buffering = false;
-      if (!paused) clock.Start();
-      lock.unlock();
-      SetState(paused ? PlaybackState::Paused : PlaybackState::Playing);
+      SetState(playhead.EndBuffering() ? PlaybackState::Playing : PlaybackState::Paused);
       return;
     }
-    const int percent = static_cast<int>(100 * LeastBuffered() / target);
-    if (percent != lastPercent) {
-      lastPercent = percent;
-      lock.unlock();
-      SetState(PlaybackState::Buffering, percent);
-    }
-  } else if (starved.exchange(false) && !ended && !paused) {
-    buffering = true;
-    lastPercent = 0;
-    clock.Stop();
-    lock.unlock();
+    const int percent = playhead.NewPercent(static_cast<int>(100 * least / target));
+    if (percent >= 0) SetState(PlaybackState::Buffering, percent);
+  } else if (starved.exchange(false) && !ended && playhead.Rebuffer()) {
     SetState(PlaybackState::Buffering, 0);
   }
 }
@@ -168,18 +155,12 @@ void PlaybackEngine::Session::DoSeek() {
   videoDone = false;
   audioDone = false;
   endOfStream = false;
-  {
-    std::lock_guard lock(playheadMutex);
-    clock.Stop();
-    clock.Set(target);
-    buffering = true;
-    lastPercent = 0;
-    starved = false;
-  }
+  playhead.SeekTo(target);
+  starved = false;
   SetState(PlaybackState::Buffering, 0);
   videoQueue.Wake();
   audioQueue.Wake();
-  clock.Wake();
+  playhead.Clock().Wake();
 }
 
 void PlaybackEngine::Session::ReadPackets() {
@@ -199,10 +180,7 @@ void PlaybackEngine::Session::ReadPackets() {
           Fail(cancel.TimedOut() ? PlaybackFailure::NoAnswer : PlaybackFailure::Undecodable);
           return;
         }
-        {
-          std::lock_guard lock(playheadMutex);
-          clock.Stop();
-        }
+        playhead.StopAtEnd();
         SetState(PlaybackState::Stopped);
       }
       WaitForReader(50ms);
@@ -249,7 +227,7 @@ void PlaybackEngine::Session::NoteEnd(const PacketQueue& queue) {
 }
 
 void PlaybackEngine::Session::NoteEmpty(const PacketQueue& queue) {
-  if (!endOfStream && queue.Empty() && clock.Running()) starved = true;
+  if (!endOfStream && queue.Empty() && playhead.Clock().Running()) starved = true;
 }
 
 void PlaybackEngine::Session::NoteDecodeError() {
@@ -260,18 +238,7 @@ void PlaybackEngine::Session::NoteDecodeError() {
 // Calls from the control
 
 void PlaybackEngine::Session::SetPaused(bool on) {
-  {
-    std::lock_guard lock(playheadMutex);
-    if (paused == on) return;
-    paused = on;
-    if (!buffering) {
-      if (on) {
-        clock.Stop();
-      } else {
-        clock.Start();
-      }
-    }
-  }
+  if (!playhead.SetPaused(on)) return;
   sound.Pause(on);
   const PlaybackState state = board.Get().state;
   if (state == PlaybackState::Playing || state == PlaybackState::Paused) {
@@ -285,7 +252,7 @@ void PlaybackEngine::Session::RequestSeek(double seconds) {
   readerWake.notify_all();
   videoQueue.Wake();
   audioQueue.Wake();
-  clock.Wake();
+  playhead.Clock().Wake();
 }
 
 }  // namespace telvana::player

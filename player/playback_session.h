@@ -11,13 +11,14 @@
 // (pause, seek, volume, picture size, status, the picture, abort).
 //
 // Locks, and who may hold what. Each lock guards one part's state and nothing else:
-//   playheadMutex         buffering, paused and starting or stopping the clock together
+//   Playhead's lock       buffering, paused and starting or stopping the clock together
 //   SoundSink's output    the sound device and its pause
 //   VideoSink's picture   the picture shown
 //   StatusBoard's status  the status; its listener lock: the listener pointer
 //   readerMutex           only the reader's wake-up (seek requested, halted)
-// A thread holds at most one of these at a time, with one exception: under playheadMutex
-// the clock and the queues may be asked (their own locks are leaves that call nothing).
+// A thread holds at most one of these at a time, with one exception: under the playhead's
+// lock the clock is started, stopped and set (its own lock is a leaf that calls nothing).
+// The queues and the clock have locks of their own, leaves too.
 // The listener is called (it only posts) under the listener lock, and no other lock is held
 // when the board is updated. Everything else shared is an atomic: the halt, the seek
 // generation (serial), the seek request, the end and starvation flags.
@@ -43,6 +44,7 @@
 #include "player/cancellation.h"
 #include "player/media_sinks.h"
 #include "player/playback_engine.h"
+#include "player/playhead.h"
 #include "player/status_board.h"
 #include "player/stream_opening.h"
 
@@ -104,7 +106,7 @@ struct PlaybackEngine::Session : std::enable_shared_from_this<Session>, Decoding
 
   bool Halted() const override { return cancel.Halted(); }
   int Serial() const override { return serial.load(); }
-  MediaClock& Clock() override { return clock; }
+  MediaClock& Clock() override { return playhead.Clock(); }
   double StartTime() const override { return stream.start_time; }
   void NoteDecoded() override;
   void NoteDecodeError() override;
@@ -138,11 +140,7 @@ struct PlaybackEngine::Session : std::enable_shared_from_this<Session>, Decoding
   std::atomic<bool> decodedSomething{false};
   std::atomic<int> decodeErrors{0};
 
-  std::mutex playheadMutex;
-  bool buffering = false;
-  bool paused = false;
-  int lastPercent = -1;
-  MediaClock clock;
+  Playhead playhead;
 
   PacketQueue videoQueue, audioQueue;
   std::mutex readerMutex;
