@@ -139,8 +139,6 @@ int wmain(int argc, wchar_t** argv) {
   ranges.ignoresRange = true;
   server.Add("/whole.mp4", ranges);
   telvana::testsupport::AddHls(server, ts, 4, 4);
-  RtspServer udp(ts, 4, RtspServer::Offers::UdpOnly);
-  RtspServer tcp(ts, 4, RtspServer::Offers::TcpOnly);
   Probe probe;
   TWindowsMediaPlayer& player = probe.player();
 
@@ -153,10 +151,15 @@ int wmain(int argc, wchar_t** argv) {
   });
   probe.Runs("single address, for comparison: first picture",
              [&] { return probe.FirstPicture(server.Url("/clip.wmv")); });
-  probe.Runs("RTSP, RTP over UDP (TCP refused first)",
-             [&] { return probe.FirstPicture(udp.RtspUrl("/live")); });
-  probe.Runs("RTSP, RTP interleaved over TCP",
-             [&] { return probe.FirstPicture(tcp.RtspUrl("/live")); });
+  // A server of its own for each run, as a channel's server is when it is first reached.
+  probe.Runs("RTSP, RTP over UDP (TCP refused first)", [&] {
+    RtspServer udp(ts, 4, RtspServer::Offers::UdpOnly);
+    return probe.FirstPicture(udp.RtspUrl("/live"));
+  });
+  probe.Runs("RTSP, RTP interleaved over TCP", [&] {
+    RtspServer tcp(ts, 4, RtspServer::Offers::TcpOnly);
+    return probe.FirstPicture(tcp.RtspUrl("/live"));
+  });
   probe.Runs("MP4, index at the end, server honours ranges",
              [&] { return probe.FirstPicture(server.Url("/ranges.mp4")); });
   probe.Runs("MP4, index at the end, server ignores ranges",
