@@ -25,15 +25,16 @@ bool Skip(AVIOContext* io, std::int64_t count) {
 }  // namespace
 
 ReplayingIo::ReplayingIo(AVIOContext* inner, std::string head, std::string url,
-                         AVIOInterruptCB interrupt)
+                         AVIOInterruptCB interrupt, bool seekWithoutRanges)
     : inner_(inner), url_(std::move(url)), interrupt_(interrupt), head_(std::move(head)) {
   inner_seeks_ = (inner_->seekable & AVIO_SEEKABLE_NORMAL) != 0;
   auto* buffer = static_cast<unsigned char*>(av_malloc(kBufferSize));
   if (buffer) outer_ = avio_alloc_context(buffer, kBufferSize, 0, this, &Read, nullptr, &Seek);
   if (outer_) {
     // A live stream has no length and cannot seek; a file of known length can, one way or
-    // the other.
-    outer_->seekable = inner_seeks_ || avio_size(inner_) > 0 ? AVIO_SEEKABLE_NORMAL : 0;
+    // the other, when asked to.
+    outer_->seekable =
+        inner_seeks_ || (seekWithoutRanges && avio_size(inner_) > 0) ? AVIO_SEEKABLE_NORMAL : 0;
   } else {
     av_free(buffer);
   }

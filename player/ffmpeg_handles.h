@@ -39,14 +39,17 @@ using Scaler = std::unique_ptr<SwsContext, SwsDeleter>;
 // Reading that starts with bytes already read from another I/O context (the first bytes of
 // an HTTP body, looked at to tell a metafile from a stream) and goes on with that context,
 // so that the connection is used once. Seeks go to the inner context when it can seek (the
-// server honours byte ranges). A body of known length from a server that ignores ranges
-// (it answers every request with the whole body) seeks too, within a limit: forward by
-// reading on, backward by asking for the body again and reading up to the place. That is
-// what a progressive MP4 whose index lies at its end needs.
+// server honours byte ranges). With `seekWithoutRanges`, a body of known length from a
+// server that ignores ranges (it answers every request with the whole body) seeks too,
+// within a limit: forward by reading on, backward by asking for the body again and reading
+// up to the place. That is what a progressive MP4 whose index lies at its end needs; other
+// formats are better off without it (a WAV or MP3 reader that may seek would read the whole
+// body before playing, to look at what follows the samples).
 class ReplayingIo {
  public:
   // Takes `inner`; `url` and `interrupt` are for asking again.
-  ReplayingIo(AVIOContext* inner, std::string head, std::string url, AVIOInterruptCB interrupt);
+  ReplayingIo(AVIOContext* inner, std::string head, std::string url, AVIOInterruptCB interrupt,
+              bool seekWithoutRanges);
   ~ReplayingIo();
   ReplayingIo(const ReplayingIo&) = delete;
   ReplayingIo& operator=(const ReplayingIo&) = delete;

@@ -74,6 +74,14 @@ AVDictionary* OptionsFor(const std::string& url, Transport transport) {
   return options;
 }
 
+// An MP4 (or QuickTime, 3GP) file begins with a box: four bytes of size, then its type.
+bool IsIsoMediaFile(std::string_view head) {
+  if (head.size() < 8) return false;
+  const std::string_view type = head.substr(4, 4);
+  return type == "ftyp" || type == "moov" || type == "mdat" || type == "free" || type == "wide" ||
+         type == "skip";
+}
+
 bool IsPlaylistOfSegments(std::string_view head) {
   if (head.starts_with("\xEF\xBB\xBF")) head.remove_prefix(3);
   return head.starts_with("#EXTM3U");
@@ -149,7 +157,8 @@ bool StreamOpening::OpenCandidate(const std::string& url, Transport transport, i
       return fail(cancel_.TimedOut() ? PlaybackFailure::NoAnswer : PlaybackFailure::Undecodable);
     }
     if (IsPlaylistOfSegments(head)) transport = Transport::Hls;
-    io = std::make_unique<av::ReplayingIo>(raw, std::move(head), url, cancel_.Callback());
+    const bool mp4 = IsIsoMediaFile(head);
+    io = std::make_unique<av::ReplayingIo>(raw, std::move(head), url, cancel_.Callback(), mp4);
     if (!io->get()) return fail(PlaybackFailure::Undecodable);
   }
   AVFormatContext* format = avformat_alloc_context();
