@@ -205,6 +205,12 @@ void TFmain1::ListBox1DblClick(TComponent&) {
       });
 }
 
+void TFmain1::PlayAddress(std::u16string_view address) {
+  StartPlaybackOfAddress(address, Player(), [this](std::u16string_view status) {
+    StatusBar().SetPanelText(0, std::wstring(AsWide(status)));
+  });
+}
+
 void TFmain1::Timer1Timer(TComponent&) {
   SYSTEMTIME now;
   ::GetLocalTime(&now);

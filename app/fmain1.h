@@ -56,6 +56,8 @@ class TFmain1 : public ui::TForm {
   void FormShow(ui::TComponent& sender);
   void FormResize(ui::TComponent& sender);  // also Splitter1Moved and Splitter2Moved
   void FormClose(ui::TComponent& sender, ui::TCloseAction& action);
+  // Plays an address as a double-click plays a channel of that name (the command line).
+  void PlayAddress(std::u16string_view address);
   void ListBox1DblClick(ui::TComponent& sender);
   void Timer1Timer(ui::TComponent& sender);
   void Image1DblClick(ui::TComponent& sender);

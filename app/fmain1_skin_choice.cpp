@@ -63,6 +63,8 @@ void TFmain1::RestoreSkin() {
 }
 
 void TFmain1::ChooseSkin(int index) {
+  // A stream waiting to be reopened is given up: the user is doing something else.
+  if (player_) player_->cancelReconnection();
   try {
     // The marks stay as set even when the file then fails.
     for (int i = 0; i < kSkinFileCount; ++i) Part<TMenuItem>(kSkinItems[i]).SetChecked(i == index);

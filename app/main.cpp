@@ -10,9 +10,10 @@
 #include "ui/forms.h"
 #include "ui/startup_report.h"
 #include "ui/startup_times.h"
+#include "ui/utf.h"
 #include "ui/win_handles.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int) {
   telvana::BeginStartupReport();
   telvana::SwitchStartupPart(telvana::StartupPart::kInitialise);
   telvana::win::ComScope com;
@@ -24,7 +25,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     application.WhenIdle(telvana::EndStartupReport);
   }
   telvana::SwitchStartupPart(telvana::StartupPart::kOther);
-  telvana::CreateProgramWindows(application);
+  telvana::TFmain1& main = telvana::CreateProgramWindows(application);
+  telvana::CarryOutCommandLine(
+      telvana::ReadCommandLine(telvana::AsUtf16(command_line ? command_line : L"")), main,
+      application);
   application.Run();
   return 0;
 }

@@ -21,4 +21,10 @@ TFmain1& CreateProgramWindows(ui::TApplication& application) {
   return main;
 }
 
+void CarryOutCommandLine(const CommandLineRequest& request, TFmain1& main,
+                         ui::TApplication& application) {
+  if (request.address.empty()) return;
+  application.WhenIdle([&main, address = request.address] { main.PlayAddress(address); });
+}
+
 }  // namespace telvana

@@ -5,10 +5,16 @@
 // life and runs the message loop.
 #pragma once
 
+#include "app/command_line.h"
 #include "app/fmain1.h"
 
 namespace telvana {
 
 TFmain1& CreateProgramWindows(ui::TApplication& application);
+
+// Carries out what the command line asks, once the program has started: an address plays
+// at the first idle moment, after the main window's first paint.
+void CarryOutCommandLine(const CommandLineRequest& request, TFmain1& main,
+                         ui::TApplication& application);
 
 }  // namespace telvana

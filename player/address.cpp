@@ -110,14 +110,28 @@ std::string SchemeOf(std::string_view address) {
   return scheme;
 }
 
-std::vector<std::string> TransportCandidates(std::string_view address) {
+std::vector<TransportCandidate> TransportPlan(std::string_view address) {
   const std::string scheme = SchemeOf(address);
-  if (scheme == "mms") return {WithScheme(address, "mmsh"), WithScheme(address, "mmst")};
-  if (scheme == "pnm") return {WithScheme(address, "rtsp")};
-  if (scheme == "mmsh" || scheme == "mmst" || scheme == "rtsp" || scheme == "http") {
-    return {WithScheme(address, scheme)};
+  if (scheme == "mms") {
+    return {{WithScheme(address, "mmsh"), Transport::MmsOverHttp},
+            {WithScheme(address, "mmst"), Transport::MmsOverTcp}};
   }
+  if (scheme == "mmsh") return {{WithScheme(address, scheme), Transport::MmsOverHttp}};
+  if (scheme == "mmst") return {{WithScheme(address, scheme), Transport::MmsOverTcp}};
+  if (scheme == "rtsp" || scheme == "pnm") {
+    const std::string url = WithScheme(address, "rtsp");
+    return {{url, Transport::RtspOverTcp}, {url, Transport::RtspOverUdp}};
+  }
+  if (scheme == "http") return {{WithScheme(address, scheme), Transport::Http}};
   return {};
+}
+
+std::vector<std::string> TransportCandidates(std::string_view address) {
+  std::vector<std::string> urls;
+  for (TransportCandidate& c : TransportPlan(address)) {
+    if (urls.empty() || urls.back() != c.url) urls.push_back(std::move(c.url));
+  }
+  return urls;
 }
 
 std::string ResolveReference(std::string_view base, std::string_view reference) {

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "player/playback_state.h"
+
 namespace telvana::player {
 
 // Removes surrounding blanks (ASCII white space, no-break and ideographic spaces, byte-order
@@ -29,6 +31,17 @@ std::string SchemeOf(std::string_view address);
 // Any other scheme (file, ftp, data, ...) yields nothing: the player only plays from the
 // network.
 std::vector<std::string> TransportCandidates(std::string_view address);
+
+// The same, with the transport of each attempt. RTSP is one address tried two ways: RTP
+// interleaved in the RTSP connection (TCP) first, then RTP over UDP. TCP first because it
+// passes NAT and firewalls, and a server that only sends UDP refuses the interleaved SETUP
+// at once ("461"); tried the other way round, a server whose UDP packets a firewall drops
+// costs a timeout before TCP is tried.
+struct TransportCandidate {
+  std::string url;
+  Transport transport;
+};
+std::vector<TransportCandidate> TransportPlan(std::string_view address);
 
 // Resolves a reference found in a metafile against the address the metafile came from.
 // Absolute references ("scheme://...") are returned as they are; "/path" replaces the

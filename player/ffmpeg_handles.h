@@ -38,10 +38,18 @@ using Scaler = std::unique_ptr<SwsContext, SwsDeleter>;
 
 // Reading that starts with bytes already read from another I/O context (the first bytes of
 // an HTTP body, looked at to tell a metafile from a stream) and goes on with that context,
-// so that the connection is used once. Seeks go to the inner context when it can seek.
+// so that the connection is used once. Seeks go to the inner context when it can seek (the
+// server honours byte ranges). With `seekWithoutRanges`, a body of known length from a
+// server that ignores ranges (it answers every request with the whole body) seeks too,
+// within a limit: forward by reading on, backward by asking for the body again and reading
+// up to the place. That is what a progressive MP4 whose index lies at its end needs; other
+// formats are better off without it (a WAV or MP3 reader that may seek would read the whole
+// body before playing, to look at what follows the samples).
 class ReplayingIo {
  public:
-  ReplayingIo(AVIOContext* inner, std::string head);  // takes `inner`
+  // Takes `inner`; `url` and `interrupt` are for asking again.
+  ReplayingIo(AVIOContext* inner, std::string head, std::string url, AVIOInterruptCB interrupt,
+              bool seekWithoutRanges);
   ~ReplayingIo();
   ReplayingIo(const ReplayingIo&) = delete;
   ReplayingIo& operator=(const ReplayingIo&) = delete;
@@ -50,8 +58,13 @@ class ReplayingIo {
  private:
   static int Read(void* opaque, std::uint8_t* buffer, int size);
   static std::int64_t Seek(void* opaque, std::int64_t offset, int whence);
+  // Seeking where the inner context cannot: reads on, or opens the address again.
+  std::int64_t SeekByReading(std::int64_t offset);
 
   AVIOContext* inner_;
+  std::string url_;
+  AVIOInterruptCB interrupt_;
+  bool inner_seeks_ = false;
   AVIOContext* outer_ = nullptr;
   std::string head_;
   std::size_t position_ = 0;  // in head_, while it is being replayed

@@ -4,9 +4,11 @@
 // the user-interface thread and reports a failure by throwing PlayerError.
 #pragma once
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace telvana {
 
@@ -23,6 +25,15 @@ class PlayerControls {
   virtual void play() = 0;
 };
 
+// Another connection of the same channel (another server), tried when the current one
+// cannot be played.
+struct AlternativeConnection {
+  std::u16string label;  // how the control bar names it: "连接2"
+  std::u16string url;
+  // Called on the user-interface thread once it plays.
+  std::function<void()> playing;
+};
+
 class MediaPlayer {
  public:
   virtual ~MediaPlayer() = default;
@@ -31,6 +42,14 @@ class MediaPlayer {
   virtual void setURL(std::u16string_view url) = 0;
   // Stops playback and releases the current media; returns promptly in every state.
   virtual void close() = 0;
+  // The connections to go on to, in order, when the current URL cannot be played
+  // (unreachable, refused, not found, no answer, nothing playable); `label` names the
+  // current one ("连接1"). Set after the URL; setURL and close forget them.
+  virtual void setFailover(std::u16string_view label,
+                           std::vector<AlternativeConnection> alternatives) = 0;
+  // Ends a wait to reopen a broken stream at once (a skin switch ends it, for one); nothing
+  // when no wait is running.
+  virtual void cancelReconnection() = 0;
   // The controls object; `controls().play()` starts playback.
   virtual PlayerControls& controls() = 0;
   // True shows the video over the whole monitor, false returns it to the window.

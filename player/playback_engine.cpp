@@ -37,10 +37,8 @@ void PlaybackEngine::Open(std::u16string_view address, const EngineSettings& set
   Close();
   InitializeFfmpeg();
   auto session = std::make_shared<Session>(listener_, NormalizeAddress(address), settings);
-  session->volume = volume_;
-  session->muted = muted_;
-  session->pictureWidth = picture_width_;
-  session->pictureHeight = picture_height_;
+  session->sound.SetVolume(volume_, muted_);
+  session->video.SetSize(picture_width_, picture_height_);
   session_ = session;
   session->Start(&Session::Read);
 }
@@ -76,19 +74,13 @@ void PlaybackEngine::Seek(double seconds) {
 void PlaybackEngine::SetVolume(double volume, bool muted) {
   volume_ = std::clamp(volume, 0.0, 1.0);
   muted_ = muted;
-  if (session_) {
-    session_->volume = volume_;
-    session_->muted = muted_;
-  }
+  if (session_) session_->sound.SetVolume(volume_, muted_);
 }
 
 void PlaybackEngine::SetPictureSize(int width, int height) {
   picture_width_ = std::max(0, width);
   picture_height_ = std::max(0, height);
-  if (session_) {
-    session_->pictureWidth = picture_width_;
-    session_->pictureHeight = picture_height_;
-  }
+  if (session_) session_->video.SetSize(picture_width_, picture_height_);
 }
 
 PlaybackStatus PlaybackEngine::Status() const {
@@ -96,11 +88,11 @@ PlaybackStatus PlaybackEngine::Status() const {
 }
 
 std::mutex& PlaybackEngine::PictureMutex() const {
-  return session_->pictureMutex;
+  return session_->video.PictureMutex();
 }
 
 const Picture* PlaybackEngine::CurrentPicture() const {
-  return &session_->picture;
+  return &session_->video.CurrentPicture();
 }
 
 }  // namespace telvana::player

@@ -28,8 +28,14 @@ struct PlaybackStatus {
   bool hasAudio = false;
   bool soundDevice = false;  // false: sound is decoded and dropped, the clock times the video
   int videoWidth = 0, videoHeight = 0;
-  double sampleAspect = 1;  // width over height of one sample
-  std::string playing;      // the address that is playing, after metafiles and transports
+  double sampleAspect = 1;            // width over height of one sample
+  std::string playing;                // the address that is playing, after metafiles and transports
+  std::vector<OpenAttempt> attempts;  // everything the opening tried, in order
+  std::uint64_t picturesDropped = 0;  // pictures decoded too late to be shown
+  std::string container;              // the demuxer's name: "asf", "mov,mp4,...", "rtsp"
+  std::string videoCodec, audioCodec;  // decoder names; empty without that stream
+  std::int64_t bitRate = 0;            // bits a second, as the stream declares; 0 unknown
+  double bufferedSeconds = 0;          // media waiting to be decoded, in the emptier queue
 };
 
 // The picture to show: 32-bit BGRX rows, top row first.

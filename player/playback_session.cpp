@@ -36,18 +36,15 @@ bool PlaybackEngine::Session::Start(void (Session::*body)()) {
 
 void PlaybackEngine::Session::Abort() {
   aborted = true;
-  {
-    std::lock_guard lock(listenerMutex);
-    listener = nullptr;
-  }
+  board.Forget();
   Halt();
 }
 
 void PlaybackEngine::Session::Halt() {
-  halted = true;
+  cancel.Halt();
   videoQueue.Abort();
   audioQueue.Abort();
-  clock.Wake();
+  playhead.Clock().Wake();
   readerWake.notify_all();
 }
 
@@ -64,20 +61,10 @@ bool PlaybackEngine::Session::Release(std::chrono::milliseconds wait) {
   return true;
 }
 
-// Telling the control
-
-void PlaybackEngine::Session::NotifyStatus() {
-  std::lock_guard lock(listenerMutex);
-  if (listener) listener->StatusChanged();
-}
-
-void PlaybackEngine::Session::NotifyPicture() {
-  std::lock_guard lock(listenerMutex);
-  if (listener) listener->PictureReady();
-}
+// State
 
 void PlaybackEngine::Session::SetState(PlaybackState state, int percent) {
-  Update([&](PlaybackStatus& s) {
+  board.Update([&](PlaybackStatus& s) {
     s.state = state;
     s.bufferingPercent = percent;
   });
@@ -85,7 +72,7 @@ void PlaybackEngine::Session::SetState(PlaybackState state, int percent) {
 
 void PlaybackEngine::Session::Fail(PlaybackFailure failure) {
   if (aborted) return;
-  Update([&](PlaybackStatus& s) {
+  board.Update([&](PlaybackStatus& s) {
     s.state = PlaybackState::Failed;
     s.failure = failure;
   });
@@ -93,35 +80,14 @@ void PlaybackEngine::Session::Fail(PlaybackFailure failure) {
 }
 
 PlaybackStatus PlaybackEngine::Session::Snapshot() const {
-  PlaybackStatus s;
-  {
-    std::lock_guard lock(statusMutex);
-    s = status;
-  }
+  PlaybackStatus s = board.Get();
   if (s.state == PlaybackState::Buffering || s.state == PlaybackState::Playing ||
       s.state == PlaybackState::Paused || s.state == PlaybackState::Stopped) {
-    s.position = std::max(0.0, clock.Now());
+    s.bufferedSeconds = LeastBuffered();
+    s.position = std::max(0.0, playhead.Clock().Now());
     if (s.duration > 0) s.position = std::min(s.position, s.duration);
   }
   return s;
-}
-
-// Network calls are interrupted when the session ends or their time is up.
-
-int PlaybackEngine::Session::Interrupted(void* opaque) {
-  auto* self = static_cast<Session*>(opaque);
-  if (self->halted) return 1;
-  const auto deadline = self->deadline.load();
-  if (deadline != 0 && SteadyClock::now().time_since_epoch().count() > deadline) {
-    self->timedOut = true;
-    return 1;
-  }
-  return 0;
-}
-
-void PlaybackEngine::Session::ArmDeadline(std::chrono::milliseconds timeout) {
-  timedOut = false;
-  deadline = (SteadyClock::now() + timeout).time_since_epoch().count();
 }
 
 // The reading thread: reaches the stream, then reads packets into the queues, buffering
@@ -129,26 +95,23 @@ void PlaybackEngine::Session::ArmDeadline(std::chrono::milliseconds timeout) {
 
 void PlaybackEngine::Session::Read() {
   SetState(PlaybackState::Connecting);
-  PlaybackFailure failure = PlaybackFailure::None;
-  if (!OpenAny(address, 0, failure)) {
-    if (!halted) Fail(failure == PlaybackFailure::None ? PlaybackFailure::Unreachable : failure);
+  StreamOpening opening(settings, cancel, board);
+  if (!opening.Open(address, stream)) {
+    if (!Halted()) Fail(opening.failure());
     return;
   }
-  if (videoCodec && !Start(&Session::PlayVideo)) return;
-  if (audioCodec && !Start(&Session::PlayAudio)) return;
-  {
-    std::lock_guard lock(controlMutex);
-    buffering = true;
-  }
+  if (stream.video_codec && !Start(&Session::RunVideo)) return;
+  if (stream.audio_codec && !Start(&Session::RunSound)) return;
+  playhead.StartBuffering();
   SetState(PlaybackState::Buffering, 0);
   ReadPackets();
-  input.Reset();
+  stream.input.Reset();
 }
 
 double PlaybackEngine::Session::LeastBuffered() const {
   double least = INFINITY;
-  if (Active(videoIndex, videoDone)) least = std::min(least, videoQueue.Buffered());
-  if (Active(audioIndex, audioDone)) least = std::min(least, audioQueue.Buffered());
+  if (Active(stream.video_index, videoDone)) least = std::min(least, videoQueue.Buffered());
+  if (Active(stream.audio_index, audioDone)) least = std::min(least, audioQueue.Buffered());
   return std::isfinite(least) ? least : 0;
 }
 
@@ -159,42 +122,32 @@ bool PlaybackEngine::Session::Room() const {
 
 void PlaybackEngine::Session::WaitForReader(std::chrono::milliseconds timeout) {
   std::unique_lock lock(readerMutex);
-  readerWake.wait_for(lock, timeout, [&] { return halted || seekRequested; });
+  readerWake.wait_for(lock, timeout, [&] { return Halted() || seekRequested; });
 }
 
 void PlaybackEngine::Session::UpdateBuffering(bool ended) {
-  std::unique_lock lock(controlMutex);
-  if (buffering) {
+  // Only this thread starts or ends buffering; the control only pauses.
+  if (playhead.Buffering()) {
     const double target = settings.bufferSeconds;
-    const bool enough = ended || LeastBuffered() >= target || QueuedBytes() >= kMaxQueuedBytes ||
+    const double least = LeastBuffered();
+    const bool enough = ended || least >= target || QueuedBytes() >= kMaxQueuedBytes ||
                         MostBuffered() >= 3 * target;
     if (enough) {
-      buffering = false;
-      if (!paused) clock.Start();
-      lock.unlock();
-      SetState(paused ? PlaybackState::Paused : PlaybackState::Playing);
+      SetState(playhead.EndBuffering() ? PlaybackState::Playing : PlaybackState::Paused);
       return;
     }
-    const int percent = static_cast<int>(100 * LeastBuffered() / target);
-    if (percent != lastPercent) {
-      lastPercent = percent;
-      lock.unlock();
-      SetState(PlaybackState::Buffering, percent);
-    }
-  } else if (starved.exchange(false) && !ended && !paused) {
-    buffering = true;
-    lastPercent = 0;
-    clock.Stop();
-    lock.unlock();
+    const int percent = playhead.NewPercent(static_cast<int>(100 * least / target));
+    if (percent >= 0) SetState(PlaybackState::Buffering, percent);
+  } else if (starved.exchange(false) && !ended && playhead.Rebuffer()) {
     SetState(PlaybackState::Buffering, 0);
   }
 }
 
 void PlaybackEngine::Session::DoSeek() {
   const double target = seekTarget.load();
-  AVFormatContext* f = input.get();
-  const auto ts = static_cast<std::int64_t>((target + startTime) * AV_TIME_BASE);
-  ArmDeadline(settings.connectTimeout);
+  AVFormatContext* f = stream.input.get();
+  const auto ts = static_cast<std::int64_t>((target + stream.start_time) * AV_TIME_BASE);
+  cancel.Arm(settings.connectTimeout);
   if (avformat_seek_file(f, -1, INT64_MIN, ts, INT64_MAX, 0) < 0) return;
   ++serial;
   videoQueue.Clear();
@@ -202,24 +155,19 @@ void PlaybackEngine::Session::DoSeek() {
   videoDone = false;
   audioDone = false;
   endOfStream = false;
-  {
-    std::lock_guard lock(controlMutex);
-    clock.Stop();
-    clock.Set(target);
-    buffering = true;
-    lastPercent = 0;
-    starved = false;
-  }
+  playhead.SeekTo(target);
+  starved = false;
   SetState(PlaybackState::Buffering, 0);
   videoQueue.Wake();
   audioQueue.Wake();
-  clock.Wake();
+  playhead.Clock().Wake();
 }
 
 void PlaybackEngine::Session::ReadPackets() {
-  AVFormatContext* f = input.get();
+  AVFormatContext* f = stream.input.get();
+  const int videoIndex = stream.video_index, audioIndex = stream.audio_index;
   bool finished = false;
-  while (!halted) {
+  while (!Halted()) {
     if (seekRequested.exchange(false)) {
       DoSeek();
       finished = false;
@@ -229,13 +177,10 @@ void PlaybackEngine::Session::ReadPackets() {
       if (!finished && !Active(videoIndex, videoDone) && !Active(audioIndex, audioDone)) {
         finished = true;
         if (!decodedSomething) {
-          Fail(timedOut ? PlaybackFailure::NoAnswer : PlaybackFailure::Undecodable);
+          Fail(cancel.TimedOut() ? PlaybackFailure::NoAnswer : PlaybackFailure::Undecodable);
           return;
         }
-        {
-          std::lock_guard lock(controlMutex);
-          clock.Stop();
-        }
+        playhead.StopAtEnd();
         SetState(PlaybackState::Stopped);
       }
       WaitForReader(50ms);
@@ -247,9 +192,9 @@ void PlaybackEngine::Session::ReadPackets() {
     }
     av::Packet packet(av_packet_alloc());
     if (!packet) return;
-    ArmDeadline(settings.readTimeout);
+    cancel.Arm(settings.readTimeout);
     const int error = av_read_frame(f, packet.get());
-    if (halted) return;
+    if (Halted()) return;
     if (error == AVERROR(EAGAIN)) {
       WaitForReader(10ms);
       continue;
@@ -265,7 +210,7 @@ void PlaybackEngine::Session::ReadPackets() {
     if (index != videoIndex && index != audioIndex) continue;
     const AVRational base = f->streams[index]->time_base;
     const std::int64_t ts = packet->dts != AV_NOPTS_VALUE ? packet->dts : packet->pts;
-    const double start = Seconds(ts, base) - startTime;
+    const double start = Seconds(ts, base) - stream.start_time;
     const double duration = packet->duration > 0 ? Seconds(packet->duration, base) : 0;
     const auto bytes = static_cast<std::size_t>(packet->size);
     (index == videoIndex ? videoQueue : audioQueue)
@@ -273,8 +218,16 @@ void PlaybackEngine::Session::ReadPackets() {
   }
 }
 
+void PlaybackEngine::Session::NoteDecoded() {
+  if (!decodedSomething.exchange(true)) board.NotifyStatus();
+}
+
+void PlaybackEngine::Session::NoteEnd(const PacketQueue& queue) {
+  (&queue == &videoQueue ? videoDone : audioDone) = true;
+}
+
 void PlaybackEngine::Session::NoteEmpty(const PacketQueue& queue) {
-  if (!endOfStream && queue.Empty() && clock.Running()) starved = true;
+  if (!endOfStream && queue.Empty() && playhead.Clock().Running()) starved = true;
 }
 
 void PlaybackEngine::Session::NoteDecodeError() {
@@ -285,27 +238,9 @@ void PlaybackEngine::Session::NoteDecodeError() {
 // Calls from the control
 
 void PlaybackEngine::Session::SetPaused(bool on) {
-  {
-    std::lock_guard lock(controlMutex);
-    if (paused == on) return;
-    paused = on;
-    if (!buffering) {
-      if (on) {
-        clock.Stop();
-      } else {
-        clock.Start();
-      }
-    }
-  }
-  {
-    std::lock_guard lock(outputMutex);
-    if (output) output->Pause(on);
-  }
-  PlaybackState state;
-  {
-    std::lock_guard lock(statusMutex);
-    state = status.state;
-  }
+  if (!playhead.SetPaused(on)) return;
+  sound.Pause(on);
+  const PlaybackState state = board.Get().state;
   if (state == PlaybackState::Playing || state == PlaybackState::Paused) {
     SetState(on ? PlaybackState::Paused : PlaybackState::Playing);
   }
@@ -317,7 +252,7 @@ void PlaybackEngine::Session::RequestSeek(double seconds) {
   readerWake.notify_all();
   videoQueue.Wake();
   audioQueue.Wake();
-  clock.Wake();
+  playhead.Clock().Wake();
 }
 
 }  // namespace telvana::player

@@ -1,7 +1,32 @@
-// One Open of the playback engine: the state its threads share with the control's calls.
-// The reading thread (playback_session.cpp) reaches the stream (stream_opening.cpp) and
-// fills the queues; the video thread (video_output.cpp) and the sound thread
-// (sound_output.cpp) decode and time what they take from them. Internal to the engine.
+// One Open of the playback engine. Internal to the engine.
+//
+// Parts. The opening (StreamOpening, stream_opening.cpp) reaches the stream and records its
+// attempts; the reader (the rest of this file's session, playback_session.cpp) reads packets
+// into the two queues, buffers, seeks and notices the end; the video sink and the sound sink
+// (media_sinks.h) decode and time what they take from the queues. The status board holds
+// what the control reads.
+//
+// Threads. The reading thread runs the opening, then the reader, and starts the video and
+// sound threads once the stream is open. The control calls in on the user-interface thread
+// (pause, seek, volume, picture size, status, the picture, abort).
+//
+// Locks, and who may hold what. Each lock guards one part's state and nothing else:
+//   Playhead's lock       buffering, paused and starting or stopping the clock together
+//   SoundSink's output    the sound device and its pause
+//   VideoSink's picture   the picture shown
+//   StatusBoard's status  the status; its listener lock: the listener pointer
+//   readerMutex           only the reader's wake-up (seek requested, halted)
+// A thread holds at most one of these at a time, with one exception: under the playhead's
+// lock the clock is started, stopped and set (its own lock is a leaf that calls nothing).
+// The queues and the clock have locks of their own, leaves too.
+// The listener is called (it only posts) under the listener lock, and no other lock is held
+// when the board is updated. Everything else shared is an atomic: the halt, the seek
+// generation (serial), the seek request, the end and starvation flags.
+//
+// Exit. Every thread is started by Start, holds the session alive, and ends soon after Halt
+// (network calls are interrupted through the cancellation). The engine joins them: at once
+// when they end within Close's short wait, otherwise by a later call; its destructor waits
+// for all, so that no thread outlives the engine's owner. Threads are never detached.
 #pragma once
 
 #include <algorithm>
@@ -16,26 +41,22 @@
 #include <thread>
 #include <vector>
 
-#include "player/audio_output.h"
-#include "player/ffmpeg_handles.h"
-#include "player/media_clock.h"
-#include "player/media_queue.h"
-#include "player/metafile.h"
+#include "player/cancellation.h"
+#include "player/media_sinks.h"
 #include "player/playback_engine.h"
+#include "player/playhead.h"
+#include "player/status_board.h"
+#include "player/stream_opening.h"
 
 namespace telvana::player {
 
-using PacketQueue = MediaQueue<av::Packet>;
-
-// Media time in seconds of a timestamp; NaN when there is none.
-inline double Seconds(std::int64_t ts, AVRational base) {
-  return ts == AV_NOPTS_VALUE ? NAN : static_cast<double>(ts) * av_q2d(base);
-}
-
-struct PlaybackEngine::Session : std::enable_shared_from_this<Session> {
+struct PlaybackEngine::Session : std::enable_shared_from_this<Session>, DecodingFeed {
   Session(Listener& l, std::string a, const EngineSettings& s)
-      : listener(&l), address(std::move(a)), settings(s) {
-    status.state = PlaybackState::Connecting;
+      : address(std::move(a)), settings(s), board(l), video(*this, board), sound(*this, board) {
+    board.UpdateQuietly([](PlaybackStatus& status) {
+      status.state = PlaybackState::Connecting;
+      return false;
+    });
   }
 
   // ---------------------------------------------------------------------------------------
@@ -49,126 +70,67 @@ struct PlaybackEngine::Session : std::enable_shared_from_this<Session> {
   // Stops reading and decoding (after a failure, or when aborted).
   void Halt();
 
-  bool Halted() const { return halted.load(); }
-
   // Waits at most `wait` for the threads to end and joins them; false when some are still
   // running (they are joined by a later call).
   bool Release(std::chrono::milliseconds wait);
 
   // ---------------------------------------------------------------------------------------
-  // Telling the control
-
-  void NotifyStatus();
-  void NotifyPicture();
-
-  template <class Change>
-  void Update(Change&& change) {
-    {
-      std::lock_guard lock(statusMutex);
-      change(status);
-    }
-    NotifyStatus();
-  }
+  // State
 
   void SetState(PlaybackState state, int percent = 0);
-
   void Fail(PlaybackFailure failure);
-
   PlaybackStatus Snapshot() const;
-
-  // ---------------------------------------------------------------------------------------
-  // Network calls are interrupted when the session ends or their time is up.
-
-  static int Interrupted(void* opaque);
-
-  void ArmDeadline(std::chrono::milliseconds timeout);
-
-  AVIOInterruptCB InterruptCallback() { return AVIOInterruptCB{&Session::Interrupted, this}; }
-
-  // ---------------------------------------------------------------------------------------
-  // Reaching the stream
-
-  static AVDictionary* OptionsFor(const std::string& url);
-
-  // Reads up to `limit` bytes (fewer at the end of the body, or when the time is up).
-  std::string ReadUpTo(AVIOContext* io, std::size_t limit);
-
-  bool OpenAny(const std::string& target, int depth, PlaybackFailure& failure);
-
-  bool OpenCandidate(const std::string& url, int depth, PlaybackFailure& failure);
-
-  bool OpenMetafile(MetafileKind kind, const std::string& text, const std::string& url, int depth,
-                    PlaybackFailure& failure);
-
-  av::CodecContext OpenDecoder(AVMediaType type, int& index);
-
-  bool OpenDecoders();
 
   // ---------------------------------------------------------------------------------------
   // The reading thread: reaches the stream, then reads packets into the queues, buffering
   // before playing, seeking when asked, and noticing the end.
 
   void Read();
+  void RunVideo() { video.Run(videoQueue, stream.video_codec.get(), stream.video_base); }
+  void RunSound() { sound.Run(audioQueue, stream.audio_codec.get(), stream.audio_base); }
 
   bool Active(int index, const std::atomic<bool>& done) const { return index >= 0 && !done; }
-
   double LeastBuffered() const;
   double MostBuffered() const { return std::max(videoQueue.Buffered(), audioQueue.Buffered()); }
   std::size_t QueuedBytes() const { return videoQueue.Bytes() + audioQueue.Bytes(); }
-
   bool Room() const;
-
   void WaitForReader(std::chrono::milliseconds timeout);
-
   // Buffering ends when every stream holds enough, or the queues are full, or the stream
   // ended; then the clock starts (unless paused).
   void UpdateBuffering(bool ended);
-
   void DoSeek();
-
   void ReadPackets();
 
-  // A decoding thread found its queue empty while the clock runs: the network fell behind.
-  void NoteEmpty(const PacketQueue& queue);
-
-  void NoteDecodeError();
-
   // ---------------------------------------------------------------------------------------
-  // The video thread: decodes, waits for each picture's time, scales it for the screen.
+  // DecodingFeed, for the sinks
 
-  void PlayVideo();
-
-  void Present(const AVFrame& frame, AVRational base, int current, bool& shown, int& dropsInRow,
-               av::Scaler& scaler, std::vector<std::uint32_t>& scratch);
-
-  void Show(const AVFrame& frame, av::Scaler& scaler, std::vector<std::uint32_t>& scratch);
-
-  // ---------------------------------------------------------------------------------------
-  // The sound thread: decodes, converts to 16-bit samples and plays them; without a sound
-  // device it drops them in time with the clock.
-
-  void PlayAudio();
-  // Converts and plays the sound of one session (sound_output.cpp).
-  struct Sound;
+  bool Halted() const override { return cancel.Halted(); }
+  int Serial() const override { return serial.load(); }
+  MediaClock& Clock() override { return playhead.Clock(); }
+  double StartTime() const override { return stream.start_time; }
+  void NoteDecoded() override;
+  void NoteDecodeError() override;
+  void NoteEmpty(const PacketQueue& queue) override;
+  void NoteEnd(const PacketQueue& queue) override;
 
   // ---------------------------------------------------------------------------------------
   // Calls from the control
 
   void SetPaused(bool on);
-
   void RequestSeek(double seconds);
 
   // ---------------------------------------------------------------------------------------
 
-  std::mutex listenerMutex;
-  Listener* listener;
   const std::string address;
   const EngineSettings settings;
+  Cancellation cancel;
+  StatusBoard board;
+  VideoSink video;
+  SoundSink sound;
+  // Written by the reading thread before it starts the sinks, read-only afterwards.
+  OpenedStream stream;
 
   std::atomic<bool> aborted{false};
-  std::atomic<bool> halted{false};
-  std::atomic<std::int64_t> deadline{0};
-  std::atomic<bool> timedOut{false};
   std::atomic<int> serial{0};
   std::atomic<bool> seekRequested{false};
   std::atomic<double> seekTarget{0};
@@ -177,34 +139,12 @@ struct PlaybackEngine::Session : std::enable_shared_from_this<Session> {
   std::atomic<bool> videoDone{false}, audioDone{false};
   std::atomic<bool> decodedSomething{false};
   std::atomic<int> decodeErrors{0};
-  std::atomic<double> volume{1};
-  std::atomic<bool> muted{false};
-  std::atomic<int> pictureWidth{0}, pictureHeight{0};
 
-  std::mutex controlMutex;  // buffering, paused and the clock's running together
-  bool buffering = false;
-  bool paused = false;
-  int lastPercent = -1;
+  Playhead playhead;
 
-  mutable std::mutex statusMutex;
-  PlaybackStatus status;
-
-  std::mutex pictureMutex;
-  Picture picture;
-
-  std::mutex outputMutex;
-  std::unique_ptr<AudioOutput> output;
-
-  MediaClock clock;
   PacketQueue videoQueue, audioQueue;
   std::mutex readerMutex;
   std::condition_variable readerWake;
-
-  av::Input input;
-  int videoIndex = -1, audioIndex = -1;
-  av::CodecContext videoCodec, audioCodec;
-  AVRational videoBase{1, 1}, audioBase{1, 1};
-  double startTime = 0;
 
   std::mutex threadMutex;
   std::condition_variable threadsEnded;

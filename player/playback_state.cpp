@@ -40,10 +40,54 @@ std::u16string StatusText(PlaybackState state, int bufferingPercent, PlaybackFai
       return u"播放列表里没有可以播放的节目";
     case PlaybackFailure::UnsupportedAddress:
       return u"无法识别的节目地址";
+    case PlaybackFailure::UnsupportedTransport:
+      return u"服务器不支持这种传输方式";
     case PlaybackFailure::None:
       break;
   }
   return u"无法播放";
+}
+
+std::u16string TransportName(Transport transport) {
+  switch (transport) {
+    case Transport::Http:
+      return u"HTTP";
+    case Transport::Metafile:
+      return u"播放列表（HTTP）";
+    case Transport::Hls:
+      return u"HLS";
+    case Transport::MmsOverHttp:
+      return u"MMS over HTTP";
+    case Transport::MmsOverTcp:
+      return u"MMS over TCP";
+    case Transport::RtspOverTcp:
+      return u"RTSP over TCP";
+    case Transport::RtspOverUdp:
+      return u"RTSP over UDP";
+  }
+  return {};
+}
+
+std::u16string FailureReason(PlaybackFailure failure) {
+  switch (failure) {
+    case PlaybackFailure::None:
+      return u"成功";
+    case PlaybackFailure::Unreachable:
+      return u"拒绝连接";
+    case PlaybackFailure::NoAnswer:
+      return u"无应答超时";
+    case PlaybackFailure::NotFound:
+      return u"地址不存在";
+    case PlaybackFailure::Undecodable:
+      return u"无法解码";
+    case PlaybackFailure::NothingToPlay:
+      return u"列表中没有可播放的地址";
+    case PlaybackFailure::UnsupportedAddress:
+      return u"不支持的地址";
+    case PlaybackFailure::UnsupportedTransport:
+      return u"不支持的传输方式";
+  }
+  return {};
 }
 
 std::u16string FormatPlayTime(double seconds) {

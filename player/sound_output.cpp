@@ -1,9 +1,9 @@
 // The sound thread: decodes, converts to 16-bit samples and plays them; without a sound
 // device it drops them in time with the clock.
-#include "player/playback_session.h"
-
 #include <cmath>
 #include <functional>
+
+#include "player/media_sinks.h"
 
 namespace telvana::player {
 
@@ -18,43 +18,18 @@ constexpr double kSoundDrift = 0.08;
 
 }  // namespace
 
-struct PlaybackEngine::Session::Sound {
+// Decoded samples to interleaved 16-bit ones at the device's channel count.
+struct SoundSink::Converter {
   av::Resampler resampler;
-  int inRate = 0, inFormat = -1;
-  AVChannelLayout inLayout{};
-  int channels = 0;
-  bool tried = false;
-  double nextPts = NAN;
-  double basePts = NAN;  // media time of the first sample written since the last restart
+  int in_rate = 0, in_format = -1;
+  AVChannelLayout in_layout{};
   std::vector<std::int16_t> samples;
 
-  ~Sound() { av_channel_layout_uninit(&inLayout); }
+  ~Converter() { av_channel_layout_uninit(&in_layout); }
 
-  void Restart(Session& s) {
-    nextPts = NAN;
-    basePts = NAN;
-    std::lock_guard lock(s.outputMutex);
-    if (s.output) s.output->Reset();
-  }
-
-  void Open(Session& s, const AVFrame& frame) {
-    tried = true;
-    channels = std::min(frame.ch_layout.nb_channels, 2);
-    if (channels < 1) return;
-    auto device = AudioOutput::Open(frame.sample_rate, channels);
-    std::lock_guard lock(s.outputMutex);
-    s.output = std::move(device);
-    if (s.output && s.paused) s.output->Pause(true);
-    const bool present = s.output != nullptr;
-    {
-      std::lock_guard statusLock(s.statusMutex);
-      s.status.soundDevice = present;
-    }
-  }
-
-  bool Convert(const AVFrame& frame) {
-    if (!resampler || frame.sample_rate != inRate || frame.format != inFormat ||
-        av_channel_layout_compare(&frame.ch_layout, &inLayout) != 0) {
+  bool Convert(const AVFrame& frame, int channels) {
+    if (!resampler || frame.sample_rate != in_rate || frame.format != in_format ||
+        av_channel_layout_compare(&frame.ch_layout, &in_layout) != 0) {
       AVChannelLayout out{};
       av_channel_layout_default(&out, channels);
       SwrContext* raw = nullptr;
@@ -68,10 +43,10 @@ struct PlaybackEngine::Session::Sound {
         resampler.reset();
         return false;
       }
-      inRate = frame.sample_rate;
-      inFormat = frame.format;
-      av_channel_layout_uninit(&inLayout);
-      av_channel_layout_copy(&inLayout, &frame.ch_layout);
+      in_rate = frame.sample_rate;
+      in_format = frame.format;
+      av_channel_layout_uninit(&in_layout);
+      av_channel_layout_copy(&in_layout, &frame.ch_layout);
     }
     const int capacity = swr_get_out_samples(resampler.get(), frame.nb_samples);
     if (capacity <= 0) return false;
@@ -84,78 +59,112 @@ struct PlaybackEngine::Session::Sound {
     samples.resize(static_cast<std::size_t>(n) * channels);
     return true;
   }
-
-  void Play(Session& s, const AVFrame& frame, AVRational base, int current) {
-    if (frame.sample_rate <= 0 || frame.nb_samples <= 0) return;
-    const double duration = static_cast<double>(frame.nb_samples) / frame.sample_rate;
-    double pts = Seconds(frame.best_effort_timestamp, base) - s.startTime;
-    if (!std::isfinite(pts)) pts = std::isfinite(nextPts) ? nextPts : s.clock.Now();
-    nextPts = pts + duration;
-    if (!tried) Open(s, frame);
-    const auto cancelled = [&] { return s.halted.load() || s.serial.load() != current; };
-    bool device;
-    {
-      std::lock_guard lock(s.outputMutex);
-      device = s.output != nullptr;
-    }
-    if (!device) {
-      // Nobody hears it: keep in time, so that the queue drains as it would.
-      s.clock.WaitUntil(pts + duration, cancelled);
-      return;
-    }
-    if (!s.clock.WaitUntil(pts - kSoundLead, cancelled)) return;
-    if (!Convert(frame)) return;
-    const double gain = s.muted ? 0.0 : s.volume.load();
-    if (gain < 1) {
-      for (std::int16_t& v : samples) v = static_cast<std::int16_t>(std::lround(v * gain));
-    }
-    if (!std::isfinite(basePts)) basePts = pts;
-    const std::function<bool()> stop = cancelled;
-    // Only this thread writes; the control may pause or reset the device meanwhile.
-    if (!s.output->Write(samples.data(), samples.size() / channels, stop)) return;
-    const double heard = basePts + s.output->Played();
-    if (s.clock.Running() && std::fabs(s.clock.Now() - heard) > kSoundDrift) s.clock.Set(heard);
-  }
-
-  void Finish(Session& s) {
-    std::lock_guard lock(s.outputMutex);
-    if (s.output) s.output->Flush();
-  }
 };
 
-void PlaybackEngine::Session::PlayAudio() {
-  AVCodecContext* c = audioCodec.get();
-  const AVRational base = audioBase;
+SoundSink::SoundSink(DecodingFeed& feed, StatusBoard& board) : feed_(feed), board_(board) {}
+
+SoundSink::~SoundSink() = default;
+
+void SoundSink::Pause(bool on) {
+  std::lock_guard lock(output_mutex_);
+  paused_ = on;
+  if (output_) output_->Pause(on);
+}
+
+void SoundSink::Restart() {
+  next_pts_ = NAN;
+  base_pts_ = NAN;
+  std::lock_guard lock(output_mutex_);
+  if (output_) output_->Reset();
+}
+
+void SoundSink::OpenDevice(const AVFrame& frame) {
+  tried_ = true;
+  channels_ = std::min(frame.ch_layout.nb_channels, 2);
+  if (channels_ < 1) return;
+  auto device = AudioOutput::Open(frame.sample_rate, channels_);
+  const bool present = device != nullptr;
+  {
+    std::lock_guard lock(output_mutex_);
+    output_ = std::move(device);
+    if (output_ && paused_) output_->Pause(true);
+  }
+  board_.UpdateQuietly([&](PlaybackStatus& s) {
+    s.soundDevice = present;
+    return false;
+  });
+}
+
+void SoundSink::Play(const AVFrame& frame, AVRational base, int current) {
+  if (frame.sample_rate <= 0 || frame.nb_samples <= 0) return;
+  MediaClock& clock = feed_.Clock();
+  const double duration = static_cast<double>(frame.nb_samples) / frame.sample_rate;
+  double pts = Seconds(frame.best_effort_timestamp, base) - feed_.StartTime();
+  if (!std::isfinite(pts)) pts = std::isfinite(next_pts_) ? next_pts_ : clock.Now();
+  next_pts_ = pts + duration;
+  if (!tried_) OpenDevice(frame);
+  const auto cancelled = [&] { return feed_.Halted() || feed_.Serial() != current; };
+  bool device;
+  {
+    std::lock_guard lock(output_mutex_);
+    device = output_ != nullptr;
+  }
+  if (!device) {
+    // Nobody hears it: keep in time, so that the queue drains as it would.
+    clock.WaitUntil(pts + duration, cancelled);
+    return;
+  }
+  if (!clock.WaitUntil(pts - kSoundLead, cancelled)) return;
+  if (!converter_->Convert(frame, channels_)) return;
+  std::vector<std::int16_t>& samples = converter_->samples;
+  const double gain = muted_ ? 0.0 : volume_.load();
+  if (gain < 1) {
+    for (std::int16_t& v : samples) v = static_cast<std::int16_t>(std::lround(v * gain));
+  }
+  if (!std::isfinite(base_pts_)) base_pts_ = pts;
+  const std::function<bool()> stop = cancelled;
+  // Only this thread writes or replaces the device; the control may pause it meanwhile.
+  if (!output_->Write(samples.data(), samples.size() / channels_, stop)) return;
+  const double heard = base_pts_ + output_->Played();
+  if (clock.Running() && std::fabs(clock.Now() - heard) > kSoundDrift) clock.Set(heard);
+}
+
+void SoundSink::Finish() {
+  std::lock_guard lock(output_mutex_);
+  if (output_) output_->Flush();
+}
+
+void SoundSink::Run(PacketQueue& queue, AVCodecContext* codec, AVRational base) {
   av::Frame frame(av_frame_alloc());
-  Sound sound;
-  int current = serial;
-  while (!halted) {
-    auto item = audioQueue.Pop(100ms);
+  converter_ = std::make_unique<Converter>();
+  int current = feed_.Serial();
+  while (!feed_.Halted()) {
+    auto item = queue.Pop(100ms);
     if (!item) {
-      NoteEmpty(audioQueue);
+      feed_.NoteEmpty(queue);
       continue;
     }
-    if (item->serial != serial) continue;
+    if (item->serial != feed_.Serial()) continue;
     if (item->serial != current) {
-      avcodec_flush_buffers(c);
+      avcodec_flush_buffers(codec);
       current = item->serial;
-      sound.Restart(*this);
+      Restart();
     }
     const bool end = item->kind == PacketQueue::Kind::EndOfStream;
-    const int sent = avcodec_send_packet(c, end ? nullptr : item->value.get());
-    if (sent < 0 && sent != AVERROR(EAGAIN) && sent != AVERROR_EOF) NoteDecodeError();
-    while (!halted && avcodec_receive_frame(c, frame.get()) >= 0) {
-      if (!decodedSomething.exchange(true)) NotifyStatus();
-      sound.Play(*this, *frame, base, current);
+    const int sent = avcodec_send_packet(codec, end ? nullptr : item->value.get());
+    if (sent < 0 && sent != AVERROR(EAGAIN) && sent != AVERROR_EOF) feed_.NoteDecodeError();
+    while (!feed_.Halted() && avcodec_receive_frame(codec, frame.get()) >= 0) {
+      feed_.NoteDecoded();
+      Play(*frame, base, current);
       av_frame_unref(frame.get());
     }
     if (end) {
-      sound.Finish(*this);
-      audioDone = true;
+      Finish();
+      feed_.NoteEnd(queue);
     }
   }
-  std::lock_guard lock(outputMutex);
-  output.reset();
+  std::lock_guard lock(output_mutex_);
+  output_.reset();
 }
 
 }  // namespace telvana::player

@@ -1,7 +1,8 @@
 // The video thread: decodes, waits for each picture's time, scales it for the screen.
-#include "player/playback_session.h"
-
+#include <algorithm>
 #include <cmath>
+
+#include "player/media_sinks.h"
 
 namespace telvana::player {
 
@@ -17,61 +18,56 @@ constexpr int kMaxPictureSide = 4096;
 
 }  // namespace
 
-void PlaybackEngine::Session::PlayVideo() {
-  AVCodecContext* c = videoCodec.get();
-  const AVRational base = videoBase;
+void VideoSink::Run(PacketQueue& queue, AVCodecContext* codec, AVRational base) {
   av::Frame frame(av_frame_alloc());
-  av::Scaler scaler;
-  std::vector<std::uint32_t> scratch;
-  int current = serial;
-  bool shown = false;
-  int dropsInRow = 0;
-  while (!halted) {
-    auto item = videoQueue.Pop(100ms);
+  int current = feed_.Serial();
+  while (!feed_.Halted()) {
+    auto item = queue.Pop(100ms);
     if (!item) {
-      NoteEmpty(videoQueue);
+      feed_.NoteEmpty(queue);
       continue;
     }
-    if (item->serial != serial) continue;  // from before a seek
+    if (item->serial != feed_.Serial()) continue;  // from before a seek
     if (item->serial != current) {
-      avcodec_flush_buffers(c);
+      avcodec_flush_buffers(codec);
       current = item->serial;
-      shown = false;
+      shown_ = false;
     }
     const bool end = item->kind == PacketQueue::Kind::EndOfStream;
-    const int sent = avcodec_send_packet(c, end ? nullptr : item->value.get());
-    if (sent < 0 && sent != AVERROR(EAGAIN) && sent != AVERROR_EOF) NoteDecodeError();
-    while (!halted && avcodec_receive_frame(c, frame.get()) >= 0) {
-      Present(*frame, base, current, shown, dropsInRow, scaler, scratch);
+    const int sent = avcodec_send_packet(codec, end ? nullptr : item->value.get());
+    if (sent < 0 && sent != AVERROR(EAGAIN) && sent != AVERROR_EOF) feed_.NoteDecodeError();
+    while (!feed_.Halted() && avcodec_receive_frame(codec, frame.get()) >= 0) {
+      feed_.NoteDecoded();
+      Present(*frame, base, current);
       av_frame_unref(frame.get());
     }
-    if (end) videoDone = true;
+    if (end) feed_.NoteEnd(queue);
   }
 }
 
-void PlaybackEngine::Session::Present(const AVFrame& frame, AVRational base, int current,
-                                      bool& shown, int& dropsInRow, av::Scaler& scaler,
-                                      std::vector<std::uint32_t>& scratch) {
-  if (!decodedSomething.exchange(true)) NotifyStatus();
-  const double pts = Seconds(frame.best_effort_timestamp, base) - startTime;
-  if (shown && std::isfinite(pts)) {
-    const auto cancelled = [&] { return halted.load() || serial.load() != current; };
-    if (!clock.WaitUntil(pts, cancelled)) return;
-    if (clock.Now() - pts > kLatePicture && dropsInRow < kMaxDropsInRow) {
-      ++dropsInRow;
+void VideoSink::Present(const AVFrame& frame, AVRational base, int current) {
+  const double pts = Seconds(frame.best_effort_timestamp, base) - feed_.StartTime();
+  if (shown_ && std::isfinite(pts)) {
+    const auto cancelled = [&] { return feed_.Halted() || feed_.Serial() != current; };
+    if (!feed_.Clock().WaitUntil(pts, cancelled)) return;
+    if (feed_.Clock().Now() - pts > kLatePicture && drops_in_row_ < kMaxDropsInRow) {
+      ++drops_in_row_;
+      board_.UpdateQuietly([](PlaybackStatus& s) {
+        ++s.picturesDropped;
+        return false;
+      });
       return;
     }
   }
   // The first picture (after opening or seeking) is shown at once, while buffering.
-  shown = true;
-  dropsInRow = 0;
-  Show(frame, scaler, scratch);
+  shown_ = true;
+  drops_in_row_ = 0;
+  Show(frame);
 }
 
-void PlaybackEngine::Session::Show(const AVFrame& frame, av::Scaler& scaler,
-                                   std::vector<std::uint32_t>& scratch) {
+void VideoSink::Show(const AVFrame& frame) {
   if (frame.width <= 0 || frame.height <= 0) return;
-  int width = pictureWidth, height = pictureHeight;
+  int width = width_, height = height_;
   if (width <= 0 || height <= 0) {
     const double aspect =
         frame.sample_aspect_ratio.num > 0 ? av_q2d(frame.sample_aspect_ratio) : 1.0;
@@ -80,31 +76,29 @@ void PlaybackEngine::Session::Show(const AVFrame& frame, av::Scaler& scaler,
   }
   width = std::clamp(width, 1, kMaxPictureSide);
   height = std::clamp(height, 1, kMaxPictureSide);
-  scaler.reset(sws_getCachedContext(scaler.release(), frame.width, frame.height,
-                                    static_cast<AVPixelFormat>(frame.format), width, height,
-                                    AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr, nullptr));
-  if (!scaler) return;
-  scratch.resize(static_cast<std::size_t>(width) * height);
-  std::uint8_t* planes[4] = {reinterpret_cast<std::uint8_t*>(scratch.data()), nullptr, nullptr,
+  scaler_.reset(sws_getCachedContext(scaler_.release(), frame.width, frame.height,
+                                     static_cast<AVPixelFormat>(frame.format), width, height,
+                                     AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr, nullptr));
+  if (!scaler_) return;
+  scratch_.resize(static_cast<std::size_t>(width) * height);
+  std::uint8_t* planes[4] = {reinterpret_cast<std::uint8_t*>(scratch_.data()), nullptr, nullptr,
                              nullptr};
   int strides[4] = {width * 4, 0, 0, 0};
-  sws_scale(scaler.get(), frame.data, frame.linesize, 0, frame.height, planes, strides);
-  bool sizeChanged;
+  sws_scale(scaler_.get(), frame.data, frame.linesize, 0, frame.height, planes, strides);
   {
-    std::lock_guard lock(pictureMutex);
-    picture.pixels.swap(scratch);
-    picture.width = width;
-    picture.height = height;
-    ++picture.number;
+    std::lock_guard lock(picture_mutex_);
+    picture_.pixels.swap(scratch_);
+    picture_.width = width;
+    picture_.height = height;
+    ++picture_.number;
   }
-  {
-    std::lock_guard lock(statusMutex);
-    sizeChanged = status.videoWidth != frame.width || status.videoHeight != frame.height;
-    status.videoWidth = frame.width;
-    status.videoHeight = frame.height;
-  }
-  if (sizeChanged) NotifyStatus();
-  NotifyPicture();
+  board_.UpdateQuietly([&](PlaybackStatus& s) {
+    const bool size_changed = s.videoWidth != frame.width || s.videoHeight != frame.height;
+    s.videoWidth = frame.width;
+    s.videoHeight = frame.height;
+    return size_changed;
+  });
+  board_.NotifyPicture();
 }
 
 }  // namespace telvana::player

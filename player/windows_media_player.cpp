@@ -1,5 +1,7 @@
 #include "player/windows_media_player.h"
 
+#include "player/connection_details.h"
+
 #include <windowsx.h>
 
 #include <algorithm>
@@ -21,6 +23,7 @@ constexpr UINT_PTR kPositionTimer = 1;
 constexpr UINT kPositionInterval = 250;
 // In full screen the bar shows while the mouse moves, and hides when it rests this long.
 constexpr UINT_PTR kHideBarTimer = 2;
+constexpr UINT_PTR kReconnectTimer = 3;
 constexpr UINT kHideBarDelay = 2500;
 
 // The parts of the bar that are painted differently under the mouse (PaintButton, the sliders).
@@ -47,6 +50,7 @@ TWindowsMediaPlayer::TWindowsMediaPlayer(TComponent* owner) : TWinControl(owner)
 }
 
 TWindowsMediaPlayer::~TWindowsMediaPlayer() {
+  details_.reset();
   // No engine thread may post to the window once it is gone.
   engine_.Close();
   if (host_) LeaveFullScreen();
@@ -59,6 +63,8 @@ void TWindowsMediaPlayer::setURL(std::u16string_view url) {
   if (engine_.IsOpen()) engine_.Close();
   url_ = url;
   stopped_by_user_ = false;
+  EndReconnecting();
+  setFailover({}, {});
   OnStatus();
 }
 
@@ -67,7 +73,99 @@ void TWindowsMediaPlayer::close() {
   engine_.Close();
   url_.clear();
   stopped_by_user_ = false;
+  EndReconnecting();
+  setFailover({}, {});
   OnStatus();
+}
+
+void TWindowsMediaPlayer::setFailover(std::u16string_view label,
+                                      std::vector<AlternativeConnection> alternatives) {
+  failover_label_ = label;
+  alternatives_ = std::move(alternatives);
+  next_alternative_ = alternatives_.size();  // none until play
+  alternative_playing_ = nullptr;
+  failover_text_.clear();
+}
+
+void TWindowsMediaPlayer::FailOver() {
+  const AlternativeConnection& next = alternatives_[next_alternative_++];
+  failover_text_ = trying_label_ + u"无法连接，正在尝试" + next.label + u"…";
+  trying_label_ = next.label;
+  alternative_playing_ = next.playing;
+  opened_url_ = next.url;
+  engine_.Open(next.url, settings_);
+}
+
+// A stream that played and then stopped or failed without the user stopping it broke,
+// unless it is a clip that came to its end.
+void TWindowsMediaPlayer::NoteReconnection() {
+  const PlaybackState s = status_.state;
+  if (s == PlaybackState::Playing) {
+    played_ = true;
+    reconnect_attempt_ = 0;                    // back: the next break starts over
+    next_alternative_ = alternatives_.size();  // the other connections were for the start
+    return;
+  }
+  if (reconnect_waiting_ || stopped_by_user_ || !engine_.IsOpen()) return;
+  if (s != PlaybackState::Stopped && s != PlaybackState::Failed) return;
+  if (played_) {
+    played_ = false;
+    const bool came_to_its_end = status_.duration > 0 && status_.position >= status_.duration - 1;
+    if (came_to_its_end) return;
+    broke_at_ = std::chrono::steady_clock::now();
+    reconnect_attempt_ = 0;
+    ScheduleReconnect();
+  } else if (reconnect_attempt_ > 0) {
+    ScheduleReconnect();  // an attempt that did not play
+  }
+}
+
+void TWindowsMediaPlayer::ScheduleReconnect() {
+  const auto now = std::chrono::steady_clock::now();
+  const auto delay = player::ReconnectDelay(
+      reconnect_policy_, reconnect_attempt_ + 1,
+      std::chrono::duration_cast<std::chrono::milliseconds>(now - broke_at_));
+  if (!delay || !Handle()) {
+    reconnect_attempt_ = 0;  // given up: the bar shows the last failure
+    return;
+  }
+  ++reconnect_attempt_;
+  reconnect_waiting_ = true;
+  reconnect_due_ = now + *delay;
+  ::SetTimer(Handle(), kReconnectTimer,
+             static_cast<UINT>(std::max<long long>(1, reconnect_policy_.tick.count())), nullptr);
+  InvalidateBar();
+}
+
+void TWindowsMediaPlayer::Reconnect() {
+  if (std::chrono::steady_clock::now() < reconnect_due_) {
+    InvalidateBar();  // the countdown
+    return;
+  }
+  ::KillTimer(Handle(), kReconnectTimer);
+  reconnect_waiting_ = false;
+  engine_.Open(opened_url_, settings_);
+  OnStatus();
+}
+
+void TWindowsMediaPlayer::showConnectionDetails() {
+  if (!details_) details_ = std::make_unique<TConnectionDetails>();
+  status_ = engine_.Status();
+  details_->SetLines(player::ConnectionDetailsLines(status_));
+  details_->Show();
+}
+
+void TWindowsMediaPlayer::cancelReconnection() {
+  if (!reconnect_waiting_) return;
+  EndReconnecting();
+  OnStatus();
+}
+
+void TWindowsMediaPlayer::EndReconnecting() {
+  if (reconnect_waiting_ && Handle()) ::KillTimer(Handle(), kReconnectTimer);
+  reconnect_waiting_ = false;
+  reconnect_attempt_ = 0;
+  played_ = false;
 }
 
 void TWindowsMediaPlayer::play() {
@@ -82,6 +180,12 @@ void TWindowsMediaPlayer::play() {
     if (s != PlaybackState::Stopped && s != PlaybackState::Failed) return;  // already on its way
   }
   stopped_by_user_ = false;
+  next_alternative_ = 0;
+  trying_label_ = failover_label_;
+  alternative_playing_ = nullptr;
+  failover_text_.clear();
+  EndReconnecting();
+  opened_url_ = url_;
   engine_.Open(url_, settings_);
   OnStatus();
 }
@@ -99,6 +203,10 @@ void TWindowsMediaPlayer::stop() {
   LeaveFullScreen();
   engine_.Close();
   stopped_by_user_ = true;
+  EndReconnecting();
+  next_alternative_ = alternatives_.size();
+  alternative_playing_ = nullptr;
+  failover_text_.clear();
   OnStatus();
 }
 
@@ -148,6 +256,14 @@ PlaybackState TWindowsMediaPlayer::state() const {
 }
 
 std::u16string TWindowsMediaPlayer::statusText() const {
+  if (reconnect_waiting_) {
+    return player::ReconnectText(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                     reconnect_due_ - std::chrono::steady_clock::now()),
+                                 reconnect_attempt_);
+  }
+  const PlaybackState s = state();
+  if (!failover_text_.empty() && (s == PlaybackState::Connecting || s == PlaybackState::Buffering))
+    return failover_text_;
   return player::StatusText(state(), status_.bufferingPercent, status_.failure);
 }
 
@@ -262,6 +378,19 @@ void TWindowsMediaPlayer::OnStatus() {
   status_posted_ = false;
   const player::PlaybackStatus old = status_;
   status_ = engine_.Status();
+  if (status_.state == PlaybackState::Failed && next_alternative_ < alternatives_.size()) {
+    FailOver();
+    status_ = engine_.Status();
+  } else if (status_.state == PlaybackState::Playing || status_.state == PlaybackState::Failed) {
+    failover_text_.clear();
+    if (status_.state == PlaybackState::Playing && alternative_playing_) {
+      const std::function<void()> playing = std::move(alternative_playing_);
+      alternative_playing_ = nullptr;
+      playing();
+    }
+  }
+  NoteReconnection();
+  if (details_ && details_->Visible()) details_->SetLines(player::ConnectionDetailsLines(status_));
   if (old.videoWidth != status_.videoWidth || old.videoHeight != status_.videoHeight ||
       old.sampleAspect != status_.sampleAspect || old.hasVideo != status_.hasVideo) {
     UpdatePictureSize();
@@ -324,9 +453,11 @@ void TWindowsMediaPlayer::DragTo(int x) {
 void TWindowsMediaPlayer::OnMouseDown(int x, int y) {
   if (Handle()) ::SetFocus(Handle());
   const BarPart part = player::HitTest(layout(), x, y, View().seekable);
-  if (part == BarPart::Video || part == BarPart::None || part == BarPart::Status ||
-      part == BarPart::Time)
+  if (part == BarPart::Status) {
+    showConnectionDetails();
     return;
+  }
+  if (part == BarPart::Video || part == BarPart::None || part == BarPart::Time) return;
   pressed_ = part;
   ::SetCapture(Handle());
   if (part == BarPart::Seek || part == BarPart::Volume) DragTo(x);
@@ -382,6 +513,10 @@ void TWindowsMediaPlayer::WndProc(TMessage& m) {
       if (m.wParam == kPositionTimer) {
         status_ = engine_.Status();
         InvalidateBar();
+        return;
+      }
+      if (m.wParam == kReconnectTimer) {
+        Reconnect();
         return;
       }
       if (m.wParam == kHideBarTimer) {
@@ -449,6 +584,7 @@ void TWindowsMediaPlayer::WndProc(TMessage& m) {
       engine_.Close();
       window_ = nullptr;
       timer_running_ = false;
+      EndReconnecting();
       break;
   }
   TWinControl::WndProc(m);

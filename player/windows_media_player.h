@@ -10,14 +10,19 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "player/connection_details_window.h"
 #include "player/control_bar_layout.h"
 #include "player/full_screen_host.h"
 #include "player/media_player.h"
 #include "player/playback_engine.h"
 #include "player/player_painting.h"
+#include "player/reconnect_schedule.h"
 #include "ui/control.h"
 
 namespace telvana {
@@ -39,6 +44,9 @@ class TWindowsMediaPlayer : public ui::TWinControl,
   // MediaPlayer
   void setURL(std::u16string_view url) override;
   void close() override;
+  void setFailover(std::u16string_view label,
+                   std::vector<AlternativeConnection> alternatives) override;
+  void cancelReconnection() override;
   PlayerControls& controls() override { return *this; }
   void setFullScreen(bool on) override;
   void setStretchToFit(bool on) override;
@@ -64,6 +72,13 @@ class TWindowsMediaPlayer : public ui::TWinControl,
   void stop();
   // The engine's limits (the tests shorten them).
   void setEngineSettings(const player::EngineSettings& settings) { settings_ = settings; }
+  // When a live stream that broke is opened again (the tests shorten the waits).
+  void setReconnectPolicy(const player::ReconnectPolicy& policy) { reconnect_policy_ = policy; }
+  // Opens (or brings up) the connection details window; a click on the status text does.
+  void showConnectionDetails();
+  TConnectionDetails* connectionDetails() const { return details_.get(); }
+  // True while it waits to open a broken stream again.
+  bool reconnecting() const { return reconnect_waiting_; }
   // Pictures drawn on the screen since the control was made.
   std::uint64_t picturesShown() const { return pictures_shown_; }
 
@@ -102,7 +117,28 @@ class TWindowsMediaPlayer : public ui::TWinControl,
   bool stretch_to_fit_ = false;
   std::wstring ui_mode_ = L"full";
 
+  // Going on to another connection when one cannot be played.
+  void FailOver();
+  // Opening a live stream again that broke while playing.
+  void NoteReconnection();
+  void ScheduleReconnect();
+  void Reconnect();
+  void EndReconnecting();
+
   player::PlaybackEngine engine_{*this};
+  std::u16string failover_label_;                    // the connection of url_
+  std::vector<AlternativeConnection> alternatives_;  // as given
+  std::size_t next_alternative_ = 0;                 // the next to try
+  std::u16string trying_label_;                      // the connection being tried
+  std::function<void()> alternative_playing_;        // to call when it plays
+  std::u16string failover_text_;                     // the bar's text while it connects
+  std::u16string opened_url_;                        // what the engine was last asked to open
+
+  player::ReconnectPolicy reconnect_policy_;
+  bool played_ = false;        // the current opening reached playing
+  int reconnect_attempt_ = 0;  // 0: not reconnecting
+  bool reconnect_waiting_ = false;
+  std::chrono::steady_clock::time_point broke_at_, reconnect_due_;
   player::EngineSettings settings_;
   player::PlaybackStatus status_;
   bool stopped_by_user_ = false;
@@ -120,6 +156,7 @@ class TWindowsMediaPlayer : public ui::TWinControl,
   bool tracking_ = false;
   bool timer_running_ = false;
 
+  std::unique_ptr<TConnectionDetails> details_;
   std::unique_ptr<player::FullScreenHost> host_;
   HWND normal_parent_ = nullptr;
   RECT normal_bounds_{};

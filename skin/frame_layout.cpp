@@ -118,9 +118,8 @@ std::vector<CaptionButtonPlace> LayoutCaptionButtons(const std::vector<CaptionBu
         break;
       case 100:
         top = facts.borders.top + (facts.menu_bar_height - spec.height) / 2;
-        left = facts.right_to_left
-                   ? facts.borders.left + b.Xcoord + facts.menu_bar_left_width
-                   : w - b.Xcoord - facts.borders.right - facts.menu_bar_left_width;
+        left = facts.right_to_left ? facts.borders.left + b.Xcoord + facts.menu_bar_left_width
+                                   : w - b.Xcoord - facts.borders.right - facts.menu_bar_left_width;
         break;
       default:
         break;

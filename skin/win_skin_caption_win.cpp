@@ -28,8 +28,8 @@ constexpr int kTagSeparator = 100;
 template <class F>
 void WithoutWindowAnimation(F command) {
   ANIMATIONINFO info{sizeof(info), 0};
-  const bool animated = ::SystemParametersInfoW(SPI_GETANIMATION, sizeof(info), &info, 0) &&
-                        info.iMinAnimate != 0;
+  const bool animated =
+      ::SystemParametersInfoW(SPI_GETANIMATION, sizeof(info), &info, 0) && info.iMinAnimate != 0;
   if (animated) {
     info.iMinAnimate = 0;
     ::SystemParametersInfoW(SPI_SETANIMATION, sizeof(info), &info, 0);
@@ -189,28 +189,28 @@ void TWinSkinForm::PaintTitle(HDC dc, const RECT& title) {
   win::SelectObjectScope font(dc, caption_font_.get());
   ::SetBkMode(dc, TRANSPARENT);
   const SkinColours& colours = SkinData->Colours();
-  ::SetTextColor(dc, ui::ColorToRGB(WindowActive ? colours.TitleTextActive
-                                                 : colours.TitleTextNoActive));
+  ::SetTextColor(
+      dc, ui::ColorToRGB(WindowActive ? colours.TitleTextActive : colours.TitleTextNoActive));
   const std::wstring measured = text + L"   ";
   RECT extent{};
   ::DrawTextW(dc, measured.c_str(), static_cast<int>(measured.size()), &extent,
               DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
   const TDataSkinTitle& record = SkinData->Title();
-  title_text_ = PlaceTitle({title.left, title.top, title.right, title.bottom}, extent.right,
-                           extent.bottom, record, RightToLeft, (saved_style_ & WS_POPUP) != 0,
-                           right_buttons_edge_)
-                    .text;
+  title_text_ =
+      PlaceTitle({title.left, title.top, title.right, title.bottom}, extent.right, extent.bottom,
+                 record, RightToLeft, (saved_style_ & WS_POPUP) != 0, right_buttons_edge_)
+          .text;
   if (!record.Image.empty()) {
-    DrawSkinStrip(dc, {title_text_.left, title.top, title_text_.right, title.bottom},
-                  record.Image, true, true, 2, WindowActive ? 1 : 2,
+    DrawSkinStrip(dc, {title_text_.left, title.top, title_text_.right, title.bottom}, record.Image,
+                  true, true, 2, WindowActive ? 1 : 2,
                   {record.TXTBackleft, 0, record.TXTBackRight, 0});
   }
   RECT area{title_text_.left + record.TXTBackleft, title_text_.top,
             title_text_.right - record.TXTBackRight, title_text_.bottom};
   const std::wstring shown = L"  " + text;
-  ::DrawTextW(dc, shown.c_str(), static_cast<int>(shown.size()), &area,
-              DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX |
-                  (RightToLeft ? DT_RIGHT : 0));
+  ::DrawTextW(
+      dc, shown.c_str(), static_cast<int>(shown.size()), &area,
+      DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX | (RightToLeft ? DT_RIGHT : 0));
 }
 
 PixelImage TWinSkinForm::CaptionPixels() const {
@@ -469,8 +469,8 @@ bool TWinSkinForm::SystemPopupItem(UINT msg, LPARAM lparam) {
   const SkinColours& colours = SkinData->Colours();
   const bool selected = (draw.itemState & ODS_SELECTED) != 0;
   const bool grayed = (draw.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
-  win::Brush back(::CreateSolidBrush(
-      ui::ColorToRGB(selected && !grayed ? colours.Hilight : colours.Menu)));
+  win::Brush back(
+      ::CreateSolidBrush(ui::ColorToRGB(selected && !grayed ? colours.Hilight : colours.Menu)));
   ::FillRect(dc, &draw.rcItem, back.get());
   if (entry.tag == kTagSeparator) {
     RECT line = draw.rcItem;
@@ -481,7 +481,7 @@ bool TWinSkinForm::SystemPopupItem(UINT msg, LPARAM lparam) {
   }
   ::SelectObject(dc, font.get());
   ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, grayed      ? ::GetSysColor(COLOR_GRAYTEXT)
+  ::SetTextColor(dc, grayed     ? ::GetSysColor(COLOR_GRAYTEXT)
                      : selected ? ui::ColorToRGB(colours.HilightText)
                                 : ui::ColorToRGB(colours.MenuText));
   RECT text = draw.rcItem;
@@ -507,14 +507,14 @@ void TWinSkinForm::ShowSystemMenu(POINT at) {
   if (now - last_system_menu_click_ > double_click_time_ ||
       static_cast<int>(double_click_time_) < 0) {
     last_system_menu_click_ = now;
-    const bool own_menu = SkinData && (SkinData->SkinControls &
-                                       SkinControlBit(TSkinControlType::xcSystemMenu)) != 0;
+    const bool own_menu =
+        SkinData && (SkinData->SkinControls & SkinControlBit(TSkinControlType::xcSystemMenu)) != 0;
     if (!own_menu || MdiKind == kMdiChild || !SystemPopup) {
       ::TrackPopupMenu(system_menu_, TPM_RIGHTBUTTON, at.x, at.y, 0, WindowHandle, nullptr);
       return;
     }
-    const int command = ::TrackPopupMenu(SystemPopup.get(), TPM_RIGHTBUTTON | TPM_RETURNCMD,
-                                         at.x, at.y, 0, WindowHandle, nullptr);
+    const int command = ::TrackPopupMenu(SystemPopup.get(), TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x,
+                                         at.y, 0, WindowHandle, nullptr);
     switch (command - 1) {
       case kTagRestore:
         RestoreWindow();

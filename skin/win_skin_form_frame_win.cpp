@@ -103,9 +103,9 @@ void TWinSkinForm::FitWindow(bool refresh) {
         RECT r{};
         ::GetWindowRect(child, &r);
         ::MapWindowPoints(nullptr, WindowHandle, reinterpret_cast<POINT*>(&r), 2);
-        ::SetWindowPos(child, nullptr, r.left + shift, r.top, 0, 0,
-                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING |
-                           SWP_NOOWNERZORDER);
+        ::SetWindowPos(
+            child, nullptr, r.left + shift, r.top, 0, 0,
+            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING | SWP_NOOWNERZORDER);
       }
       width = needed;
       client_size_.cx = needed - BorderLeft - BorderRight;
@@ -134,7 +134,9 @@ void TWinSkinForm::BuildRegion() {
     region.reset(::CreateRectRgn(0, 0, w, h));
   } else {
     region.reset(::CreateRectRgn(BorderLeft, BorderTop, w - BorderRight, h - BorderBottom));
-    auto add = [&](win::Region part) { ::CombineRgn(region.get(), region.get(), part.get(), RGN_OR); };
+    auto add = [&](win::Region part) {
+      ::CombineRgn(region.get(), region.get(), part.get(), RGN_OR);
+    };
     auto border_pixels = [&](const TDataSkinBorder& border, bool stacked, int width, int height) {
       const int frame = WindowActive || border.FrameCount <= 1 ? 1 : 2;
       return BuildSkinElement(width, height, border.Image, MarginsOf(border), stacked,
@@ -235,7 +237,7 @@ void TWinSkinForm::ReadWindowState() {
       WindowState = kWindowMaximised;
       break;
     default:
-      WindowState = ::IsIconic(WindowHandle) ? kWindowMinimised
+      WindowState = ::IsIconic(WindowHandle)   ? kWindowMinimised
                     : ::IsZoomed(WindowHandle) ? kWindowMaximised
                                                : kWindowNormal;
   }
@@ -293,9 +295,8 @@ LRESULT TWinSkinForm::NcCalcSize(WPARAM wparam, LPARAM lparam) {
     params.rgrc[1] = params.rgrc[0];
     return WVR_VALIDRECTS;
   }
-  const RasterRect client = ClientRectOf({proposed.left, proposed.top, proposed.right,
-                                          proposed.bottom},
-                                         borders, MenuBarHeight);
+  const RasterRect client = ClientRectOf(
+      {proposed.left, proposed.top, proposed.right, proposed.bottom}, borders, MenuBarHeight);
   params.rgrc[0] = {client.left, client.top, std::max(client.left, client.right),
                     std::max(client.top, client.bottom)};
   params.rgrc[1] = params.rgrc[0];
@@ -439,8 +440,8 @@ LRESULT TWinSkinForm::FrameMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     default:
       break;
   }
-  if ((MdiKind == kMdiChild && WindowState != kWindowNormal) ||
-      WindowState == kWindowMinimised || State == kFormCreated) {
+  if ((MdiKind == kMdiChild && WindowState != kWindowNormal) || WindowState == kWindowMinimised ||
+      State == kFormCreated) {
     if (msg == WM_NCACTIVATE) WindowActive = wparam != FALSE;
     return subclass_.CallNext(msg, wparam, lparam);
   }

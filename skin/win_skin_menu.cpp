@@ -67,8 +67,8 @@ void TWinSkinMenu::RebuildFromItems() {
   const int count = menu_ ? ::GetMenuItemCount(menu_) : 0;
   for (int i = 0; i < count; ++i) {
     auto button = std::make_unique<TMenuBtn>(owner_, *this, i, ItemText(menu_, i));
-    button->Enabled = !(::GetMenuState(menu_, static_cast<UINT>(i), MF_BYPOSITION) &
-                        (MF_DISABLED | MF_GRAYED));
+    button->Enabled =
+        !(::GetMenuState(menu_, static_cast<UINT>(i), MF_BYPOSITION) & (MF_DISABLED | MF_GRAYED));
     buttons_.push_back(std::move(button));
   }
 }
@@ -127,9 +127,8 @@ void TWinSkinMenu::OpenDropDown(int index) {
   TPMPARAMS exclude{sizeof(exclude)};
   exclude.rcExclude = {window.left + button.Rect.left, window.top + button.Rect.top,
                        window.left + button.Rect.right, window.top + button.Rect.bottom};
-  ::TrackPopupMenuEx(drop_down, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_VERTICAL,
-                     exclude.rcExclude.left, exclude.rcExclude.bottom, owner_.WindowHandle,
-                     &exclude);
+  ::TrackPopupMenuEx(drop_down, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_VERTICAL, exclude.rcExclude.left,
+                     exclude.rcExclude.bottom, owner_.WindowHandle, &exclude);
   tracking_ = false;
   if (::IsWindow(owner_.WindowHandle)) {
     button.State = TNCObject::kNormal;

@@ -180,6 +180,7 @@ TEST_F(SkinChoiceTest, AChosenSkinIsAppliedMarkedAloneAndBackAfterARestart) {
   Start();
   SkinChanges();
   Choose(L"N48");
+  EXPECT_EQ(player.cancelledReconnections(), 1);  // a stream waiting to be reopened is let go
   EXPECT_EQ(Skin().SkinFile(), SkinPath(4));
   EXPECT_EQ(Skin().SkinName(), "Skin4");
   EXPECT_EQ(SkinChanges(), 1);

@@ -273,7 +273,10 @@ TEST_F(MainWindowTest, SwitchingCategoriesKeepsWhatIsPlaying) {
   Choose(L"N7");
   EXPECT_EQ(testsupport::ListRows(List()), CategoryRows(u"体育频道"));
   EXPECT_EQ(Panel(0), playing);
-  EXPECT_EQ(player.calls(), PlayCalls(L"浙江影视文化频道连接1"));
+  Calls expected = PlayCalls(L"浙江影视文化频道连接1");
+  expected.insert(expected.end() - 1,
+                  "failover=连接1>连接2 " + Utf16ToUtf8(player.alternatives().at(0).url));
+  EXPECT_EQ(player.calls(), expected);
 }
 
 TEST_F(MainWindowTest, FunctionKeysChooseTheirCategories) {

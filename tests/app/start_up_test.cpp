@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,8 @@ TEST(StartUp, TheMainWindowPaintsFirstThenTheInformationWindowsAndTheShortcutFol
 
   TFmain1& main = CreateProgramWindows(application);
   main.SetPlayer(player);
+  // `Telvana.exe ADDRESS`: the address plays once the window has painted.
+  CarryOutCommandLine(ReadCommandLine(u"/x \"rtsp://127.0.0.1:9/live\""), main, application);
   EXPECT_EQ(ui::Application().MainForm(), &main);
   EXPECT_EQ(ui::Application().Title(), kApplicationTitle);
   EXPECT_EQ(FormClasses(), std::vector<std::string>{"TFmain1"});
@@ -56,6 +59,12 @@ TEST(StartUp, TheMainWindowPaintsFirstThenTheInformationWindowsAndTheShortcutFol
   }
   EXPECT_TRUE(testsupport::FileExists(link));
   EXPECT_TRUE(boxes.boxes.empty());
+  // After the layout's own calls (show, stretch to fit).
+  const std::vector<std::string>& calls = player.calls();
+  const auto close = std::find(calls.begin(), calls.end(), "close");
+  EXPECT_EQ(std::vector<std::string>(close, calls.end()),
+            (std::vector<std::string>{"close", "URL=rtsp://127.0.0.1:9/live", "play"}));
+  EXPECT_EQ(main.StatusBar().PanelText(0), L"正在播放：rtsp://127.0.0.1:9/live");
 
   // Later idle moments make nothing twice.
   ui::Application().ProcessMessages();

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/connection_pairs.h"
 #include "catalogue/stream_table.h"
 #include "tests/support/recording_player.h"
 
@@ -81,7 +82,7 @@ TEST(StartPlayback, AddressKeepsItsTrailingBlank) {
   Window window{u"陕西体育频道连接1"};
   RecordingPlayer player;
   window.doubleClick(player);
-  ASSERT_EQ(player.calls().size(), 3u);
+  ASSERT_EQ(player.calls().size(), 4u);  // close, URL, failover, play
   EXPECT_EQ(player.calls()[1], UrlCall(u"陕西体育频道连接1"));
   EXPECT_EQ(player.url().back(), u' ');
 }
@@ -143,9 +144,45 @@ TEST(StartPlayback, EveryListedChannelPlaysItsOwnAddress) {
     Window window{std::u16string(row.channel)};
     RecordingPlayer player;
     window.doubleClick(player);
-    EXPECT_EQ(player.calls(), (Calls{"close", UrlCall(row.channel), "play"}));
+    // A channel over several servers also names its other connections before playing.
+    Calls calls = player.calls();
+    if (calls.size() == 4 && calls[2].starts_with("failover=")) calls.erase(calls.begin() + 2);
+    EXPECT_EQ(calls, (Calls{"close", UrlCall(row.channel), "play"}));
+    EXPECT_EQ(player.calls().size() == 4, !OtherConnections(row.channel).empty()) << calls[1];
     EXPECT_EQ(window.status, std::u16string(kPlaying) + std::u16string(row.channel));
   }
+}
+
+TEST(StartPlaybackOfAddress, PlaysTheAddressAsAChannelOfThatName) {
+  RecordingPlayer player;
+  std::u16string status = u"before";
+  const auto set_status = [&](std::u16string_view text) { status = text; };
+  StartPlaybackOfAddress(u"", player, set_status);
+  EXPECT_TRUE(player.calls().empty());
+  EXPECT_EQ(status, u"before");
+  StartPlaybackOfAddress(u"mms://127.0.0.1/徐州", player, set_status);
+  EXPECT_EQ(player.calls(), (Calls{"close", "URL=mms://127.0.0.1/徐州", "play"}));
+  EXPECT_EQ(status, u"正在播放\uFF1Amms://127.0.0.1/徐州");
+}
+
+TEST(StartPlayback, APairedChannelGoesOnToItsOtherConnection) {
+  Window window{u"CCTV-1连接1"};
+  RecordingPlayer player;
+  window.doubleClick(player);
+  ASSERT_EQ(player.calls().size(), 4u);
+  EXPECT_EQ(player.calls()[2], "failover=连接1>连接2 " + UrlCall(u"CCTV-1连接2").substr(4));
+  EXPECT_EQ(player.calls()[3], "play");
+  EXPECT_EQ(window.status, u"正在播放\uFF1ACCTV-1连接1");
+  // The player calls this once the other connection plays.
+  player.alternatives().at(0).playing();
+  EXPECT_EQ(window.status, u"正在播放\uFF1ACCTV-1连接2");
+}
+
+TEST(StartPlayback, AChannelOverOneServerHasNoFailover) {
+  Window window{u"CCTV-3"};
+  RecordingPlayer player;
+  window.doubleClick(player);
+  EXPECT_EQ(player.calls(), (Calls{"close", UrlCall(u"CCTV-3"), "play"}));
 }
 
 }  // namespace

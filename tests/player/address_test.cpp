@@ -48,6 +48,16 @@ TEST(TransportCandidates, RtspAndHttpAreThemselvesAndPnmBecomesRtsp) {
   EXPECT_EQ(TransportCandidates("pnm://h/a.rm"), (Strings{"rtsp://h/a.rm"}));
 }
 
+TEST(TransportPlan, RtspIsTriedInterleavedOverTcpThenOverUdp) {
+  const std::vector<TransportCandidate> plan = TransportPlan("pnm://h/a.rm");
+  ASSERT_EQ(plan.size(), 2u);
+  EXPECT_EQ(plan[0].url, "rtsp://h/a.rm");
+  EXPECT_EQ(plan[0].transport, Transport::RtspOverTcp);
+  EXPECT_EQ(plan[1].url, "rtsp://h/a.rm");
+  EXPECT_EQ(plan[1].transport, Transport::RtspOverUdp);
+  EXPECT_EQ(TransportPlan("mms://h/x")[1].transport, Transport::MmsOverTcp);
+}
+
 TEST(TransportCandidates, NothingOutsideTheNetwork) {
   EXPECT_TRUE(TransportCandidates("file:///c:/windows/win.ini").empty());
   EXPECT_TRUE(TransportCandidates("javascript://x").empty());

@@ -150,6 +150,13 @@ class HttpServer : public ServerBase {
     // packet in a chunk of its own. The bytes must be an ASF file.
     bool mmsOverHttp = false;
     std::size_t stallAfter = std::string::npos;  // stop sending (and hold the line) after this many
+    // Answers every request with the whole body and no Accept-Ranges, as many real servers
+    // do for files served through a script or a handler that knows nothing of ranges.
+    bool ignoresRange = false;
+    // Closes the connection after this many bytes, for the first `cuts` requests: a live
+    // encoder or a relay that restarts drops its listeners and is back a moment later.
+    std::size_t cutAfter = std::string::npos;
+    int cuts = 1;
   };
 
   ~HttpServer() override { Stop(); }
@@ -164,6 +171,10 @@ class HttpServer : public ServerBase {
     body.bytes = std::move(bytes);
     body.contentType = std::move(contentType);
     Add(path, std::move(body));
+  }
+  // When a connection was last cut (see Body::cutAfter).
+  std::chrono::steady_clock::time_point LastCut() const {
+    return std::chrono::steady_clock::time_point(std::chrono::steady_clock::duration(last_cut_));
   }
   int Requests(const std::string& path) const {
     std::lock_guard lock(bodies_mutex_);
@@ -185,9 +196,10 @@ class HttpServer : public ServerBase {
     const std::string path = request.substr(pathStart, request.find(' ', pathStart) - pathStart);
     Body body;
     bool found;
+    int request_number;
     {
       std::lock_guard lock(bodies_mutex_);
-      ++requests_[path];
+      request_number = ++requests_[path];
       const auto it = bodies_.find(path);
       found = it != bodies_.end();
       if (found) body = it->second;
@@ -204,12 +216,13 @@ class HttpServer : public ServerBase {
     }
     std::size_t from = 0;
     const std::size_t range = Lower(request).find("\r\nrange: bytes=");
-    if (range != std::string::npos) from = std::strtoull(request.c_str() + range + 15, nullptr, 10);
+    if (range != std::string::npos && !body.ignoresRange)
+      from = std::strtoull(request.c_str() + range + 15, nullptr, 10);
     if (from > body.bytes.size()) from = body.bytes.size();
     std::string head = from > 0 ? "HTTP/1.1 206 Partial Content\r\n" : "HTTP/1.1 200 OK\r\n";
     head += "Content-Type: " + body.contentType + "\r\n";
     head += "Content-Length: " + std::to_string(body.bytes.size() - from) + "\r\n";
-    if (body.bytesPerSecond == 0) head += "Accept-Ranges: bytes\r\n";
+    if (body.bytesPerSecond == 0 && !body.ignoresRange) head += "Accept-Ranges: bytes\r\n";
     if (from > 0) {
       head += "Content-Range: bytes " + std::to_string(from) + "-" +
               std::to_string(body.bytes.size() - 1) + "/" + std::to_string(body.bytes.size()) +
@@ -221,11 +234,18 @@ class HttpServer : public ServerBase {
     const std::size_t chunk =
         body.bytesPerSecond > 0 ? std::max(1, body.bytesPerSecond / 20) : 65536;
     while (sent < body.bytes.size() && !Stopping()) {
+      if (sent >= body.cutAfter && request_number <= body.cuts) {
+        ::shutdown(client, SD_BOTH);
+        last_cut_ = std::chrono::steady_clock::now().time_since_epoch().count();
+        return;
+      }
       if (sent >= body.stallAfter) {
         Pause(std::chrono::hours(1));
         return;
       }
-      const std::size_t n = std::min({chunk, body.bytes.size() - sent, body.stallAfter - sent});
+      const std::size_t cut = request_number <= body.cuts ? body.cutAfter : std::string::npos;
+      const std::size_t n =
+          std::min({chunk, body.bytes.size() - sent, body.stallAfter - sent, cut - sent});
       if (!SendAll(client, std::string_view(body.bytes).substr(sent, n))) return;
       sent += n;
       if (body.bytesPerSecond > 0) Pause(std::chrono::milliseconds(50));
@@ -288,10 +308,27 @@ class HttpServer : public ServerBase {
     return true;
   }
 
+  std::atomic<std::chrono::steady_clock::rep> last_cut_{0};
   mutable std::mutex bodies_mutex_;
   std::map<std::string, Body> bodies_;
   std::map<std::string, int> requests_;
 };
+
+// A transport stream cut into segments of an HLS playlist, served as files are by a web
+// server (the playlist says the stream is complete, as for a recording).
+inline void AddHls(HttpServer& server, const std::string& ts, double seconds, int segments) {
+  const std::size_t packets = ts.size() / 188;
+  std::string playlist = "#EXTM3U\n#EXT-X-VERSION:3\n#EXT-X-TARGETDURATION:" +
+                         std::to_string(static_cast<int>(seconds / segments + 1)) +
+                         "\n#EXT-X-MEDIA-SEQUENCE:0\n";
+  for (int i = 0; i < segments; ++i) {
+    const std::size_t from = packets * i / segments * 188, to = packets * (i + 1) / segments * 188;
+    const std::string name = "seg" + std::to_string(i) + ".ts";
+    server.Add("/hls/" + name, ts.substr(from, to - from), "video/mp2t");
+    playlist += "#EXTINF:" + std::to_string(seconds / segments) + ",\n" + name + "\n";
+  }
+  server.Add("/hls/index.m3u8", playlist + "#EXT-X-ENDLIST\n", "application/vnd.apple.mpegurl");
+}
 
 #ifdef TELVANA_PLAYER_TEST_DATA
 // The bytes of a test clip from tests/player/data.

@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cmath>
 #include <functional>
 #include <thread>
 
 #include "tests/player/loopback_server.h"
+#include "tests/player/rtsp_server.h"
 #include "ui/utf.h"
 
 namespace telvana::player {
@@ -18,6 +20,7 @@ using namespace std::chrono_literals;
 using testsupport::HttpServer;
 using testsupport::ReadTestFile;
 using testsupport::RefusingPort;
+using testsupport::RtspServer;
 using testsupport::SilentServer;
 
 class CountingListener : public PlaybackEngine::Listener {
@@ -262,6 +265,115 @@ TEST_F(PlaybackEngineTest, ANewOpenReplacesTheOldMedia) {
   ASSERT_TRUE(StateBecomes(PlaybackState::Playing));
   EXPECT_FALSE(engine.Status().hasVideo);
   EXPECT_EQ(engine.Status().playing, server.Url("/radio.wma"));
+}
+
+EngineSettings ShortBuffer() {
+  EngineSettings settings;
+  settings.bufferSeconds = 0.5;
+  return settings;
+}
+
+TEST_F(PlaybackEngineTest, RtspFromAServerThatSendsOnlyOverUdp) {
+  RtspServer rtsp(ReadTestFile("clip.ts"), 4, RtspServer::Offers::UdpOnly);
+  engine.Open(U(rtsp.RtspUrl("/live")), ShortBuffer());
+  ASSERT_TRUE(StateBecomes(PlaybackState::Playing));
+  EXPECT_TRUE(engine.Status().hasVideo);
+  EXPECT_TRUE(Eventually([&] { return listener.pictures > 5; }));
+  const std::vector<OpenAttempt> attempts = engine.Status().attempts;
+  ASSERT_EQ(attempts.size(), 2u);
+  EXPECT_EQ(attempts[0].transport, Transport::RtspOverTcp);
+  EXPECT_EQ(attempts[0].result, PlaybackFailure::UnsupportedTransport);
+  EXPECT_EQ(attempts[1].transport, Transport::RtspOverUdp);
+  EXPECT_EQ(attempts[1].result, PlaybackFailure::None);
+  EXPECT_EQ(rtsp.Refused(), 1);
+}
+
+TEST_F(PlaybackEngineTest, RtspFromAServerThatSendsOnlyOverTcp) {
+  RtspServer rtsp(ReadTestFile("clip.ts"), 4, RtspServer::Offers::TcpOnly);
+  engine.Open(U(rtsp.RtspUrl("/live")), ShortBuffer());
+  ASSERT_TRUE(StateBecomes(PlaybackState::Playing));
+  EXPECT_TRUE(Eventually([&] { return listener.pictures > 5; }));
+  ASSERT_EQ(engine.Status().attempts.size(), 1u);
+  EXPECT_EQ(engine.Status().attempts[0].transport, Transport::RtspOverTcp);
+  EXPECT_EQ(rtsp.Refused(), 0);
+}
+
+TEST_F(PlaybackEngineTest, ARefusedTransportIsReportedAsSuch) {
+  RtspServer rtsp(ReadTestFile("clip.ts"), 4, RtspServer::Offers::Neither);
+  engine.Open(U(rtsp.RtspUrl("/live")), ShortBuffer());
+  ASSERT_TRUE(StateBecomes(PlaybackState::Failed));
+  EXPECT_EQ(engine.Status().failure, PlaybackFailure::UnsupportedTransport);
+  EXPECT_EQ(rtsp.Refused(), 2);
+}
+
+// A progressive MP4 whose index comes after its media: the demuxer reads to the end for the
+// index, then goes back for the media.
+void PlaysAnMp4WithItsIndexAtTheEnd(PlaybackEngine& engine, HttpServer& server,
+                                    CountingListener& listener, bool ignoresRange) {
+  HttpServer::Body body;
+  body.bytes = ReadTestFile("clip.mp4");
+  body.contentType = "video/mp4";
+  body.ignoresRange = ignoresRange;
+  server.Add("/clip.mp4", body);
+  engine.Open(U(server.Url("/clip.mp4")));
+  ASSERT_TRUE(Eventually([&] { return engine.Status().state == PlaybackState::Playing; }))
+      << static_cast<int>(engine.Status().failure);
+  EXPECT_TRUE(engine.Status().hasVideo);
+  EXPECT_TRUE(engine.Status().hasAudio);
+  EXPECT_NEAR(engine.Status().duration, 3.0, 0.2);
+  ASSERT_TRUE(Eventually([&] { return engine.Status().state == PlaybackState::Stopped; }));
+  EXPECT_GT(listener.pictures, 40);  // 75 pictures; some may be dropped on a slow machine
+}
+
+TEST_F(PlaybackEngineTest, AnMp4WithItsIndexAtTheEndFromAServerThatHonoursRanges) {
+  PlaysAnMp4WithItsIndexAtTheEnd(engine, server, listener, false);
+}
+
+TEST_F(PlaybackEngineTest, AnMp4WithItsIndexAtTheEndFromAServerThatIgnoresRanges) {
+  PlaysAnMp4WithItsIndexAtTheEnd(engine, server, listener, true);
+}
+
+// One second of a 440 Hz tone as a WAV file: 8 kHz, 16-bit, mono, with its INFO list after
+// the samples, where many recorders and editors write it.
+std::string ToneWav() {
+  const auto u32 = [](std::uint32_t v) {
+    return std::string{static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
+                       static_cast<char>(v >> 24)};
+  };
+  std::string samples;
+  for (int i = 0; i < 8000; ++i) {
+    const auto v = static_cast<std::int16_t>(8000 * std::sin(i * 2 * 3.14159265 * 440 / 8000));
+    samples += static_cast<char>(v & 0xFF);
+    samples += static_cast<char>((v >> 8) & 0xFF);
+  }
+  const std::string info = "LIST" + u32(14) + "INFOISFT" + u32(2) + std::string{'x', 0};
+  return "RIFF" + u32(static_cast<std::uint32_t>(36 + samples.size() + info.size())) + "WAVEfmt " +
+         u32(16) + std::string{1, 0, 1, 0} + u32(8000) + u32(16000) + std::string{2, 0, 16, 0} +
+         "data" + u32(static_cast<std::uint32_t>(samples.size())) + samples + info;
+}
+
+TEST_F(PlaybackEngineTest, AWavFileFromAServerThatIgnoresRangesIsReadOnce) {
+  HttpServer::Body body;
+  body.bytes = ToneWav();
+  body.contentType = "audio/wav";
+  body.ignoresRange = true;
+  server.Add("/tone.wav", body);
+  engine.Open(U(server.Url("/tone.wav")));
+  ASSERT_TRUE(StateBecomes(PlaybackState::Stopped));
+  EXPECT_TRUE(engine.Status().hasAudio);
+  // Seeking by asking again is kept for MP4: a WAV reader that could seek would look past
+  // the samples and then come back, fetching the body twice.
+  EXPECT_EQ(server.Requests("/tone.wav"), 1);
+}
+
+TEST_F(PlaybackEngineTest, AnHlsPlaylistPlaysItsSegments) {
+  testsupport::AddHls(server, ReadTestFile("clip.ts"), 4, 4);
+  engine.Open(U(server.Url("/hls/index.m3u8")), ShortBuffer());
+  ASSERT_TRUE(StateBecomes(PlaybackState::Playing)) << static_cast<int>(engine.Status().failure);
+  EXPECT_TRUE(engine.Status().hasVideo);
+  ASSERT_EQ(engine.Status().attempts.size(), 1u);
+  EXPECT_EQ(engine.Status().attempts[0].transport, Transport::Hls);
+  EXPECT_TRUE(Eventually([&] { return server.Requests("/hls/seg1.ts") == 1; }));
 }
 
 }  // namespace

@@ -22,16 +22,20 @@ TEST(StatusText, BufferingPercentStaysInRange) {
 }
 
 TEST(StatusText, EveryFailureHasItsOwnMessage) {
-  const PlaybackFailure failures[] = {
-      PlaybackFailure::Unreachable,   PlaybackFailure::NoAnswer,
-      PlaybackFailure::NotFound,      PlaybackFailure::Undecodable,
-      PlaybackFailure::NothingToPlay, PlaybackFailure::UnsupportedAddress};
+  const PlaybackFailure failures[] = {PlaybackFailure::Unreachable,
+                                      PlaybackFailure::NoAnswer,
+                                      PlaybackFailure::NotFound,
+                                      PlaybackFailure::Undecodable,
+                                      PlaybackFailure::NothingToPlay,
+                                      PlaybackFailure::UnsupportedAddress,
+                                      PlaybackFailure::UnsupportedTransport};
   std::vector<std::u16string> seen;
   for (PlaybackFailure f : failures) {
     const std::u16string text = StatusText(PlaybackState::Failed, 0, f);
     EXPECT_FALSE(text.empty());
     EXPECT_EQ(std::count(seen.begin(), seen.end(), text), 0);
     seen.push_back(text);
+    EXPECT_NE(FailureReason(f), FailureReason(PlaybackFailure::None));
   }
   EXPECT_EQ(StatusText(PlaybackState::Failed, 0, PlaybackFailure::Unreachable),
             u"无法连接到服务器");

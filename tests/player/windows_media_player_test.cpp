@@ -400,5 +400,158 @@ TEST_F(PlayerControlTest, ShowInPlaceKeepsTheBounds) {
   EXPECT_TRUE(::EqualRect(&player->BoundsRect(), &before));
 }
 
+// A channel offered over two servers whose first refuses: the control goes on to the second
+// and says so while it connects.
+TEST_F(PlayerControlTest, APairWhoseFirstConnectionRefusesPlaysTheSecond) {
+  HttpServer::Body slow;
+  slow.bytes = ReadTestFile("clip.wmv");
+  slow.bytesPerSecond = 40000;  // buffering lasts long enough to read the bar
+  server.Add("/slow.wmv", slow);
+  int named = 0;
+  player->close();
+  player->setURL(U("http://127.0.0.1:" + std::to_string(testsupport::RefusingPort()) + "/a"));
+  player->setFailover(u"连接1", {{u"连接2", U(server.Url("/slow.wmv")), [&] { ++named; }}});
+  player->controls().play();
+  ASSERT_TRUE(Reaches(PlaybackState::Playing));
+  EXPECT_TRUE(texts.count(u"连接1无法连接，正在尝试连接2…"));
+  EXPECT_EQ(named, 1);
+  EXPECT_EQ(player->statusText(), u"正在播放");
+  EXPECT_EQ(player->status().playing, server.Url("/slow.wmv"));
+}
+
+TEST_F(PlayerControlTest, APairWhoseConnectionsBothFailFailsWithTheLast) {
+  int named = 0;
+  player->close();
+  player->setURL(U("http://127.0.0.1:" + std::to_string(testsupport::RefusingPort()) + "/a"));
+  player->setFailover(u"连接1", {{u"连接2", U(server.Url("/missing.wmv")), [&] { ++named; }}});
+  player->controls().play();
+  ASSERT_TRUE(Reaches(PlaybackState::Failed));
+  EXPECT_EQ(player->status().failure, player::PlaybackFailure::NotFound);
+  EXPECT_EQ(player->statusText(), u"服务器上没有这个节目");
+  EXPECT_EQ(named, 0);
+  EXPECT_TRUE(player->status().attempts.size() == 1u);  // the attempts of the last opening
+}
+
+// Waits short enough for a test: 100 ms, 200 ms, then every 300 ms for 3 s.
+player::ReconnectPolicy QuickReconnection() {
+  player::ReconnectPolicy policy;
+  policy.first = {100ms, 200ms};
+  policy.then = 300ms;
+  policy.giveUpAfter = 3s;
+  policy.tick = 20ms;
+  return policy;
+}
+
+// A live Windows Media stream sent in real time whose connection is cut after about a second.
+HttpServer::Body CutStream() {
+  HttpServer::Body body;
+  body.bytes = ReadTestFile("clip.wmv");
+  body.bytesPerSecond = 20000;
+  body.cutAfter = 25000;
+  return body;
+}
+
+class ReconnectionTest : public PlayerControlTest {
+ protected:
+  void PlayCutStream(HttpServer& from) {
+    from.Add("/cut.wmv", CutStream());
+    player::EngineSettings settings;
+    settings.bufferSeconds = 0.5;
+    player->setEngineSettings(settings);
+    player->setReconnectPolicy(QuickReconnection());
+    Play(from.Url("/cut.wmv"));
+    ASSERT_TRUE(Reaches(PlaybackState::Playing));
+  }
+  bool Waits() {
+    return PumpMessagesUntil([&] { return Seen(u"连接中断，") && player->reconnecting(); },
+                             kPatience);
+  }
+  bool Seen(std::u16string_view part) {
+    texts.insert(player->statusText());
+    for (const std::u16string& t : texts) {
+      if (t.find(part) != std::u16string::npos) return true;
+    }
+    return false;
+  }
+};
+
+TEST_F(ReconnectionTest, AStreamThatBreaksIsOpenedAgainWhenTheServerIsBack) {
+  PlayCutStream(server);
+  ASSERT_TRUE(Waits());
+  EXPECT_TRUE(Seen(u"秒后重新连接（第 1 次）"));
+  ASSERT_TRUE(PumpMessagesUntil(
+      [&] { return server.Requests("/cut.wmv") == 2 && player->state() == PlaybackState::Playing; },
+      kPatience));
+  EXPECT_FALSE(player->reconnecting());
+}
+
+TEST_F(ReconnectionTest, AServerThatNeverComesBackIsGivenUpAfterItsTime) {
+  auto gone = std::make_unique<HttpServer>();
+  PlayCutStream(*gone);
+  ASSERT_TRUE(Waits());
+  gone.reset();  // from now on the port refuses
+  ASSERT_TRUE(PumpMessagesUntil(
+      [&] {
+        Seen(u"");
+        return !player->reconnecting() && player->state() == PlaybackState::Failed;
+      },
+      kPatience));
+  EXPECT_TRUE(Seen(u"（第 2 次）"));
+  EXPECT_TRUE(Seen(u"（第 3 次）"));
+  EXPECT_EQ(player->statusText(), u"无法连接到服务器");
+  PumpMessagesUntil([] { return false; }, 500ms);
+  EXPECT_FALSE(player->reconnecting());
+}
+
+TEST_F(ReconnectionTest, StopEndsTheWaitAtOnce) {
+  PlayCutStream(server);
+  ASSERT_TRUE(Waits());
+  player->stop();
+  EXPECT_FALSE(player->reconnecting());
+  EXPECT_EQ(player->statusText(), u"已停止");
+  PumpMessagesUntil([] { return false; }, 600ms);
+  EXPECT_EQ(server.Requests("/cut.wmv"), 1);
+  EXPECT_EQ(player->statusText(), u"已停止");
+}
+
+TEST_F(ReconnectionTest, AClipThatCameToItsEndIsNotOpenedAgain) {
+  player->setReconnectPolicy(QuickReconnection());
+  Play(server.Url("/clip.wmv"));
+  ASSERT_TRUE(Reaches(PlaybackState::Stopped));
+  PumpMessagesUntil([] { return false; }, 400ms);
+  EXPECT_FALSE(player->reconnecting());
+  EXPECT_EQ(server.Requests("/clip.wmv"), 1);
+}
+
+TEST_F(PlayerControlTest, AClickOnTheStatusTextShowsEveryAttemptAndWhatPlays) {
+  const std::string refused =
+      "http://127.0.0.1:" + std::to_string(testsupport::RefusingPort()) + "/gone.wmv";
+  server.Add("/list.asx", "<asx><entry><ref href=\"" + refused +
+                              "\"/></entry><entry><ref href=\"clip.wmv\"/></entry></asx>");
+  Play(server.Url("/list.asx"));
+  ASSERT_TRUE(Reaches(PlaybackState::Playing));
+  const Box status = player->layout().status;
+  Click(CentreX(status), CentreY(status));
+  TConnectionDetails* details = player->connectionDetails();
+  ASSERT_NE(details, nullptr);
+  EXPECT_TRUE(::IsWindowVisible(details->Handle()));
+  const std::wstring text = details->Text();
+  EXPECT_NE(text.find(AsWide(U(server.Url("/list.asx")) + u"  播放列表（HTTP）  成功")),
+            std::wstring::npos)
+      << Utf8FromWide(text);
+  EXPECT_NE(text.find(AsWide(U(refused) + u"  HTTP  失败：拒绝连接")), std::wstring::npos);
+  EXPECT_NE(text.find(AsWide(U(server.Url("/clip.wmv")) + u"  HTTP  成功")), std::wstring::npos);
+  EXPECT_NE(text.find(L"  格式：asf"), std::wstring::npos);
+  EXPECT_NE(text.find(L"  视频：wmv2  320×240"), std::wstring::npos);
+  EXPECT_NE(text.find(L"  音频：wmav2"), std::wstring::npos);
+  // Selectable and copyable: the whole text can be selected and copied as it stands.
+  const HWND edit = details->TextHandle();
+  ::SendMessageW(edit, EM_SETSEL, 0, -1);
+  DWORD from = 0, to = 0;
+  ::SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+  EXPECT_EQ(to - from, text.size());
+  EXPECT_TRUE(::GetWindowLongW(edit, GWL_STYLE) & ES_READONLY);
+}
+
 }  // namespace
 }  // namespace telvana

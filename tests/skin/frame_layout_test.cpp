@@ -30,8 +30,7 @@ TEST(FrameLayoutTest, BordersAreOneFrameOfEachPictureAndNoneForAFramelessWindow)
   bottom.FrameCount = 2;
   EXPECT_EQ(BordersOf(left, top, right, bottom, TFrameKind::Single), (FrameBorders{4, 24, 6, 4}));
   EXPECT_EQ(BordersOf(left, top, right, bottom, TFrameKind::None), FrameBorders{});
-  EXPECT_EQ(ClientRectOf({10, 20, 110, 220}, {4, 24, 6, 4}, 19),
-            (RasterRect{14, 63, 104, 216}));
+  EXPECT_EQ(ClientRectOf({10, 20, 110, 220}, {4, 24, 6, 4}, 19), (RasterRect{14, 63, 104, 216}));
 }
 
 TEST(FrameLayoutTest, OnlyNowhereAndCaptionAnswersChangeWithTheHeight) {
@@ -86,10 +85,10 @@ TEST(FrameLayoutTest, ButtonsArePlacedByTheirAlignment) {
   facts.mdi_child_maximised = true;
   facts.system_menu = true;
   facts.title_text = {40, 0, 140, 24};
-  const TDataSkinSysButton buttons[] = {
-      Button(5, 0, 7, 5, 0, 0),      Button(5, 1, 20, 7, 0, 0),  Button(5, 1, 36, 7, 0, 0),
-      Button(5, 2, 3, 2, 0, 0),      Button(5, 9, 3, 2, 0, 0),   Button(5, 100, 30, 0, 100, 100),
-      Button(5, 42, 30, 9, 0, 0),    Button(5, 1, 50, 7, 0, 0)};
+  const TDataSkinSysButton buttons[] = {Button(5, 0, 7, 5, 0, 0),   Button(5, 1, 20, 7, 0, 0),
+                                        Button(5, 1, 36, 7, 0, 0),  Button(5, 2, 3, 2, 0, 0),
+                                        Button(5, 9, 3, 2, 0, 0),   Button(5, 100, 30, 0, 100, 100),
+                                        Button(5, 42, 30, 9, 0, 0), Button(5, 1, 50, 7, 0, 0)};
   std::vector<CaptionButtonSpec> specs;
   for (const auto& b : buttons) specs.push_back({&b, 16, 14});
   specs.back().width = 0;  // an empty picture

@@ -180,8 +180,9 @@ TEST_F(SkinFrameTest, CaptionButtonsCloseTheWindowOrTellTheProgram) {
   // Pressed over one button and released outside it: nothing.
   RECT window_now{};
   ::GetWindowRect(form->Handle(), &window_now);
-  ::SendMessageW(form->Handle(), WM_NCLBUTTONDOWN, HTCAPTION,
-                 MAKELPARAM(window_now.left + own.Rect.left + 2, window_now.top + own.Rect.top + 2));
+  ::SendMessageW(
+      form->Handle(), WM_NCLBUTTONDOWN, HTCAPTION,
+      MAKELPARAM(window_now.left + own.Rect.left + 2, window_now.top + own.Rect.top + 2));
   ::SendMessageW(form->Handle(), WM_NCLBUTTONUP, HTCAPTION,
                  MAKELPARAM(window_now.left + 100, window_now.top + 10));
   testsupport::PumpMessagesUntil([] { return false; }, 50ms);

@@ -3,7 +3,8 @@
 // window's tests alike.
 //
 // The log holds one entry per call, refused calls included:
-//   "close", "URL=<address as UTF-8>", "play", "fullScreen=0|1", "stretchToFit=0|1", "show".
+//   "close", "URL=<address as UTF-8>", "play", "fullScreen=0|1", "stretchToFit=0|1", "show",
+//   "failover=<label>><label> <address>" (one "><label> <address>" per alternative).
 // A refused call throws PlayerError after it is logged and leaves the player's state as it was.
 #pragma once
 
@@ -19,7 +20,7 @@ namespace telvana::testsupport {
 
 class RecordingPlayer final : public MediaPlayer, private PlayerControls {
  public:
-  enum class Op { close, setURL, play, setFullScreen, setStretchToFit, showInPlace };
+  enum class Op { close, setURL, play, setFullScreen, setStretchToFit, showInPlace, setFailover };
 
   RecordingPlayer() = default;
   RecordingPlayer(const RecordingPlayer&) = delete;
@@ -42,8 +43,24 @@ class RecordingPlayer final : public MediaPlayer, private PlayerControls {
   void setURL(std::u16string_view url) override {
     record(Op::setURL, "URL=" + Utf16ToUtf8(url));  // reads naturally in test output
     url_ = url;
+    alternatives_.clear();
   }
-  void close() override { record(Op::close, "close"); }
+  void close() override {
+    record(Op::close, "close");
+    alternatives_.clear();
+  }
+  void setFailover(std::u16string_view label,
+                   std::vector<AlternativeConnection> alternatives) override {
+    std::string entry = "failover=" + Utf16ToUtf8(label);
+    for (const AlternativeConnection& a : alternatives)
+      entry += ">" + Utf16ToUtf8(a.label) + " " + Utf16ToUtf8(a.url);
+    record(Op::setFailover, entry);
+    alternatives_ = std::move(alternatives);
+  }
+  void cancelReconnection() override { ++cancelled_reconnections_; }
+  int cancelledReconnections() const { return cancelled_reconnections_; }
+  // The alternatives last given (a test plays one by calling its `playing`).
+  const std::vector<AlternativeConnection>& alternatives() const { return alternatives_; }
   PlayerControls& controls() override { return *this; }
   void setFullScreen(bool on) override {
     record(Op::setFullScreen, on ? "fullScreen=1" : "fullScreen=0");
@@ -67,7 +84,9 @@ class RecordingPlayer final : public MediaPlayer, private PlayerControls {
   }
 
   std::vector<std::string> calls_;
+  int cancelled_reconnections_ = 0;
   std::set<Op> failing_;
+  std::vector<AlternativeConnection> alternatives_;
   std::u16string url_;
   bool full_screen_ = false;
   bool stretch_to_fit_ = false;
