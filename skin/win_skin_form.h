@@ -146,6 +146,8 @@ class TWinSkinForm : public ui::TComponent {
   void RestoreWindow();
   void ShowSystemMenu(POINT at);
   bool MenuTrackingActive() const;
+  // The menu bar inside the frame, or null.
+  TWinSkinMenu* MenuBar() const { return menu_bar_.get(); }
 
   // Appends the wrapper unless it is listed; true when it was listed already.
   bool AddControl(TSkinControl& wrapper);

@@ -37,8 +37,7 @@ echo "== skin element painting under Wine"
 echo "== the skin on the program's windows under Wine"
 "$here/with-display.sh" bash -c '
   . "$1/wine-env.sh" "$2/wine-prefix"
-  wine "$2/bench/skinned_windows_probe.exe" "$(winepath -w "$2/外观风格/3.skn")" \
-    "$(winepath -w "$2/外观风格/5.skn")"
+  wine "$2/bench/skinned_windows_probe.exe"
 ' _ "$here" "$win"
 
 echo "== player under Wine"

@@ -1,8 +1,9 @@
 // What the skin costs on the program's own windows: the eight windows built as start-up
 // builds them, under the program's skin manager, all shown; then the full repaint of one
 // skinned push button, and a skin change over all eight windows from the request to the last
-// repaint (the manager's deferral of the change included, and apart).
-// Usage: skinned_windows_probe SKIN_FILE OTHER_SKIN_FILE
+// repaint (the manager's deferral of the change included, and apart); the main window's
+// frame painted at its designed size and maximised, and its region rebuilt.
+// Usage: skinned_windows_probe
 #include <windows.h>
 
 #include <algorithm>
@@ -16,6 +17,7 @@
 #include "skin/skin_manage_win.h"
 #include "skin/win_skin_form.h"
 #include "ui/buttons.h"
+#include "ui/menus.h"
 #include "ui/win_handles.h"
 
 namespace {
@@ -36,7 +38,7 @@ void RunUntilQuiet() {
 
 }  // namespace
 
-int wmain(int argc, wchar_t** argv) {
+int wmain() {
   telvana::win::ComScope com;
   telvana::SkinManagerScope skin_manager;
   telvana::ui::TApplication application;
@@ -74,15 +76,49 @@ int wmain(int argc, wchar_t** argv) {
   std::printf("full repaint of a skinned push button (%ld x %ld): %.3f ms\n", bounds.right,
               bounds.bottom, Milliseconds(Clock::now() - repaint_start) / kRepaints);
 
-  // Skin changes, alternating between two skin files: once as a user
-  // makes them (the manager carries the change out from its timer), once with the change
-  // carried out at once.
-  if (argc < 3) return 2;
+  // The main window's frame at its designed size, and maximised.
+  telvana::TWinSkinForm* frame = manager->FindSkinner(main.Handle());
+  if (!frame) return 1;
+  auto time_frame_paints = [&](const char* what) {
+    RECT window{};
+    ::GetWindowRect(main.Handle(), &window);
+    constexpr int kPaints = 100;
+    const auto start = Clock::now();
+    for (int i = 0; i < kPaints; ++i) ::SendMessageW(main.Handle(), WM_NCPAINT, 1, 0);
+    std::printf("full frame paint, %s (%ld x %ld): %.3f ms\n", what, window.right - window.left,
+                window.bottom - window.top, Milliseconds(Clock::now() - start) / kPaints);
+  };
+  ::SetWindowPos(main.Handle(), nullptr, 0, 0, 756, 617, SWP_NOMOVE | SWP_NOZORDER);
+  RunUntilQuiet();
+  time_frame_paints("756 x 617");
+  {
+    // A region rebuild as a resize makes it, the window's own resizing apart.
+    constexpr int kBuilds = 100;
+    const auto start = Clock::now();
+    for (int i = 0; i < kBuilds; ++i) {
+      frame->State = telvana::kFormRefreshing;  // built anew even at the same size
+      frame->BuildRegion();
+      frame->State = telvana::kFormReady;
+    }
+    std::printf("window region rebuilt from the borders (756 x 617): %.3f ms\n",
+                Milliseconds(Clock::now() - start) / kBuilds);
+  }
+  ::SendMessageW(main.Handle(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  RunUntilQuiet();
+  time_frame_paints("maximised");
+  ::SendMessageW(main.Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  RunUntilQuiet();
+
+  // Skin commands from the menu, as a user gives them (the manager carries the change out
+  // from its timer), alternating between two skins; and the change carried out at once.
   std::vector<double> totals, performed;
   for (int i = 0; i < 20; ++i) {
     const bool deferred = i % 2 == 0;
+    auto* item =
+        dynamic_cast<telvana::ui::TMenuItem*>(main.FindComponent(i % 4 < 2 ? L"N47" : L"N49"));
+    if (!item) return 1;
     const auto requested = Clock::now();
-    skin->SetSkinFile(argv[i % 4 < 2 ? 1 : 2]);
+    ::SendMessageW(main.Handle(), WM_COMMAND, MAKEWPARAM(item->Command(), 0), 0);
     if (deferred) {
       while (manager->TimerRunning()) {
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE, QS_ALLINPUT);
@@ -97,7 +133,7 @@ int wmain(int argc, wchar_t** argv) {
   std::sort(totals.begin(), totals.end());
   std::sort(performed.begin(), performed.end());
   std::printf(
-      "skin change over all %zu windows, request to last repaint: median %.1f ms "
+      "skin command from the menu over all %zu windows, to the last repaint: median %.1f ms "
       "(carried out at once: %.1f ms; the rest is the manager's deferral)\n",
       application.Forms().size(), totals[totals.size() / 2], performed[performed.size() / 2]);
   return 0;

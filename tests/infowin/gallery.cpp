@@ -2,11 +2,12 @@
 // then opens each information window with its menu command, as a user would, and a message
 // box of the program, for people to look at. Usage:
 //   information_windows_gallery.exe FOLDER [SKIN_FILE]
-// SKIN_FILE, when given, is the main window's skin instead of its stored one. While each
-// window is up, it writes FOLDER\NAME.ready and waits until that file is gone: a script on
-// the host takes a picture of the screen meanwhile (main, menu-help, menu-about, help,
-// disclaimer, about, contact, commercial, publicservice, friendship, messagebox; see
-// take-pictures.sh). Then the window (or menu) is closed and the next one opened.
+// SKIN_FILE, when given, is the main window's skin instead of the one chosen at start-up. While
+// each window is up, it writes FOLDER\NAME.ready and waits until that file is gone: a script on the
+// host takes a picture of the screen meanwhile (main, menu-help, menu-about, help, disclaimer,
+// about, contact, commercial, publicservice, friendship, messagebox, and the main window inactive,
+// maximised and with its system menu open; see take-pictures.sh). Then the window (or menu) is
+// closed and the next one opened.
 #include <windows.h>
 
 #include <cstdio>
@@ -17,6 +18,8 @@
 #include "app/start_up.h"
 #include "skin/skin_data.h"
 #include "skin/skin_manage_win.h"
+#include "skin/win_skin_form.h"
+#include "skin/win_skin_menu.h"
 #include "ui/menus.h"
 #include "ui/message_box.h"
 #include "ui/win_handles.h"
@@ -94,15 +97,30 @@ int wmain(int argc, wchar_t** argv) {
   main.Show();
   Settle(1500);
   failures += !AwaitPicture(L"main");
-  // Two of the menu bar's drop-downs, where Windows opens them.
-  const HMENU bar = ::GetMenu(main.Handle());
+  // The frame inactive, maximised, and with the system menu open.
+  ::SendMessageW(main.Handle(), WM_NCACTIVATE, FALSE, 0);
+  Settle(300);
+  failures += !AwaitPicture(L"main-inactive");
+  ::SendMessageW(main.Handle(), WM_NCACTIVATE, TRUE, 0);
+  ::SendMessageW(main.Handle(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  Settle(800);
+  failures += !AwaitPicture(L"main-maximised");
+  ::SendMessageW(main.Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  Settle(800);
+  auto* manager = dynamic_cast<telvana::TSkinManage*>(telvana::SkinManager());
+  telvana::TWinSkinForm* frame = manager ? manager->FindSkinner(main.Handle()) : nullptr;
+  if (!frame) return 1;
+  RECT window{};
+  ::GetWindowRect(main.Handle(), &window);
+  picture = L"main-sysmenu";
+  ::SetTimer(nullptr, 0, 800, TakeAndEndMenu);
+  frame->ShowSystemMenu({window.left + 12, window.top + 20});
+  Settle(300);
+  // Two of the menu bar's drop-downs, where the bar opens them.
   for (const auto& [name, header] : {std::pair{L"menu-help", 8}, std::pair{L"menu-about", 9}}) {
-    RECT item{};
-    ::GetMenuItemRect(main.Handle(), bar, static_cast<UINT>(header), &item);
     picture = name;
     ::SetTimer(nullptr, 0, 800, TakeAndEndMenu);
-    ::TrackPopupMenuEx(::GetSubMenu(bar, header), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD,
-                       item.left, item.bottom, main.Handle(), nullptr);
+    if (frame->MenuBar()) frame->MenuBar()->OpenDropDown(header);
   }
   const std::vector<std::pair<const wchar_t*, const wchar_t*>> commands{
       {L"help", L"N27"},       {L"disclaimer", L"N24"}, {L"about", L"N26"},

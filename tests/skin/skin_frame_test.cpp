@@ -189,6 +189,32 @@ TEST_F(SkinFrameTest, CaptionButtonsCloseTheWindowOrTellTheProgram) {
   EXPECT_EQ(closes, 1);
 }
 
+void CALLBACK EndTheMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+  ::KillTimer(nullptr, timer);
+  ::EndMenu();
+}
+
+TEST_F(SkinFrameTest, OneClickOnTheSystemIconOpensTheMenuAndASecondWithinADoubleClickCloses) {
+  int closes = 0;
+  form->OnClose = [&](ui::TComponent&, ui::TCloseAction& action) {
+    ++closes;
+    action = ui::TCloseAction::caNone;
+  };
+  ShowSkinned();
+  ASSERT_TRUE(skinner->SystemPopup);
+  RECT window{};
+  ::GetWindowRect(form->Handle(), &window);
+  ::SetTimer(nullptr, 0, 100, EndTheMenu);
+  const auto opened = std::chrono::steady_clock::now();
+  skinner->ShowSystemMenu({window.left + 10, window.top + 10});  // the menu's own loop
+  EXPECT_GE(std::chrono::steady_clock::now() - opened, 90ms);
+  EXPECT_EQ(closes, 0);
+  skinner->TrackedObject = skinner->CaptionButtons.front().get();
+  skinner->ShowSystemMenu({window.left + 10, window.top + 10});
+  testsupport::PumpMessagesUntil([&] { return closes > 0; }, 500ms);
+  EXPECT_EQ(closes, 1);
+}
+
 TEST_F(SkinFrameTest, SwitchingOffGivesTheSystemFrameBackAroundTheSameClientArea) {
   ShowSkinned();
   RECT skinned_client{};
