@@ -128,6 +128,12 @@ void TFmain1::RegisterHandlers() {
   RegisterHandler("N50Click", information(&InformationWindows::publicService));
   RegisterHandler("N51Click", information(&InformationWindows::friendship));
   RegisterHandler("N66Click", notify(&TFmain1::N66Click));
+  RegisterHandler(
+      "N75Click",
+      EventHandler{NotifyEvent([this](TComponent&) { user_channels_->OpenAddressClick(); })});
+  RegisterHandler(
+      "N76Click",
+      EventHandler{NotifyEvent([this](TComponent&) { user_channels_->ImportClick(); })});
 }
 
 void TFmain1::FormCreate(TComponent&) {
@@ -136,6 +142,7 @@ void TFmain1::FormCreate(TComponent&) {
   // hold up the first picture of the program. A failure to make the shortcut is still
   // reported, over the window.
   Application().WhenIdle([window = Handle()] { ::PostMessageW(window, WM_AFTERFIRSTPAINT, 0, 0); });
+  user_channels_ = std::make_unique<UserChannels>(*this, user_channels_file_);
   // The first category, exactly as if the user had chosen it.
   StartupScope filling(StartupPart::kChannelList);
   Part<TMenuItem>(L"N6").Click();
@@ -146,9 +153,17 @@ void TFmain1::EnsureInformationWindows() {
   information_ = std::exchange(information_maker_, nullptr)();
 }
 
+void TFmain1::SetUserChannelsFile(std::wstring path) {
+  if (user_channels_) {
+    user_channels_->SetStorePath(path);
+  }
+  user_channels_file_ = std::move(path);
+}
+
 void TFmain1::AfterFirstPaint() {
   EnsureInformationWindows();
   RenewShortcut();
+  user_channels_->Load();
 }
 
 void TFmain1::RenewShortcut() {
@@ -163,6 +178,10 @@ void TFmain1::RenewShortcut() {
 void TFmain1::WndProc(TMessage& message) {
   if (message.msg == WM_AFTERFIRSTPAINT) {
     AfterFirstPaint();
+    return;
+  }
+  if (message.msg == WM_DROPFILES && user_channels_) {
+    user_channels_->DropFiles(reinterpret_cast<HDROP>(message.wParam));
     return;
   }
   TForm::WndProc(message);
@@ -190,6 +209,7 @@ void TFmain1::FormClose(TComponent&, TCloseAction& action) {
 }
 
 void TFmain1::ListBox1DblClick(TComponent&) {
+  if (user_channels_ && user_channels_->PlaySelected()) return;
   TListBox& list = ChannelList();
   StartPlayback(
       [&list]() -> std::u16string {
@@ -225,6 +245,7 @@ void TFmain1::Image2DblClick(TComponent&) {
 }
 
 void TFmain1::CategoryClick(TComponent& sender) {
+  if (user_channels_) user_channels_->CategoryShown();
   ListBoxRows rows(ChannelList());
   FillChannelList(AsUtf16(As<TMenuItem>(sender).Caption()), rows);
 }

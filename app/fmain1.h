@@ -4,7 +4,9 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
+#include "app/user_channels.h"
 #include "infowin/information_windows.h"
 #include "player/media_player.h"
 #include "ui/forms.h"
@@ -36,6 +38,11 @@ class TFmain1 : public ui::TForm {
   }
   // Creates the information windows, once, if there is a maker.
   void EnsureInformationWindows();
+
+  // The user's own channels, read from the user's file once the window has painted, or
+  // from `path` when set before then (tests and demonstrations).
+  void SetUserChannelsFile(std::wstring path);
+  UserChannels& OwnChannels() const { return *user_channels_; }
 
   // Handlers named by the description.
   void FormCreate(ui::TComponent& sender);
@@ -76,6 +83,8 @@ class TFmain1 : public ui::TForm {
   MediaPlayer* player_ = nullptr;
   InformationWindows information_;
   std::function<InformationWindows()> information_maker_;
+  std::wstring user_channels_file_;
+  std::unique_ptr<UserChannels> user_channels_;
 };
 
 // The application's title on the task bar.

@@ -36,7 +36,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     application.WhenIdle(telvana::EndStartupReport);
   }
   telvana::SwitchStartupPart(telvana::StartupPart::kOther);
-  telvana::CreateProgramWindows(application);
+  telvana::OpenCommandLinePlaylist(telvana::CreateProgramWindows(application), ::GetCommandLineW());
   application.Run();
   return 0;
 }

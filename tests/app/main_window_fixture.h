@@ -61,6 +61,8 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     window = ui::TComponent::New<TFmain1>(owner_);
+    // Never the user's own channels: a file that is not there is an empty list.
+    window->SetUserChannelsFile(L"C:\\telvana-tests-no-such-folder\\我的频道.m3u");
     window->Create();
     ui::Application().ProcessMessages();  // the desktop shortcut follows the first paint
     boxes.boxes.clear();                  // and is another test's business
