@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # `make bench`: the native benchmarks, then the Windows figures under Wine: start-up, the
-# number of child windows of the forms, skin element painting, and the player on loopback.
+# number of child windows of the forms, skin element painting, the user's own channels, and
+# the player on loopback.
 # Usage: bench.sh NATIVE_BUILD_DIR WINDOWS_BUILD_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -31,6 +32,12 @@ echo "== skin element painting under Wine"
 "$here/with-display.sh" bash -c '
   . "$1/wine-env.sh" "$2/wine-prefix"
   wine "$2/bench/skin_paint_probe.exe"
+' _ "$here" "$win"
+
+echo "== the user's own channels under Wine"
+"$here/with-display.sh" bash -c '
+  . "$1/wine-env.sh" "$2/wine-prefix"
+  wine "$2/bench/user_channels_probe.exe"
 ' _ "$here" "$win"
 
 echo "== player under Wine"
