@@ -146,6 +146,7 @@ void UserChannels::RebuildMenu() {
     for (const std::u16string& group : list_.Groups()) {
       add(std::wstring(AsWide(group)), [this, group](ui::TComponent&) { ShowGroup(group); });
     }
+    add(L"-", nullptr);
     add(kClearCaption, [this](ui::TComponent&) { ClearClick(); });
   }
   if (bar) bar->Add(*header);

@@ -92,7 +92,7 @@ class UserChannels {
   std::optional<std::wstring> waiting_import_;
   std::optional<std::u16string> shown_group_;
   std::vector<playlists::UserChannel> shown_rows_;
-  std::vector<ui::TMenuItem*> added_items_;  // the separator, the groups and 清空我的频道
+  std::vector<ui::TMenuItem*> added_items_;  // the groups, 清空我的频道, separators
   Question ask_address_, ask_file_;
   std::optional<OleScope> ole_;
   bool drop_target_ = false;

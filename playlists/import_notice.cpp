@@ -21,16 +21,13 @@ std::u16string ImportNotice(const MergeResult& result) {
   std::u16string text = u"导入了 " + Number(result.taken) + u" 个频道";
   const std::size_t skipped = result.skipped.Total();
   if (skipped == 0) return text + u"。";
-  text += u"，略过 " + Number(skipped) + u" 个（";
-  bool first = true;
+  // One reason a line: the notice stays narrow however many reasons there are.
+  text += u"，略过 " + Number(skipped) + u" 个：";
   for (std::size_t i = 0; i < std::size(kReasons); ++i) {
     const std::size_t n = result.skipped.counts[i];
-    if (n == 0) continue;
-    if (!first) text += u"，";
-    text += std::u16string(kReasons[i]) + u" " + Number(n) + u" 个";
-    first = false;
+    if (n != 0) text += u"\n    " + std::u16string(kReasons[i]) + u" " + Number(n) + u" 个";
   }
-  return text + u"）。";
+  return text;
 }
 
 }  // namespace telvana::playlists

@@ -105,7 +105,8 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     Ready();
   }
   if ((look.ready_at >= 0 && look.ticks - look.ready_at > 30) || look.ticks > 600) {
-    // Whatever is modal now ends with the program.
+    // Whatever is modal now ends with the program; a menu's own loop ends only when told.
+    ::EndMenu();
     ::PostQuitMessage(0);
     ui::Application().Terminate();
   }

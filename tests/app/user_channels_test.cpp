@@ -131,14 +131,15 @@ TEST_F(UserChannelsTest, AnImportedGroupFillsTheListAndItsChannelsPlay) {
   Import(*window, WriteList(L"sports.m3u", kSportsList));
   ASSERT_EQ(boxes.boxes.size(), 1u);
   EXPECT_EQ(boxes.boxes[0].text,
-            L"导入了 3 个频道，略过 3 个（本地或相对路径 1 个，不支持的地址类型 1 个，已在列表中 1 "
-            L"个）。");
+            L"导入了 3 个频道，略过 3 个：\n    本地或相对路径 1 个\n    不支持的地址类型 1 个\n"
+            L"    已在列表中 1 个");
   EXPECT_EQ(boxes.boxes[0].caption, L"Korvane友情提醒");
   EXPECT_EQ(boxes.boxes[0].style, static_cast<UINT>(MB_ICONEXCLAMATION | MB_OK));
   // The groups in the order of their first entry; the entry without a group goes into one
   // named after the file.
-  EXPECT_EQ(UserMenu(*window), (std::vector<std::wstring>{L"打开网络地址…", L"导入频道列表…", L"-",
-                                                          L"体育", L"sports", L"清空我的频道"}));
+  EXPECT_EQ(UserMenu(*window),
+            (std::vector<std::wstring>{L"打开网络地址…", L"导入频道列表…", L"-", L"体育", L"sports",
+                                       L"-", L"清空我的频道"}));
   EXPECT_EQ(ListRows(window->ChannelList().Handle()),
             (std::vector<std::wstring>{L"中央 5", L"Arena"}));
   EXPECT_TRUE(player.calls().empty());  // an import from the menu does not play
@@ -188,7 +189,7 @@ TEST_F(UserChannelsTest, AnOpenedAddressGoesToRecentlyOpenedAndPlays) {
       [] { return std::optional<std::wstring>(L"mms://127.0.0.1/live/台.asf"); });
   Choose(*window, *dynamic_cast<ui::TMenuItem*>(window->FindComponent(L"N75")));
   EXPECT_EQ(UserMenu(*window), (std::vector<std::wstring>{L"打开网络地址…", L"导入频道列表…", L"-",
-                                                          L"最近打开", L"清空我的频道"}));
+                                                          L"最近打开", L"-", L"清空我的频道"}));
   EXPECT_EQ(ListRows(window->ChannelList().Handle()), (std::vector<std::wstring>{L"台.asf"}));
   EXPECT_EQ(player.calls(),
             (std::vector<std::string>{"close", "URL=mms://127.0.0.1/live/台.asf", "play"}));
@@ -246,7 +247,7 @@ TEST_F(UserChannelsTest, DroppedTextIsAnAddressToPlayOrAList) {
   EXPECT_EQ(ListRows(window->ChannelList().Handle()), (std::vector<std::wstring>{L"甲", L"b"}));
   EXPECT_EQ(channels.ShownGroup(), u"拖放的频道");
   ASSERT_EQ(boxes.boxes.size(), 1u);
-  EXPECT_EQ(boxes.boxes[0].text, L"导入了 2 个频道，略过 1 个（本地或相对路径 1 个）。");
+  EXPECT_EQ(boxes.boxes[0].text, L"导入了 2 个频道，略过 1 个：\n    本地或相对路径 1 个");
 }
 
 TEST_F(UserChannelsTest, TheAddressWindowGivesTheAddressOnEnterAndNothingOnEscape) {

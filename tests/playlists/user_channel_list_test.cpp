@@ -41,7 +41,7 @@ TEST(UserChannelList, MergeCountsWhatTheReaderAndTheListLeftOut) {
   EXPECT_EQ(list.Channels().size(), 2u);
   EXPECT_EQ(list.Channels()[0].name, u"old");  // nothing already there is lost
   EXPECT_EQ(ImportNotice(result),
-            u"导入了 1 个频道，略过 3 个（本地或相对路径 1 个，已在列表中 2 个）。");
+            u"导入了 1 个频道，略过 3 个：\n    本地或相对路径 1 个\n    已在列表中 2 个");
   EXPECT_EQ(ImportNotice(MergeResult{5, {}}), u"导入了 5 个频道。");
 }
 
