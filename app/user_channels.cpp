@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "app/fmain1.h"
 #include "app/fwldz1.h"
@@ -132,8 +133,12 @@ void UserChannels::RebuildMenu() {
   // while its items change, and comes back (as the last menu, where it stands) once.
   ui::TMenuItem* bar = header->ParentItem();
   if (bar) bar->Remove(*header);
-  for (ui::TMenuItem* item : added_items_) window_.FreeComponent(*item);
-  added_items_.clear();
+  // The item being chosen may be the one whose command rebuilds the menu (清空我的频道):
+  // items leave the menu now and are freed only at the next rebuild.
+  for (ui::TMenuItem* item : retired_items_) window_.FreeComponent(*item);
+  retired_items_.clear();
+  for (ui::TMenuItem* item : added_items_) header->Remove(*item);
+  retired_items_ = std::exchange(added_items_, {});
   const auto add = [&](const std::wstring& caption, ui::NotifyEvent click) {
     auto* item = ui::TComponent::New<ui::TMenuItem>(window_);
     item->SetCaption(caption);

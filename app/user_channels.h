@@ -92,7 +92,8 @@ class UserChannels {
   std::optional<std::wstring> waiting_import_;
   std::optional<std::u16string> shown_group_;
   std::vector<playlists::UserChannel> shown_rows_;
-  std::vector<ui::TMenuItem*> added_items_;  // the groups, 清空我的频道, separators
+  std::vector<ui::TMenuItem*> added_items_;    // the groups, 清空我的频道, separators
+  std::vector<ui::TMenuItem*> retired_items_;  // those of the menu before, still owned
   Question ask_address_, ask_file_;
   std::optional<OleScope> ole_;
   bool drop_target_ = false;
