@@ -160,13 +160,10 @@ void UserChannels::RebuildMenu() {
 void UserChannels::ShowGroup(const std::u16string& group) {
   shown_rows_.clear();
   for (const UserChannel* channel : list_.ChannelsOf(group)) shown_rows_.push_back(*channel);
-  ui::TListBox& list = window_.ChannelList();
-  // One repaint for the whole group, however long it is.
-  ::SendMessageW(list.Handle(), WM_SETREDRAW, FALSE, 0);
-  list.Clear();
-  for (const UserChannel& channel : shown_rows_) list.Add(std::wstring(AsWide(channel.name)));
-  ::SendMessageW(list.Handle(), WM_SETREDRAW, TRUE, 0);
-  ::InvalidateRect(list.Handle(), nullptr, TRUE);
+  std::vector<std::wstring> rows;
+  rows.reserve(shown_rows_.size());
+  for (const UserChannel& channel : shown_rows_) rows.emplace_back(AsWide(channel.name));
+  window_.ChannelList().SetRows(std::move(rows));
   shown_group_ = group;
 }
 
