@@ -125,6 +125,8 @@ TEST_F(UserChannelsTest, WithoutAListTheMenuHoldsItsTwoCommandsAndNothingIsWritt
   EXPECT_EQ(UserMenu(*window), (std::vector<std::wstring>{L"打开网络地址…", L"导入频道列表…"}));
   EXPECT_EQ(::GetFileAttributesW(store_.c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_TRUE(boxes.boxes.empty());
+  // Files and text can be dropped on the window: it is registered for OLE's drag and drop.
+  EXPECT_EQ(::RevokeDragDrop(window->Handle()), S_OK);
 }
 
 TEST_F(UserChannelsTest, AnImportedGroupFillsTheListAndItsChannelsPlay) {
