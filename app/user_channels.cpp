@@ -87,6 +87,7 @@ UserChannels::~UserChannels() {
 }
 
 void UserChannels::Load() {
+  if (loaded_) return;  // a change before the first paint read it already
   // The user's folder is asked for only now: the shell is not loaded before the first paint.
   if (store_.Path().empty()) store_ = ChannelStore(ChannelStore::DefaultPath());
   list_ = store_.Load();
@@ -108,6 +109,11 @@ void UserChannels::Load() {
                                    }) != nullptr;
   if (!drop_target_) ::DragAcceptFiles(window_.Handle(), TRUE);
   if (waiting_import_) ImportFile(*std::exchange(waiting_import_, std::nullopt), true, true);
+}
+
+void UserChannels::EnsureLoaded() {
+  // A change before the kept list has been read would be kept in its place.
+  if (!loaded_) Load();
 }
 
 void UserChannels::ImportWhenLoaded(std::wstring path) {
@@ -194,6 +200,7 @@ void UserChannels::OpenAddressClick() {
 }
 
 bool UserChannels::OpenAddress(std::wstring_view address) {
+  EnsureLoaded();
   const std::u16string_view text = AsUtf16(address);
   if (!IsPlayableAddress(text)) {
     Notify(kCannotPlay, MB_ICONEXCLAMATION);
@@ -247,6 +254,7 @@ void UserChannels::DropText(std::wstring_view text) {
 }
 
 void UserChannels::ImportContents(const PlaylistContents& contents, bool play_first, bool quiet) {
+  EnsureLoaded();
   const MergeResult result = list_.Merge(contents);
   if (result.taken > 0) {
     Keep();
@@ -285,6 +293,7 @@ void UserChannels::DropFiles(HDROP drop) {
 }
 
 void UserChannels::ClearClick() {
+  EnsureLoaded();
   if (ui::ShowMessageBox(window_.Handle(), kConfirmClear, ui::Application().Title(),
                          MB_ICONQUESTION | MB_OKCANCEL) != IDOK) {
     return;

@@ -43,7 +43,7 @@ class UserChannels {
   }
 
   // Reads the kept list and puts its groups on the menu; then runs a list waiting from the
-  // command line.
+  // command line. Once only: a change asked for earlier reads it first.
   void Load();
   // A list to import and play once the kept one has been read (the command line's).
   void ImportWhenLoaded(std::wstring path);
@@ -79,6 +79,7 @@ class UserChannels {
   const std::wstring& StorePath() const { return store_.Path(); }
 
  private:
+  void EnsureLoaded();
   void ImportContents(const playlists::PlaylistContents& contents, bool play_first, bool quiet);
   void Play(const playlists::UserChannel& channel);
   void Keep();

@@ -218,6 +218,20 @@ TEST_F(UserChannelsTest, ClearingAsksFirstAndLeavesTheTwoCommands) {
   EXPECT_TRUE(NewWindow()->OwnChannels().List().Empty());
 }
 
+TEST_F(UserChannelsTest, AChangeBeforeTheKeptListIsReadKeepsItAll) {
+  Import(*window, WriteList(L"kept.m3u", "http://127.0.0.1/kept\n"));
+  auto* early = ui::TComponent::New<TFmain1>(*window);
+  early->SetUserChannelsFile(store_);
+  early->Create();  // not painted yet: the kept list is read after that
+  early->SetPlayer(player);
+  EXPECT_TRUE(early->OwnChannels().OpenAddress(L"http://127.0.0.1/new"));
+  ASSERT_EQ(early->OwnChannels().List().Channels().size(), 2u);
+  ui::Application().ProcessMessages();  // its first paint reads nothing again
+  EXPECT_EQ(early->OwnChannels().List().Channels().size(), 2u);
+  EXPECT_EQ(::RevokeDragDrop(early->Handle()), S_OK);
+  EXPECT_EQ(NewWindow()->OwnChannels().List().Channels().size(), 2u);
+}
+
 TEST_F(UserChannelsTest, AListOnTheCommandLineIsImportedAndItsFirstEntryPlayed) {
   const std::wstring path = WriteList(L"cmd.asx",
                                       "<asx><entry><title>T</title>"
