@@ -1,7 +1,10 @@
 #include "app/fwldz1.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <vector>
 
+#include "ui/buttons.h"
 #include "ui/edit.h"
 
 namespace telvana {
@@ -32,6 +35,37 @@ void TFwldz1::WndProc(ui::TMessage& message) {
     return;
   }
   TForm::WndProc(message);
+}
+
+bool TFwldz1::DialogKey(WPARAM key) {
+  if (key == VK_TAB || key == VK_RETURN) {
+    std::vector<ui::TWinControl*> order;
+    for (const wchar_t* name : {L"Edit1", L"BitBtn1", L"BitBtn2"}) {
+      if (auto* control = dynamic_cast<ui::TWinControl*>(FindComponent(name))) {
+        order.push_back(control);
+      }
+    }
+    const HWND focus = ::GetFocus();
+    const auto at = std::find_if(order.begin(), order.end(),
+                                 [focus](ui::TWinControl* c) { return c->Handle() == focus; });
+    if (key == VK_TAB && !order.empty()) {
+      ui::TWinControl* next =
+          at == order.end() || at + 1 == order.end() ? order.front() : *(at + 1);
+      if (auto* edit = dynamic_cast<ui::TEdit*>(next)) {
+        edit->SelectAllAndFocus();
+      } else {
+        ::SetFocus(next->Handle());
+      }
+      return true;
+    }
+    if (key == VK_RETURN && at != order.end()) {
+      if (auto* button = dynamic_cast<ui::TButton*>(*at)) {
+        button->Click();
+        return true;
+      }
+    }
+  }
+  return TForm::DialogKey(key);
 }
 
 const ui::ClassInfo& TFwldz1::StaticClass() {

@@ -19,6 +19,9 @@ class TFwldz1 : public ui::TForm {
   std::optional<std::wstring> Ask(const std::wstring& address);
 
   void WndProc(ui::TMessage& message) override;
+  // Tab moves on from the box to OK and Cancel and round; Enter presses the button that has
+  // the focus, or OK.
+  bool DialogKey(WPARAM key) override;
 
  protected:
   std::wstring DescriptionResource() const override { return L"FWLDZ1"; }

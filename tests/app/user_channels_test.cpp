@@ -277,6 +277,20 @@ TEST_F(UserChannelsTest, TheAddressWindowGivesTheAddressOnEnterAndNothingOnEscap
   };
   EXPECT_EQ(answer(L"  rtsp://127.0.0.1/live  ", VK_RETURN), L"rtsp://127.0.0.1/live");
   EXPECT_EQ(answer(L"rtsp://127.0.0.1/live", VK_ESCAPE), std::nullopt);
+
+  // Tab goes round the box, OK and Cancel; Enter presses the one with the focus.
+  form->Show();
+  dynamic_cast<ui::TEdit*>(form->FindComponent(L"Edit1"))->SelectAllAndFocus();
+  const HWND ok = dynamic_cast<ui::TWinControl*>(form->FindComponent(L"BitBtn1"))->Handle();
+  const HWND cancel = dynamic_cast<ui::TWinControl*>(form->FindComponent(L"BitBtn2"))->Handle();
+  for (const HWND expected : {ok, cancel, edit, ok, cancel}) {
+    EXPECT_TRUE(form->DialogKey(VK_TAB));
+    EXPECT_EQ(::GetFocus(), expected);
+  }
+  form->SetModalResult(ui::mrNone);
+  EXPECT_TRUE(form->DialogKey(VK_RETURN));
+  EXPECT_EQ(form->ModalResult(), ui::mrCancel);
+  form->Hide();
   EXPECT_EQ(answer(L"   ", VK_RETURN), std::nullopt);
 }
 
