@@ -129,6 +129,12 @@ void TFmain1::RegisterHandlers() {
     RegisterHandler(kSkinHandlers[i],
                     EventHandler{NotifyEvent([this, i](TComponent&) { ChooseSkin(i); })});
   }
+  RegisterHandler(
+      "N75Click",
+      EventHandler{NotifyEvent([this](TComponent&) { user_channels_->OpenAddressClick(); })});
+  RegisterHandler(
+      "N76Click",
+      EventHandler{NotifyEvent([this](TComponent&) { user_channels_->ImportClick(); })});
 }
 
 void TFmain1::FormCreate(TComponent&) {
@@ -137,6 +143,7 @@ void TFmain1::FormCreate(TComponent&) {
   // hold up the first picture of the program. A failure to make the shortcut is still
   // reported, over the window.
   Application().WhenIdle([window = Handle()] { ::PostMessageW(window, WM_AFTERFIRSTPAINT, 0, 0); });
+  user_channels_ = std::make_unique<UserChannels>(*this, user_channels_file_);
   RestoreSkin();  // whether or not it succeeds, the list is filled
   // The first category, exactly as if the user had chosen it.
   StartupScope filling(StartupPart::kChannelList);
@@ -148,9 +155,17 @@ void TFmain1::EnsureInformationWindows() {
   information_ = std::exchange(information_maker_, nullptr)();
 }
 
+void TFmain1::SetUserChannelsFile(std::wstring path) {
+  if (user_channels_) {
+    user_channels_->SetStorePath(path);
+  }
+  user_channels_file_ = std::move(path);
+}
+
 void TFmain1::AfterFirstPaint() {
   EnsureInformationWindows();
   RenewShortcut();
+  user_channels_->Load();
 }
 
 void TFmain1::RenewShortcut() {
@@ -165,6 +180,10 @@ void TFmain1::RenewShortcut() {
 void TFmain1::WndProc(TMessage& message) {
   if (message.msg == WM_AFTERFIRSTPAINT) {
     AfterFirstPaint();
+    return;
+  }
+  if (message.msg == WM_DROPFILES && user_channels_) {
+    user_channels_->DropFiles(reinterpret_cast<HDROP>(message.wParam));
     return;
   }
   TForm::WndProc(message);
@@ -192,6 +211,7 @@ void TFmain1::FormClose(TComponent&, TCloseAction& action) {
 }
 
 void TFmain1::ListBox1DblClick(TComponent&) {
+  if (user_channels_ && user_channels_->PlaySelected()) return;
   TListBox& list = ChannelList();
   StartPlayback(
       [&list]() -> std::u16string {
@@ -233,6 +253,7 @@ void TFmain1::Image2DblClick(TComponent&) {
 }
 
 void TFmain1::CategoryClick(TComponent& sender) {
+  if (user_channels_) user_channels_->CategoryShown();
   ListBoxRows rows(ChannelList());
   FillChannelList(AsUtf16(As<TMenuItem>(sender).Caption()), rows);
 }

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "app/registry.h"
+#include "app/user_channels.h"
 #include "infowin/information_windows.h"
 #include "player/media_player.h"
 #include "ui/forms.h"
@@ -50,6 +51,10 @@ class TFmain1 : public ui::TForm {
   void SetProgramFolder(std::wstring folder) { program_folder_ = std::move(folder); }
   // The skin name read from the registry at start-up; empty when none was stored.
   const std::wstring& StoredSkinName() const { return stored_skin_name_; }
+  // The user's own channels, read from the user's file once the window has painted, or
+  // from `path` when set before then (tests and demonstrations).
+  void SetUserChannelsFile(std::wstring path);
+  UserChannels& OwnChannels() const { return *user_channels_; }
 
   // Handlers named by the description.
   void FormCreate(ui::TComponent& sender);
@@ -103,6 +108,8 @@ class TFmain1 : public ui::TForm {
   std::unique_ptr<Registry> system_registry_;
   std::wstring program_folder_;
   std::wstring stored_skin_name_;
+  std::wstring user_channels_file_;
+  std::unique_ptr<UserChannels> user_channels_;
 };
 
 // The application's title on the task bar.

@@ -26,9 +26,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int) {
   }
   telvana::SwitchStartupPart(telvana::StartupPart::kOther);
   telvana::TFmain1& main = telvana::CreateProgramWindows(application);
-  telvana::CarryOutCommandLine(
-      telvana::ReadCommandLine(telvana::AsUtf16(command_line ? command_line : L"")), main,
-      application);
+  // A playlist file is imported and its first entry played; any other address is played.
+  if (!telvana::OpenCommandLinePlaylist(main, ::GetCommandLineW())) {
+    telvana::CarryOutCommandLine(
+        telvana::ReadCommandLine(telvana::AsUtf16(command_line ? command_line : L"")), main,
+        application);
+  }
   application.Run();
   return 0;
 }

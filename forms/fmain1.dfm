@@ -434,6 +434,17 @@ object Fmain1: TFmain1
         OnClick = N66Click
       end
     end
+    object N74: TMenuItem
+      Caption = '我的频道'
+      object N75: TMenuItem
+        Caption = '打开网络地址…'
+        OnClick = N75Click
+      end
+      object N76: TMenuItem
+        Caption = '导入频道列表…'
+        OnClick = N76Click
+      end
+    end
   end
   object PopupMenu1: TPopupMenu
     AutoHotkeys = False

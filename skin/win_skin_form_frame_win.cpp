@@ -14,7 +14,9 @@
 #include "skin/skin_region_win.h"
 #include "skin/win_skin_form.h"
 #include "skin/win_skin_menu.h"
+#include "ui/control.h"
 #include "ui/forms.h"
+#include "ui/menus.h"
 #include "ui/std_controls.h"
 
 namespace telvana {
@@ -431,6 +433,18 @@ LRESULT TWinSkinForm::FrameMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
         PaintFrame(nullptr);
       }
       return 0;
+    case ui::CM_MENUCHANGED: {
+      // No frame painting while the form's menu changes hands; then the bar takes it.
+      const bool painting = SkinData->FramePaintEnabled;
+      SkinData->FramePaintEnabled = false;
+      const LRESULT result = subclass_.CallNext(msg, wparam, lparam);
+      SkinData->FramePaintEnabled = painting;
+      if (menu_bar_ && SkinData->MenuUpdate && form_ && form_->Menu()) {
+        menu_bar_->BuildFromHandle(form_->Menu()->Handle());
+        PaintFrame(nullptr);
+      }
+      return result;
+    }
     case WM_SETTEXT: {
       // The system would draw its own caption with the new text.
       const LRESULT result = subclass_.CallNext(msg, wparam, lparam);

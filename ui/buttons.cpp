@@ -30,7 +30,7 @@ void TButton::Click() {
 }
 
 bool TButton::DialogKey(WPARAM key) {
-  if (key != VK_ESCAPE || !cancel_ || !Handle()) return false;
+  if (!Handle() || !((key == VK_ESCAPE && cancel_) || (key == VK_RETURN && default_))) return false;
   Click();
   return true;
 }
@@ -58,6 +58,9 @@ const ClassInfo& TButton::StaticClass() {
           BoolProp<TButton>(
               "Cancel", [](const TButton& b) { return b.cancel_; },
               [](TButton& b, bool v) { b.SetCancel(v); }),
+          BoolProp<TButton>(
+              "Default", [](const TButton& b) { return b.default_; },
+              [](TButton& b, bool v) { b.SetDefault(v); }),
           IntProp<TButton>(
               "ModalResult", [](const TButton& b) { return b.modal_result_; },
               [](TButton& b, std::int64_t v) { b.SetModalResult(static_cast<int>(v)); }),

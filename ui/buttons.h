@@ -1,6 +1,7 @@
 // Push buttons: a plain one (the system's button) and a bitmap button that draws a glyph
 // beside or above its caption. Either can be its form's cancel button, which Escape
-// presses, and can end a modal showing with its modal result.
+// presses, or its default button, which Enter presses, and can end a modal showing with its
+// modal result.
 #pragma once
 
 #include <windows.h>
@@ -20,6 +21,9 @@ class TButton : public TWinControl {
   // The cancel button of its form: Escape presses it.
   bool Cancel() const { return cancel_; }
   void SetCancel(bool on) { cancel_ = on; }
+  // The default button of its form: Enter presses it.
+  bool Default() const { return default_; }
+  void SetDefault(bool on) { default_ = on; }
   // Pressing the button gives its form this modal result (mrNone: leaves it alone).
   int ModalResult() const { return modal_result_; }
   void SetModalResult(int result) { modal_result_ = result; }
@@ -35,6 +39,7 @@ class TButton : public TWinControl {
 
  private:
   bool cancel_ = false;
+  bool default_ = false;
   int modal_result_ = 0;
 };
 

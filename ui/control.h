@@ -38,6 +38,8 @@ inline constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + WM_CTLCOLORLISTBOX;
 // whoever replaced the handler (the skin engine) sees them: its enabled state changed, the
 // mouse came over it or left it, the keyboard focus left it.
 inline constexpr UINT CM_ENABLEDCHANGED = 0xB00C;
+// Sent to a form when its main menu was rebuilt with a new menu handle.
+inline constexpr UINT CM_MENUCHANGED = 0xB00E;
 inline constexpr UINT CM_MOUSEENTER = 0xB013;
 inline constexpr UINT CM_MOUSELEAVE = 0xB014;
 inline constexpr UINT CM_EXIT = 0xB01B;

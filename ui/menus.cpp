@@ -285,10 +285,13 @@ const ClassInfo& TMenu::StaticClass() {
 
 void TMainMenu::HandleRebuilt() {
   HWND owner = OwnerWindow();
-  if (owner && ::GetMenu(owner) != nullptr) {
+  if (!owner) return;
+  if (::GetMenu(owner) != nullptr) {
     ::SetMenu(owner, Handle());
     ::DrawMenuBar(owner);
   }
+  // A menu bar drawn by someone else (a skinned frame) takes the new menu from here.
+  ::SendMessageW(owner, CM_MENUCHANGED, 0, 0);
 }
 
 const ClassInfo& TMainMenu::StaticClass() {

@@ -1,4 +1,5 @@
 #include "ui/buttons.h"
+#include "ui/edit.h"
 #include "ui/form_reader.h"
 #include "ui/forms.h"
 #include "ui/group_box.h"
@@ -15,7 +16,7 @@ void RegisterStandardClasses() {
         &TTimer::StaticClass(), &TMainMenu::StaticClass(), &TPopupMenu::StaticClass(),
         &TMenuItem::StaticClass(), &TApplicationEvents::StaticClass(), &TButton::StaticClass(),
         &TBitBtn::StaticClass(), &TLabel::StaticClass(), &TMemo::StaticClass(),
-        &TGroupBox::StaticClass()}) {
+        &TGroupBox::StaticClass(), &TEdit::StaticClass()}) {
     RegisterComponentClass(*info);
   }
 }

@@ -299,6 +299,34 @@ void TListBox::Add(const std::wstring& row) {
   rows_.push_back(row);
 }
 
+void TListBox::SetRows(std::vector<std::wstring> rows) {
+  rows_ = std::move(rows);
+  item_index_ = -1;
+  if (!Handle()) return;
+  // Every message to the list passes its subclass chain, where Wine looks a window property
+  // up (a call to its server) for each subclass: 0.1 ms a message, a second for 10,000 rows.
+  // The rows go straight to the system's list box, with drawing off; what the chain is told
+  // is the drawing going off and on, and the one repaint.
+  const auto system = reinterpret_cast<WNDPROC>(::GetClassLongPtrW(Handle(), GCLP_WNDPROC));
+  std::size_t characters = 0;
+  for (const std::wstring& row : rows_) characters += row.size() + 1;
+  ::SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+  ::CallWindowProcW(system, Handle(), LB_RESETCONTENT, 0, 0);
+  ::CallWindowProcW(system, Handle(), LB_INITSTORAGE, rows_.size(), characters * sizeof(wchar_t));
+  bool room = true;
+  for (const std::wstring& row : rows_) {
+    const LRESULT r =
+        ::CallWindowProcW(system, Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+    if (r == LB_ERR || r == LB_ERRSPACE) {
+      room = false;
+      break;
+    }
+  }
+  ::SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(Handle(), nullptr, TRUE);
+  if (!room) throw PropertyError("the list box has no room for another row");
+}
+
 int TListBox::ItemIndex() const {
   if (!Handle()) return item_index_;
   return static_cast<int>(::SendMessageW(Handle(), LB_GETCURSEL, 0, 0));

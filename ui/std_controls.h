@@ -88,6 +88,8 @@ class TListBox : public TWinControl {
 
   void Clear();
   void Add(const std::wstring& row);
+  // Replaces every row at once and draws the list once; for long lists.
+  void SetRows(std::vector<std::wstring> rows);
   int Count() const { return static_cast<int>(rows_.size()); }
   const std::wstring& Row(int index) const { return rows_.at(static_cast<std::size_t>(index)); }
   const std::vector<std::wstring>& Rows() const { return rows_; }

@@ -15,6 +15,7 @@
 #include <tuple>
 #include <vector>
 
+#include "app/fwldz1.h"
 #include "infowin/fgy1.h"
 #include "infowin/fgygg1.h"
 #include "infowin/fhelp1.h"
@@ -87,6 +88,8 @@ const std::map<std::wstring, std::function<ui::TForm*(ui::TComponent& owner)>>& 
        [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFsygg1>(owner); }},
       {L"FYQGG1",
        [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFyqgg1>(owner); }},
+      {L"FWLDZ1",
+       [](ui::TComponent& owner) -> ui::TForm* { return ui::TComponent::New<TFwldz1>(owner); }},
   };
   return factories;
 }
@@ -115,7 +118,8 @@ TEST(StoredDescriptions, EveryOneReadsWithoutProblems) {
     }();
     EXPECT_TRUE(::IsWindow(form->Handle()));
   }
-  EXPECT_EQ(descriptions, 8) << "the main window and the seven information windows";
+  EXPECT_EQ(descriptions, 9)
+      << "the main window, the seven information windows and the address window";
   for (const auto& entry : FormFactories()) {
     EXPECT_TRUE(DescriptionText(entry.first).has_value())
         << Utf8FromWide(entry.first) << " is not embedded";

@@ -71,6 +71,8 @@ class MainWindowTest : public ::testing::Test {
     window = ui::TComponent::New<TFmain1>(owner_);
     window->SetRegistry(registry);
     if (!program_folder.empty()) window->SetProgramFolder(program_folder);
+    // Never the user's own channels: a file that is not there is an empty list.
+    window->SetUserChannelsFile(L"C:\\telvana-tests-no-such-folder\\我的频道.m3u");
     window->Create();
     ui::Application().ProcessMessages();  // the desktop shortcut follows the first paint
     // What the start showed, the shortcut's box included, is kept apart from what the test

@@ -108,6 +108,10 @@ const Item kMenuBar[] = {
     {1, L"N51", L"Korvane友情广告区", 0, true},
     {1, L"N57", L"-", 0, false},
     {1, L"N66", L"退出本软件", 0, true},
+    // The user's own channels: with no list of the user's, only its two commands.
+    {0, L"N74", L"我的频道", 0, false},
+    {1, L"N75", L"打开网络地址…", 0, true},
+    {1, L"N76", L"导入频道列表…", 0, true},
 };
 
 const Item kContextMenu[] = {
@@ -149,18 +153,19 @@ TEST_F(MainWindowTest, BothMenusHoldEveryItemInOrder) {
   ExpectTree(Part<ui::TMainMenu>(L"MainMenu1"), kMenuBar);
   ExpectTree(Part<ui::TPopupMenu>(L"PopupMenu1"), kContextMenu);
 
-  // The bar as Windows shows it: the ten headers, captions exactly as stored.
+  // The bar as Windows shows it: the eleven headers, captions exactly as stored.
   const HMENU bar = Part<ui::TMainMenu>(L"MainMenu1").Handle();
-  ASSERT_EQ(::GetMenuItemCount(bar), 10);
+  ASSERT_EQ(::GetMenuItemCount(bar), 11);
   std::vector<std::wstring> headers;
-  for (int i = 0; i < 10; ++i) {
+  for (int i = 0; i < 11; ++i) {
     wchar_t text[64] = {};
     ::GetMenuStringW(bar, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
     headers.emplace_back(text);
   }
-  EXPECT_EQ(headers, (std::vector<std::wstring>{L"精选频道", L"中央频道", L"省级频道", L"地方频道",
-                                                L"港台频道", L"国外频道", L"Korvane影院",
-                                                L"广播电台", L"直播帮助", L"关于Telvana"}));
+  EXPECT_EQ(headers,
+            (std::vector<std::wstring>{L"精选频道", L"中央频道", L"省级频道", L"地方频道",
+                                       L"港台频道", L"国外频道", L"Korvane影院", L"广播电台",
+                                       L"直播帮助", L"关于Telvana", L"我的频道"}));
   wchar_t text[64] = {};
   const HMENU help = ::GetSubMenu(bar, 8);
   ::GetMenuStringW(help, 0, text, 64, MF_BYPOSITION);

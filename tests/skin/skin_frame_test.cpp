@@ -15,10 +15,12 @@
 #include "skin/skin_messages.h"
 #include "skin/skin_stream.h"
 #include "skin/win_skin_form.h"
+#include "skin/win_skin_menu.h"
 #include "tests/skin/skin_builder.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/test_form.h"
 #include "tests/support/ui_test_environment.h"
+#include "ui/menus.h"
 
 namespace telvana {
 namespace {
@@ -30,11 +32,20 @@ constexpr const char* kForm = R"(object Form1: TTestForm
   ClientWidth = 300
   ClientHeight = 200
   Caption = 'Frame'
+  Menu = MainMenu1
   object Push: TButton
     Left = 10
     Top = 10
     Width = 75
     Height = 22
+  end
+  object MainMenu1: TMainMenu
+    object File1: TMenuItem
+      Caption = 'File'
+      object Open1: TMenuItem
+        Caption = 'Open'
+      end
+    end
   end
 end
 )";
@@ -126,7 +137,7 @@ TEST_F(SkinFrameTest, TheSkinnedFrameKeepsTheClientAreaAndCutsTheCorner) {
   EXPECT_EQ(client.right, client_before.right);
   EXPECT_EQ(client.bottom, client_before.bottom);
   EXPECT_EQ(window.right - window.left, client.right + 8);
-  EXPECT_EQ(window.bottom - window.top, client.bottom + 24);
+  EXPECT_EQ(window.bottom - window.top, client.bottom + 24 + skinner->MenuBarHeight);
   // An owned window keeps its caption style but loses the system's caption buttons.
   EXPECT_FALSE(::GetWindowLongW(form->Handle(), GWL_STYLE) & WS_SYSMENU);
 
@@ -213,6 +224,26 @@ TEST_F(SkinFrameTest, OneClickOnTheSystemIconOpensTheMenuAndASecondWithinADouble
   skinner->ShowSystemMenu({window.left + 10, window.top + 10});
   testsupport::PumpMessagesUntil([&] { return closes > 0; }, 500ms);
   EXPECT_EQ(closes, 1);
+}
+
+TEST_F(SkinFrameTest, TheMenuBarInsideTheFrameFollowsTheFormsMenu) {
+  ShowSkinned();
+  ui::TMainMenu& menu = *form->Menu();
+  EXPECT_EQ(::GetMenu(form->Handle()), nullptr);  // the bar is the frame's now
+  ASSERT_NE(skinner->MenuBar(), nullptr);
+  EXPECT_EQ(skinner->MenuBar()->Buttons().size(), 1u);
+  // A new menu at the end of the bar gives the form a new menu handle.
+  auto* help = ui::TComponent::New<ui::TMenuItem>(*form);
+  help->SetCaption(L"Help");
+  auto* about = ui::TComponent::New<ui::TMenuItem>(*form);
+  about->SetCaption(L"About");
+  help->Add(*about);
+  menu.Items().Add(*help);
+  EXPECT_EQ(skinner->MenuBar()->Menu(), menu.Handle());
+  ASSERT_EQ(skinner->MenuBar()->Buttons().size(), 2u);
+  EXPECT_EQ(skinner->MenuBar()->Buttons()[1]->Caption, L"Help");
+  Perform(SkinAction::kUnskin);
+  EXPECT_EQ(::GetMenu(form->Handle()), menu.Handle());
 }
 
 TEST_F(SkinFrameTest, SwitchingOffGivesTheSystemFrameBackAroundTheSameClientArea) {

@@ -466,6 +466,24 @@ TEST(ListBox, RowsAndSelectionBeforeAndAfterItsWindow) {
   EXPECT_EQ(list->ItemIndex(), -1);
 }
 
+TEST(ListBox, SetRowsReplacesEveryRowAndTheSelection) {
+  auto form = MakeForm(300, 200);
+  auto* list = TComponent::New<TListBox>(*form);
+  list->SetParent(form.get());
+  const HWND window = list->Handle();
+  list->Add(L"旧的");
+  list->SetItemIndex(0);
+  list->SetRows({L"甲", L"", L"丙"});
+  EXPECT_EQ(::SendMessageW(window, LB_GETCOUNT, 0, 0), 3);
+  EXPECT_EQ(ListText(window, 0), L"甲");
+  EXPECT_EQ(ListText(window, 2), L"丙");
+  EXPECT_EQ(list->Rows(), (std::vector<std::wstring>{L"甲", L"", L"丙"}));
+  EXPECT_EQ(list->ItemIndex(), -1);
+  EXPECT_EQ(::SendMessageW(window, LB_GETCURSEL, 0, 0), LB_ERR);
+  list->SetRows({});
+  EXPECT_EQ(::SendMessageW(window, LB_GETCOUNT, 0, 0), 0);
+}
+
 // ---------------------------------------------------------------------------------------
 // Status bar
 
