@@ -65,7 +65,10 @@ TSkinManage::~TSkinManage() {
   hook_.reset();
   if (hooked_manager == this) hooked_manager = nullptr;
   PopupSkinners.clear();
-  for (TWinSkinForm* skinner : FormSkinners) skinner->OnFree = nullptr;
+  for (TWinSkinForm* skinner : FormSkinners) {
+    skinner->OnFree = nullptr;
+    skinner->Manager = nullptr;
+  }
   // A window without a form keeps its controls' look only as long as its skinner.
   for (auto& skinner : unowned_) skinner->Detach();
 }
@@ -138,6 +141,30 @@ void TSkinManage::RequestAction(TSkinData&, SkinAction action, int delay_ms) {
   } else if (action == SkinAction::kSkin || action == SkinAction::kUnskin) {
     Enabled = action == SkinAction::kSkin;
   }
+}
+
+void TSkinManage::SetMdiMax(bool on) {
+  if (MdiMaxMode == on) return;
+  MdiMaxMode = on;
+  for (TWinSkinForm* skinner : FormSkinners) {
+    if (skinner->MdiKind != kMdiChild || skinner->State == kFormDead) continue;
+    if (on) {
+      skinner->DropRegion();
+      skinner->SetCaptionStyles(true);
+    } else if (skinner->WindowState != kWindowMinimised) {
+      skinner->WindowState = kWindowNormal;
+      skinner->SetCaptionStyles(false);
+      skinner->BuildRegion();
+      ::SetWindowPos(skinner->WindowHandle, nullptr, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
+  }
+}
+
+int TSkinManage::CountChildSkinners() const {
+  return static_cast<int>(std::count_if(FormSkinners.begin(), FormSkinners.end(), [](auto* s) {
+    return s->MdiKind == kMdiChild && s->State != kFormDead;
+  }));
 }
 
 void TSkinManage::RefreshSkinners() {
@@ -226,6 +253,7 @@ bool TSkinManage::SkinWindow(HWND window) {
 
   if (form) {
     auto* skinner = ui::TComponent::New<TWinSkinForm>(*form);
+    skinner->Manager = this;
     if (!skinner->AttachForm(*data, *form)) {
       form->FreeComponent(*skinner);
       return false;
@@ -233,6 +261,7 @@ bool TSkinManage::SkinWindow(HWND window) {
     Adopt(*skinner);
   } else {
     auto skinner = std::make_unique<TWinSkinForm>(nullptr);
+    skinner->Manager = this;
     skinner->WindowHandle = window;
     if (!skinner->AttachFrame(*data)) return false;
     Adopt(*skinner);
@@ -253,6 +282,7 @@ void TSkinManage::DropSkinner(TWinSkinForm& skinner) {
   if (!dead) skinner.Detach();
   std::erase(FormSkinners, &skinner);
   skinner.OnFree = nullptr;
+  skinner.Manager = nullptr;
   if (skinner.Owner()) {
     skinner.Owner()->FreeComponent(skinner);
   } else {

@@ -54,8 +54,10 @@ class TSkinManage : public SkinManagerLink {
   void PurgeDeadSkinners();
   void AttachPopupWindow(HWND window);
   bool DetachPopupWindow(HWND window);
-  // MDI children are not skinned apart from their controls yet, so the mode is only kept.
-  void SetMdiMax(bool on) { MdiMaxMode = on; }
+  // Enters or leaves the mode of a maximised MDI child: children then show the system's
+  // caption (merged into the frame's menu bar) and lose their skinned region.
+  void SetMdiMax(bool on);
+  int CountChildSkinners() const;
 
   bool HookInstalled() const { return static_cast<bool>(hook_); }
   bool TimerRunning() const;

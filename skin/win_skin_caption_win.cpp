@@ -357,6 +357,7 @@ void TWinSkinForm::ExecuteButtonAction(std::int32_t action, POINT cursor) {
     HWND client = ::FindWindowExW(WindowHandle, nullptr, L"MDIClient", nullptr);
     auto child = reinterpret_cast<HWND>(::SendMessageW(client, WM_MDIGETACTIVE, 0, 0));
     if (child) WithoutWindowAnimation([&] { ::SendMessageW(child, WM_SYSCOMMAND, command, 0); });
+    if (MdiMaxMode() && !ActiveMdiChildMaximised()) SetMdiMax(false);
   };
   switch (action) {
     case 0:

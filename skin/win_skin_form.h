@@ -32,6 +32,7 @@ struct TMessage;
 }  // namespace ui
 class TSkinControl;
 class TSkinData;
+class TSkinManage;
 class TWinSkinForm;
 class TWinSkinMenu;
 struct TDataSkinSysButton;
@@ -175,7 +176,8 @@ class TWinSkinForm : public ui::TComponent {
   void ReleaseWrappers();
 
   HWND WindowHandle = nullptr;
-  TSkinData* SkinData = nullptr;  // the skin the manager chose; not owned
+  TSkinData* SkinData = nullptr;   // the skin the manager chose; not owned
+  TSkinManage* Manager = nullptr;  // the manager that made this skinner, while it lives
   bool FrameSkinned = false;
   bool WindowActive = false;
   std::int32_t WindowState = kWindowNormal;
@@ -205,6 +207,13 @@ class TWinSkinForm : public ui::TComponent {
   LRESULT NcCalcSize(WPARAM wparam, LPARAM lparam);
   LRESULT NcMouse(UINT msg, WPARAM wparam, LPARAM lparam);
   LRESULT SystemCommand(UINT msg, WPARAM wparam, LPARAM lparam);
+  // The MDI client of an MDI frame: children skinned as they come, the menu bar kept.
+  LRESULT MdiClientMessage(UINT msg, WPARAM wparam, LPARAM lparam);
+  void AttachMdiClient();
+  bool MdiMaxMode() const;
+  void SetMdiMax(bool on);
+  // Whether the active MDI child of this frame is maximised.
+  bool ActiveMdiChildMaximised() const;
   void SizeChanged(WPARAM wparam);
   void ReadWindowState();
   void ReadIcon();
@@ -230,6 +239,9 @@ class TWinSkinForm : public ui::TComponent {
   int right_buttons_edge_ = 0;
   HMENU system_menu_ = nullptr;
   std::unique_ptr<TWinSkinMenu> menu_bar_;
+  ui::WindowSubclass mdi_client_;
+  HWND new_mdi_child_ = nullptr;
+  bool menu_update_ = true;  // the skin data's MenuUpdate before an MDI child came
   bool region_set_ = false;
   SIZE region_size_{};
   DWORD last_system_menu_click_ = 0;

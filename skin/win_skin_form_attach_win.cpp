@@ -76,6 +76,7 @@ void TWinSkinForm::AttachFrameParts() {
   if (HasChildOfClass(WindowHandle, L"MDIClient")) MdiKind = kMdiFrame;
   if (::GetWindowLongW(WindowHandle, GWL_EXSTYLE) & WS_EX_MDICHILD) MdiKind = kMdiChild;
   FrameKind = FrameKindOf(saved_style_);
+  if (MdiKind == kMdiFrame) AttachMdiClient();
   if (!FrameSkinned) return;
   if (HMENU menu = ::GetMenu(WindowHandle); menu && MdiKind != kMdiChild) {
     menu_bar_ = std::make_unique<TWinSkinMenu>(*this);
@@ -95,6 +96,7 @@ void TWinSkinForm::WrapControls() {
 }
 
 void TWinSkinForm::ReleaseFrameParts(bool window_going) {
+  mdi_client_.Release();
   SystemPopup.reset();
   HoverTimer.reset();
   TrackedObject = nullptr;

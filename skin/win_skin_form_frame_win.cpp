@@ -55,6 +55,8 @@ void TWinSkinForm::DropCaptionButtons() {
 }
 
 void TWinSkinForm::SetCaptionStyles(bool on) {
+  // A maximised MDI child shows the system's caption, merged into the frame's menu bar.
+  if (!on && MdiKind == kMdiChild && MdiMaxMode()) return;
   LONG style = ::GetWindowLongW(WindowHandle, GWL_STYLE);
   if (on) {
     if (BorderIcons & kIconSystemMenu) style |= WS_SYSMENU;
@@ -219,6 +221,7 @@ void TWinSkinForm::PaintFrame(HDC dc) {
     PaintCaption(dc);
     if (menu_bar_ && MenuBarHeight > 0) {
       menu_bar_->PaintBar(dc, {BorderLeft, BorderTop, w - BorderRight, BorderTop + MenuBarHeight});
+      if (MdiKind == kMdiFrame && ActiveMdiChildMaximised()) SetMdiMax(true);
     }
     TrackedObject = nullptr;
   } catch (...) {
@@ -342,6 +345,11 @@ LRESULT TWinSkinForm::SystemCommand(UINT msg, WPARAM wparam, LPARAM lparam) {
   if (command == SC_MINIMIZE) WindowState = kWindowMinimised;
   if (command == SC_MAXIMIZE) WindowState = kWindowMaximised;
   if (command == SC_RESTORE) WindowState = kWindowNormal;
+  if (MdiKind == kMdiChild && (command == SC_MINIMIZE || command == SC_MAXIMIZE)) {
+    SetCaptionStyles(true);
+  } else if (MdiKind == kMdiChild && command == SC_RESTORE) {
+    SetCaptionStyles(false);
+  }
   return subclass_.CallNext(msg, wparam, lparam);
 }
 
@@ -406,7 +414,14 @@ LRESULT TWinSkinForm::FrameMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_GETMINMAXINFO: {
       const LRESULT result = subclass_.CallNext(msg, wparam, lparam);
       ReadWindowState();
-      if (State != kFormCreated) SetCaptionStyles(WindowState == kWindowMinimised);
+      if (State != kFormCreated) {
+        if (MdiKind == kMdiChild && WindowState == kWindowNormal && MdiMaxMode()) {
+          SetMdiMax(false);
+        }
+        // The system's caption styles while minimised (and for a maximised MDI child).
+        SetCaptionStyles(WindowState == kWindowMinimised ||
+                         (MdiKind == kMdiChild && WindowState == kWindowMaximised));
+      }
       if (FrameKind == TFrameKind::Sizeable) {
         auto& info = *reinterpret_cast<MINMAXINFO*>(lparam);
         info.ptMaxTrackSize = {::GetSystemMetrics(SM_CXMAXIMIZED),
@@ -422,7 +437,12 @@ LRESULT TWinSkinForm::FrameMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
       return SystemCommand(msg, wparam, lparam);
     case WM_SKININIT:
       if (State == kFormCreated) {
-        if (WindowState != kWindowMinimised && FrameKind != TFrameKind::None) {
+        if (MdiKind == kMdiChild && MdiMaxMode()) {
+          SetCaptionStyles(true);
+          ::SetWindowPos(
+              WindowHandle, nullptr, 0, 0, 0, 0,
+              SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        } else if (WindowState != kWindowMinimised && FrameKind != TFrameKind::None) {
           State = kFormResizing;
           FitWindow(false);
           State = kFormReady;
