@@ -110,8 +110,10 @@ void TWinSkinForm::ReleaseFrameParts(bool window_going) {
 
 void TWinSkinForm::Detach() {
   const bool window_going = State == kFormDestroying;
-  RECT client{};
-  ::GetClientRect(WindowHandle, &client);
+  // The client area to keep: the window's now, or, before the frame was first fitted, the
+  // one it had when it was attached.
+  RECT client{0, 0, client_size_.cx, client_size_.cy};
+  if (State != kFormCreated) ::GetClientRect(WindowHandle, &client);
   if (form_ && previous_form_proc_) form_->WindowProc = std::move(previous_form_proc_);
   previous_form_proc_ = nullptr;
   subclass_.Release();

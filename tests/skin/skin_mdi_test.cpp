@@ -60,22 +60,26 @@ class SkinMdiTest : public ::testing::Test {
     data->SetActive(true);
 
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    WNDCLASSW frame_class{0, FrameProcedure, 0, 0, instance, nullptr, nullptr,
-                          reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1), nullptr, L"MdiTestFrame"};
-    WNDCLASSW child_class{0, ChildProcedure, 0, 0, instance, nullptr, nullptr,
-                          reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), nullptr, L"MdiTestChild"};
+    WNDCLASSW frame_class{
+        0,        FrameProcedure, 0,       0,
+        instance, nullptr,        nullptr, reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1),
+        nullptr,  L"MdiTestFrame"};
+    WNDCLASSW child_class{
+        0,        ChildProcedure, 0,       0,
+        instance, nullptr,        nullptr, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1),
+        nullptr,  L"MdiTestChild"};
     ::RegisterClassW(&frame_class);
     ::RegisterClassW(&child_class);
     menu = ::CreateMenu();
     window_menu = ::CreatePopupMenu();
     ::AppendMenuW(window_menu, MF_STRING, 100, L"Tile");
     ::AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(window_menu), L"Window");
-    frame = ::CreateWindowExW(0, L"MdiTestFrame", L"MDI", WS_OVERLAPPEDWINDOW, 10, 10,
-                              500, 400, nullptr, menu, instance, nullptr);
+    frame = ::CreateWindowExW(0, L"MdiTestFrame", L"MDI", WS_OVERLAPPEDWINDOW, 10, 10, 500, 400,
+                              nullptr, menu, instance, nullptr);
     CLIENTCREATESTRUCT create{window_menu, 1000};
-    mdi_client = ::CreateWindowExW(0, L"MDICLIENT", nullptr,
-                                   WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 0, 0, frame,
-                                   nullptr, instance, &create);
+    mdi_client =
+        ::CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0,
+                          0, 0, frame, nullptr, instance, &create);
     // Shown and activated once whole: the manager's hook skins it then.
     ::ShowWindow(frame, SW_SHOW);
     ::SetActiveWindow(frame);
@@ -89,8 +93,15 @@ class SkinMdiTest : public ::testing::Test {
 
   // A child made as MDI programs make them; the frame's menu is refreshed after it.
   HWND NewChild(const wchar_t* title) {
-    MDICREATESTRUCTW create{L"MdiTestChild", title, ::GetModuleHandleW(nullptr),
-                            CW_USEDEFAULT, CW_USEDEFAULT, 200, 150, 0, 0};
+    MDICREATESTRUCTW create{L"MdiTestChild",
+                            title,
+                            ::GetModuleHandleW(nullptr),
+                            CW_USEDEFAULT,
+                            CW_USEDEFAULT,
+                            200,
+                            150,
+                            0,
+                            0};
     auto child = reinterpret_cast<HWND>(
         ::SendMessageW(mdi_client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
     ::SendMessageW(mdi_client, WM_MDIREFRESHMENU, 0, 0);
