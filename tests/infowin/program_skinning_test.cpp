@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -107,6 +108,10 @@ TEST(ProgramSkinningTest, TheShownMainWindowIsSkinnedThroughTheHook) {
 // buttons. The box is inspected and answered from a timer that runs inside its own loop.
 struct BoxInspection {
   bool skinned = false;
+  int width = 0;  // of the window
+  // The room left and right of the buttons, in the client area.
+  int left_margin = 0;
+  int right_margin = 0;
   std::vector<const std::type_info*> wrappers;
 };
 BoxInspection inspection;
@@ -130,6 +135,23 @@ void CALLBACK InspectBox(HWND, UINT, UINT_PTR timer, DWORD) {
     for (const TSkinControl* wrapper : skinner->Wrappers) {
       inspection.wrappers.push_back(&typeid(*wrapper));
     }
+    RECT window{}, client{};
+    ::GetWindowRect(box, &window);
+    ::GetClientRect(box, &client);
+    inspection.width = window.right - window.left;
+    int left = client.right, right = 0;
+    for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+      wchar_t name[16] = {};
+      ::GetClassNameW(child, name, 16);
+      if (std::wstring(name) != L"Button") continue;
+      RECT r{};
+      ::GetWindowRect(child, &r);
+      ::MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&r), 2);
+      left = std::min<int>(left, r.left);
+      right = std::max<int>(right, r.right);
+    }
+    inspection.left_margin = left;
+    inspection.right_margin = client.right - right;
   }
   ::PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
@@ -146,6 +168,18 @@ TEST(ProgramSkinningTest, AMessageBoxOfTheProgramGetsSkinnedButtons) {
   for (const std::type_info* wrapper : inspection.wrappers) {
     EXPECT_TRUE(*wrapper == typeid(TSkinButton)) << wrapper->name();
   }
+  const int short_width = inspection.width;
+  const int short_asymmetry = inspection.left_margin - inspection.right_margin;
+
+  // A caption longer than the box: the box grows to show it, its buttons stay in the middle.
+  inspection = {};
+  ::SetTimer(nullptr, 0, 50, InspectBox);
+  ui::ShowMessageBox(Program().main->Handle(), L"确定退出吗？",
+                     L"Korvane影视Telvana——终身免费版 ★ 精彩影视，想看就看！★ 我的娱乐，我做主！",
+                     MB_OKCANCEL | MB_ICONQUESTION);
+  ASSERT_TRUE(inspection.skinned);
+  EXPECT_GT(inspection.width, short_width);
+  EXPECT_NEAR(inspection.left_margin - inspection.right_margin, short_asymmetry, 3);
 }
 
 TEST(ProgramSkinningTest, SwitchingOffAndOnOverAllWindowsCostsNothingAndGivesEverythingBack) {
