@@ -16,7 +16,7 @@
 #include "skin/skin_stream.h"
 #include "skin/win_skin_form.h"
 #include "skin/win_skin_menu.h"
-#include "tests/skin/skin_builder.h"
+#include "tests/skin/frame_skin.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/test_form.h"
 #include "tests/support/ui_test_environment.h"
@@ -50,47 +50,22 @@ constexpr const char* kForm = R"(object Form1: TTestForm
 end
 )";
 
-// Borders 4, 20, 4 and 4 pixels; the left one cuts its top-left corner (transparent magenta);
-// a close button and one with an action of the program's own.
-std::vector<std::uint8_t> FrameSkin() {
-  return testing::SkinBuilder(
-             "[Personality]\r\n"
-             "Left=l.bmp\r\nLeftFrame=2\r\nLeftTopHeight=10\r\nLeftBotHeight=4\r\nLeftTrans=1\r\n"
-             "Right=r.bmp\r\nRightFrame=2\r\nRightTopHeight=10\r\nRightBotHeight=4\r\n"
-             "Top=t.bmp\r\nTopFrame=2\r\nTopTopHeight=2\r\nTopBotHeight=2\r\n"
-             "Bottom=b.bmp\r\nBottomFrame=2\r\n"
-             "[Button0]\r\nButtonImage=close.bmp\r\nAction=0\r\nAlign=1\r\nXcoord=20\r\n"
-             "Ycoord=4\r\nVisibility=0\r\nVisibility1=0\r\n"
-             "[Button1]\r\nButtonImage=own.bmp\r\nAction=42\r\nAlign=1\r\nXcoord=40\r\n"
-             "Ycoord=4\r\nVisibility=0\r\nVisibility1=0\r\n"
-             "[Buttons]\r\nBitmap=button.bmp\r\n")
-      .Picture("l.bmp", 8, 40, 2)
-      .Picture("r.bmp", 8, 40, 3)
-      .Picture("t.bmp", 60, 40, 4)
-      .Picture("b.bmp", 60, 8, 5)
-      .Picture("close.bmp", 48, 12, 6)
-      .Picture("own.bmp", 48, 12, 7)
-      .Picture("button.bmp", 60, 12, 8)
-      .File();
-}
-
 class SkinFrameTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    auto owned = std::make_unique<TSkinManage>();
-    manager = owned.get();
-    previous = ReplaceSkinManager(std::move(owned));
+    scope = std::make_unique<testing::ScopedSkinManage>();
+    manager = scope->get();
     form = std::make_unique<testsupport::TTestForm>();
     ASSERT_TRUE(form->Read(kForm).empty());
     data = ui::TComponent::New<TSkinData>(*form);
-    data->SetSkinStreamValue(MakeSkinStreamProperty(FrameSkin()));
+    data->SetSkinStreamValue(MakeSkinStreamProperty(testing::FrameSkin()));
     data->Loaded();
     ASSERT_FALSE(data->SkinNotReady());
     ::GetClientRect(form->Handle(), &client_before);
   }
   void TearDown() override {
     form.reset();
-    ReplaceSkinManager(std::move(previous));
+    scope.reset();
   }
 
   void ShowSkinned() {
@@ -118,7 +93,7 @@ class SkinFrameTest : public ::testing::Test {
     ::SendMessageW(form->Handle(), WM_NCLBUTTONUP, HTCAPTION, screen);
   }
 
-  std::unique_ptr<SkinManagerLink> previous;
+  std::unique_ptr<testing::ScopedSkinManage> scope;
   TSkinManage* manager = nullptr;
   std::unique_ptr<testsupport::TTestForm> form;
   TSkinData* data = nullptr;

@@ -13,7 +13,7 @@
 #include "skin/skin_messages.h"
 #include "skin/skin_stream.h"
 #include "skin/win_skin_form.h"
-#include "tests/skin/skin_builder.h"
+#include "tests/skin/frame_skin.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/test_form.h"
 #include "tests/support/ui_test_environment.h"
@@ -33,29 +33,14 @@ LRESULT CALLBACK ChildProcedure(HWND window, UINT msg, WPARAM wparam, LPARAM lpa
   return ::DefMDIChildProcW(window, msg, wparam, lparam);
 }
 
-std::vector<std::uint8_t> MdiSkin() {
-  return testing::SkinBuilder(
-             "[Personality]\r\n"
-             "Left=l.bmp\r\nLeftFrame=2\r\nRight=r.bmp\r\nRightFrame=2\r\n"
-             "Top=t.bmp\r\nTopFrame=2\r\nBottom=b.bmp\r\nBottomFrame=2\r\n"
-             "[Buttons]\r\nBitmap=button.bmp\r\n")
-      .Picture("l.bmp", 8, 40, 2)
-      .Picture("r.bmp", 8, 40, 3)
-      .Picture("t.bmp", 60, 40, 4)
-      .Picture("b.bmp", 60, 8, 5)
-      .Picture("button.bmp", 60, 12, 8)
-      .File();
-}
-
 class SkinMdiTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    auto owned = std::make_unique<TSkinManage>();
-    manager = owned.get();
-    previous = ReplaceSkinManager(std::move(owned));
+    scope = std::make_unique<testing::ScopedSkinManage>();
+    manager = scope->get();
     holder = std::make_unique<testsupport::TTestForm>();
     data = ui::TComponent::New<TSkinData>(*holder);
-    data->SetSkinStreamValue(MakeSkinStreamProperty(MdiSkin()));
+    data->SetSkinStreamValue(MakeSkinStreamProperty(testing::FrameSkin()));
     data->Loaded();
     data->SetActive(true);
 
@@ -88,7 +73,7 @@ class SkinMdiTest : public ::testing::Test {
   void TearDown() override {
     if (::IsWindow(frame)) ::DestroyWindow(frame);
     holder.reset();
-    ReplaceSkinManager(std::move(previous));
+    scope.reset();
   }
 
   // A child made as MDI programs make them; the frame's menu is refreshed after it.
@@ -109,7 +94,7 @@ class SkinMdiTest : public ::testing::Test {
     return child;
   }
 
-  std::unique_ptr<SkinManagerLink> previous;
+  std::unique_ptr<testing::ScopedSkinManage> scope;
   TSkinManage* manager = nullptr;
   std::unique_ptr<testsupport::TTestForm> holder;  // owns the skin data
   TSkinData* data = nullptr;
