@@ -444,7 +444,6 @@ bool TWinSkinForm::SystemPopupItem(UINT msg, LPARAM lparam) {
     return !system_items_.empty() && data >= reinterpret_cast<ULONG_PTR>(&system_items_.front()) &&
            data <= reinterpret_cast<ULONG_PTR>(&system_items_.back());
   };
-  win::Font font = ui::CreateTextFont(ui::SystemFont::Menu);
   if (msg == WM_MEASUREITEM) {
     auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lparam);
     if (measure.CtlType != ODT_MENU || !owns(measure.itemData)) return false;
@@ -454,6 +453,7 @@ bool TWinSkinForm::SystemPopupItem(UINT msg, LPARAM lparam) {
       return true;
     }
     win::WindowDc dc(WindowHandle);
+    const win::Font font = ui::CreateTextFont(ui::SystemFont::Menu);
     win::SelectObjectScope selected(dc.get(), font.get());
     const std::wstring text = entry.caption + L"    " + entry.shortcut;
     SIZE extent{};
@@ -466,6 +466,7 @@ bool TWinSkinForm::SystemPopupItem(UINT msg, LPARAM lparam) {
   if (draw.CtlType != ODT_MENU || !owns(draw.itemData)) return false;
   const auto& entry = *reinterpret_cast<const SystemPopupEntry*>(draw.itemData);
   HDC dc = draw.hDC;
+  const win::Font font = ui::CreateTextFont(ui::SystemFont::Menu);  // outlives its selection
   win::DcStateScope state(dc);
   const SkinColours& colours = SkinData->Colours();
   const bool selected = (draw.itemState & ODS_SELECTED) != 0;
