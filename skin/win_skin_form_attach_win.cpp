@@ -45,6 +45,7 @@ bool TWinSkinForm::AttachFrame(TSkinData& skin_data) {
   if (!subclass_.Attach(WindowHandle, [this](UINT msg, WPARAM wparam, LPARAM lparam) {
         return SkinWndProc(msg, wparam, lparam);
       })) {
+    if (FrameSkinned) SetCaptionStyles(true);
     ReleaseFrameParts(false);
     return false;
   }
