@@ -28,6 +28,9 @@ namespace {
 constexpr UINT kDrawCaptionMessage = 0x00AE;
 constexpr UINT kDrawFrameMessage = 0x00AF;
 
+// WM_SKINREPAINT's wParam when the region is to be built for the window's new size first.
+constexpr WPARAM kRebuildRegion = 1;
+
 bool IsMessageBoxClass(HWND window) {
   wchar_t name[32] = {};
   ::GetClassNameW(window, name, 32);
@@ -57,7 +60,8 @@ void TWinSkinForm::DropCaptionButtons() {
 void TWinSkinForm::SetCaptionStyles(bool on) {
   // A maximised MDI child shows the system's caption, merged into the frame's menu bar.
   if (!on && MdiKind == kMdiChild && MdiMaxMode()) return;
-  LONG style = ::GetWindowLongW(WindowHandle, GWL_STYLE);
+  const LONG before = ::GetWindowLongW(WindowHandle, GWL_STYLE);
+  LONG style = before;
   if (on) {
     if (BorderIcons & kIconSystemMenu) style |= WS_SYSMENU;
     if (BorderIcons & kIconMinimize) style |= WS_MINIMIZEBOX;
@@ -69,7 +73,9 @@ void TWinSkinForm::SetCaptionStyles(bool on) {
     BorderIcons |= kIconCaptionRemoved;
     style &= ~WS_CAPTION;
   }
-  ::SetWindowLongW(WindowHandle, GWL_STYLE, style);
+  // Only a real change: a style written while the system minimises or maximises the window
+  // (from WM_GETMINMAXINFO) would make it take the state back.
+  if (style != before) ::SetWindowLongW(WindowHandle, GWL_STYLE, style);
 }
 
 int TWinSkinForm::CaptionTextWidth() const {
@@ -127,6 +133,8 @@ void TWinSkinForm::BuildRegion() {
   const int w = window.right - window.left, h = window.bottom - window.top;
   if (w == 0 || h == 0) return;
   if (MdiKind == kMdiChild && WindowState != kWindowNormal) return;
+  // A maximised window has no corners to cut: its region went before it was maximised.
+  if (::IsZoomed(WindowHandle)) return;
   if (region_set_ && region_size_.cx == w && region_size_.cy == h && MdiKind != kMdiChild &&
       State != kFormRefreshing) {
     return;
@@ -278,7 +286,11 @@ void TWinSkinForm::SizeChanged(WPARAM wparam) {
                                            : kWindowNormal;
   if (WindowState == kWindowMinimised) return;
   if (MdiKind == kMdiChild && WindowState != kWindowNormal) return;
-  if (State == kFormReady || State == kFormRefreshing) BuildRegion();
+  // Not from inside the move: setting a region moves the window again, and under Wine that
+  // nested move undoes a maximising in progress.
+  if (State == kFormReady || State == kFormRefreshing) {
+    ::PostMessageW(WindowHandle, WM_SKINREPAINT, kRebuildRegion, 0);
+  }
 }
 
 LRESULT TWinSkinForm::NcCalcSize(WPARAM wparam, LPARAM lparam) {
@@ -343,6 +355,11 @@ LRESULT TWinSkinForm::SystemCommand(UINT msg, WPARAM wparam, LPARAM lparam) {
     }
   }
   if (command == SC_MINIMIZE) WindowState = kWindowMinimised;
+  if (command == SC_MAXIMIZE && MdiKind != kMdiChild) {
+    // Under Wine, setting or dropping a region on a window being maximised undoes the
+    // maximising; the region goes first.
+    DropRegion();
+  }
   if (command == SC_MAXIMIZE) WindowState = kWindowMaximised;
   if (command == SC_RESTORE) WindowState = kWindowNormal;
   if (MdiKind == kMdiChild && (command == SC_MINIMIZE || command == SC_MAXIMIZE)) {
@@ -513,6 +530,7 @@ LRESULT TWinSkinForm::FrameMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_NCRBUTTONDOWN:
       return NcMouse(msg, wparam, lparam);
     case WM_SKINREPAINT:
+      if (wparam == kRebuildRegion) BuildRegion();
       PaintFrame(nullptr);
       return 0;
     default:

@@ -221,6 +221,28 @@ TEST_F(SkinFrameTest, TheMenuBarInsideTheFrameFollowsTheFormsMenu) {
   EXPECT_EQ(::GetMenu(form->Handle()), menu.Handle());
 }
 
+TEST_F(SkinFrameTest, AMaximisedWindowFillsTheScreenWithoutARegionAndGetsItBackWhenRestored) {
+  ShowSkinned();
+  RECT normal{};
+  ::GetWindowRect(form->Handle(), &normal);
+  ::SendMessageW(form->Handle(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  testsupport::PumpMessagesUntil([] { return false; }, 100ms);
+  RECT maximised{};
+  ::GetWindowRect(form->Handle(), &maximised);
+  EXPECT_TRUE(::IsZoomed(form->Handle()));
+  EXPECT_GE(maximised.right - maximised.left, ::GetSystemMetrics(SM_CXSCREEN));
+  win::Region region(::CreateRectRgn(0, 0, 0, 0));
+  EXPECT_EQ(::GetWindowRgn(form->Handle(), region.get()), ERROR);
+  ::SendMessageW(form->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  testsupport::PumpMessagesUntil([] { return false; }, 100ms);
+  RECT restored{};
+  ::GetWindowRect(form->Handle(), &restored);
+  EXPECT_EQ(restored.right - restored.left, normal.right - normal.left);
+  EXPECT_EQ(restored.bottom - restored.top, normal.bottom - normal.top);
+  ASSERT_NE(::GetWindowRgn(form->Handle(), region.get()), ERROR);
+  EXPECT_FALSE(::PtInRegion(region.get(), 0, 0));
+}
+
 TEST_F(SkinFrameTest, SwitchingOffGivesTheSystemFrameBackAroundTheSameClientArea) {
   ShowSkinned();
   RECT skinned_client{};
