@@ -89,16 +89,16 @@ bool CaptionButtonVisible(const TDataSkinSysButton& button, const CaptionFacts& 
          VisibilityHolds(button.Visibility1, true, button, facts);
 }
 
-std::vector<CaptionButtonPlace> LayoutCaptionButtons(const std::vector<CaptionButtonSpec>& buttons,
+std::vector<CaptionButtonPlace> LayoutCaptionButtons(const std::vector<CaptionButtonInput>& buttons,
                                                      const CaptionFacts& facts, int& right_edge) {
   right_edge = 0;
   std::vector<CaptionButtonPlace> places;
   places.reserve(buttons.size());
   const int w = facts.window_width;
-  for (const CaptionButtonSpec& spec : buttons) {
+  for (const CaptionButtonInput& input : buttons) {
     CaptionButtonPlace& place = places.emplace_back();
-    const TDataSkinSysButton& b = *spec.record;
-    if (spec.width <= 0 || spec.height <= 0 || !CaptionButtonVisible(b, facts)) continue;
+    const TDataSkinSysButton& b = *input.record;
+    if (input.width <= 0 || input.height <= 0 || !CaptionButtonVisible(b, facts)) continue;
     int left = 0, top = 0;
     switch (b.Align) {
       case 0:
@@ -110,14 +110,14 @@ std::vector<CaptionButtonPlace> LayoutCaptionButtons(const std::vector<CaptionBu
         break;
       case 2:
       case 8:
-        left = facts.title_text.left - spec.width - b.Xcoord, top = b.Ycoord;
+        left = facts.title_text.left - input.width - b.Xcoord, top = b.Ycoord;
         break;
       case 3:
       case 9:
         left = facts.title_text.right + b.Xcoord, top = b.Ycoord;
         break;
       case 100:
-        top = facts.borders.top + (facts.menu_bar_height - spec.height) / 2;
+        top = facts.borders.top + (facts.menu_bar_height - input.height) / 2;
         left = facts.right_to_left ? facts.borders.left + b.Xcoord + facts.menu_bar_left_width
                                    : w - b.Xcoord - facts.borders.right - facts.menu_bar_left_width;
         break;
@@ -125,7 +125,7 @@ std::vector<CaptionButtonPlace> LayoutCaptionButtons(const std::vector<CaptionBu
         break;
     }
     place.visible = true;
-    place.rect = {left, top, left + spec.width, top + spec.height};
+    place.rect = {left, top, left + input.width, top + input.height};
   }
   return places;
 }

@@ -80,14 +80,14 @@ struct CaptionButtonPlace {
 };
 // A caption button to lay out: its record and the size of one image of its picture (0 × 0
 // for an empty picture, which is neither laid out nor drawn).
-struct CaptionButtonSpec {
+struct CaptionButtonInput {
   const TDataSkinSysButton* record = nullptr;
   int width = 0;
   int height = 0;
 };
 // The places of `buttons` in order (window coordinates); `right_edge` is the largest left
 // edge of the right-anchored ones (0 when none).
-std::vector<CaptionButtonPlace> LayoutCaptionButtons(const std::vector<CaptionButtonSpec>& buttons,
+std::vector<CaptionButtonPlace> LayoutCaptionButtons(const std::vector<CaptionButtonInput>& buttons,
                                                      const CaptionFacts& facts, int& right_edge);
 
 // Where the title text goes within `title` (the caption band between the side borders), for

@@ -312,8 +312,7 @@ void TWinSkinForm::SkinDialogChildren() {
 
 void TWinSkinForm::SkinDialogChild(HWND child) {
   if (!SkinData) return;
-  wchar_t class_name[256] = {};
-  ::GetClassNameW(child, class_name, 256);
+  const std::wstring class_name = win::ClassNameOf(child);
   const auto style = static_cast<std::uint32_t>(::GetWindowLongW(child, GWL_STYLE));
   DialogChildWrapper choice = ChooseDialogChildWrapper(class_name, style);
   HWND target = child;

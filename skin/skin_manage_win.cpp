@@ -18,12 +18,6 @@ namespace {
 // The manager whose hook runs on this thread.
 thread_local TSkinManage* hooked_manager = nullptr;
 
-std::wstring ClassNameOf(HWND window) {
-  wchar_t name[256] = {};
-  const int length = ::GetClassNameW(window, name, 256);
-  return std::wstring(name, length > 0 ? length : 0);
-}
-
 bool IsSkinned(HWND window) {
   return ::SendMessageW(window, WM_SKINQUERY, 0, 0) == 1;
 }
@@ -104,7 +98,7 @@ LRESULT CALLBACK TSkinManage::HookProcedure(int code, WPARAM wparam, LPARAM lpar
     const HWND window = reinterpret_cast<HWND>(wparam);
     switch (code) {
       case HCBT_CREATEWND:
-        if (ClassNameOf(window) == L"#32768") manager->AttachPopupWindow(window);
+        if (win::ClassNameOf(window) == L"#32768") manager->AttachPopupWindow(window);
         break;
       case HCBT_DESTROYWND:
         manager->DetachPopupWindow(window);
@@ -239,14 +233,14 @@ bool TSkinManage::SkinWindow(HWND window) {
   if (FindSkinner(window)) return false;
   ui::TForm* form = FormOf(window);
   if (!SkinAllPass && (::GetWindowLongW(window, GWL_STYLE) & WS_CHILD) &&
-      AsciiLowered(ClassNameOf(::GetParent(window))) != L"mdiclient") {
+      AsciiLowered(win::ClassNameOf(::GetParent(window))) != L"mdiclient") {
     return false;
   }
   RECT rect{};
   ::GetWindowRect(window, &rect);
   if (rect.right == rect.left || rect.bottom == rect.top) return false;
   if (form && form->Tag == 99) return false;
-  const std::wstring class_name = ClassNameOf(window);
+  const std::wstring class_name = win::ClassNameOf(window);
   if (class_name == L"TApplication" || !AcceptWindowClass(class_name)) return false;
   TSkinData* data = ChooseSkinData(window);
   if (!Usable(data)) return false;
@@ -303,7 +297,7 @@ TSkinData* TSkinManage::ChooseSkinData(HWND window) const {
     }
   }
   if (chosen) return chosen;
-  const std::wstring class_name = AsciiLowered(ClassNameOf(window));
+  const std::wstring class_name = AsciiLowered(win::ClassNameOf(window));
   if (class_name == L"tmessageform" || class_name == L"#32770") {
     for (TSkinData* data : SkinDatas) {
       if (data->SkinFormtype == TSkinFormType::sfDialog) chosen = data;

@@ -41,13 +41,10 @@ void WithoutWindowAnimation(F command) {
   }
 }
 
-// Copies `piece` into `band` at (x, y), opaque, cut at the band's edges.
-void CopyInto(PixelImage& band, int x, int y, const PixelImage& piece) {
-  for (int row = 0; row < piece.height && y + row < band.height; ++row) {
-    for (int column = 0; column < piece.width && x + column < band.width; ++column) {
-      if (x + column >= 0 && y + row >= 0) band.at(x + column, y + row) = piece.at(column, row);
-    }
-  }
+// Copies `piece` into `band` with its top-left corner at x, cut at the band's edges.
+void CopyInto(PixelImage& band, int x, const PixelImage& piece) {
+  StretchPiece(band, {x, 0, x + piece.width, piece.height}, piece,
+               {0, 0, piece.width, piece.height});
 }
 
 std::wstring WindowText(HWND window) {
@@ -113,7 +110,7 @@ int TWinSysButton::Frames() const {
   return ShowsIcon() && Data.Image.empty() ? 1 : std::max(Data.FrameCount, 1);
 }
 
-CaptionButtonSpec TWinSysButton::Spec() const {
+CaptionButtonInput TWinSysButton::LayoutInput() const {
   const PixelImage& picture = Picture();
   if (picture.empty()) return {&Data, 0, 0};
   return {&Data, picture.width / Frames(), picture.height};
@@ -171,11 +168,11 @@ CaptionFacts TWinSkinForm::Facts() const {
 }
 
 void TWinSkinForm::LayoutCaptionButtons() {
-  std::vector<CaptionButtonSpec> specs;
-  specs.reserve(CaptionButtons.size());
-  for (const auto& button : CaptionButtons) specs.push_back(button->Spec());
+  std::vector<CaptionButtonInput> inputs;
+  inputs.reserve(CaptionButtons.size());
+  for (const auto& button : CaptionButtons) inputs.push_back(button->LayoutInput());
   const std::vector<CaptionButtonPlace> places =
-      telvana::LayoutCaptionButtons(specs, Facts(), right_buttons_edge_);
+      telvana::LayoutCaptionButtons(inputs, Facts(), right_buttons_edge_);
   for (std::size_t i = 0; i < places.size(); ++i) {
     TWinSysButton& button = *CaptionButtons[i];
     button.Visible = places[i].visible;
@@ -234,15 +231,10 @@ void TWinSkinForm::PaintCaption(HDC dc) {
   // The band off screen: the top of the side borders (which run the full height), the top
   // border between them, the title, then the buttons.
   PixelImage band = BlankImage(w, BorderTop);
-  auto border = [&](const TDataSkinBorder& record, bool stacked, int width, int height) {
-    const int frame = WindowActive || record.FrameCount <= 1 ? 1 : 2;
-    return BuildSkinElement(width, height, record.Image, MarginsOf(record), stacked,
-                            record.Tile != 1, std::max(record.FrameCount, 1), frame);
-  };
-  CopyInto(band, 0, 0, border(SkinData->Left(), false, BorderLeft, h));
-  CopyInto(band, w - BorderRight, 0, border(SkinData->Right(), false, BorderRight, h));
-  CopyInto(band, BorderLeft, 0,
-           border(SkinData->Top(), true, w - BorderLeft - BorderRight, BorderTop));
+  CopyInto(band, 0, BorderPixels(SkinData->Left(), false, BorderLeft, h));
+  CopyInto(band, w - BorderRight, BorderPixels(SkinData->Right(), false, BorderRight, h));
+  CopyInto(band, BorderLeft,
+           BorderPixels(SkinData->Top(), true, w - BorderLeft - BorderRight, BorderTop));
   CaptionImage = CreateDibBitmap(band);
   win::MemoryDc memory(::CreateCompatibleDC(dc));
   win::SelectObjectScope selected(memory.get(), CaptionImage.get());

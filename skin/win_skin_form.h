@@ -35,6 +35,7 @@ class TSkinData;
 class TSkinManage;
 class TWinSkinForm;
 class TWinSkinMenu;
+struct TDataSkinBorder;
 struct TDataSkinSysButton;
 
 // The life-cycle values of State, which the skin manager reads to find dead skinners.
@@ -90,7 +91,7 @@ class TWinSysButton : public TNCObject {
   void PaintInCaption(HDC dc);
   // The system icon button (actions 3 and 11) shows the window's icon.
   bool ShowsIcon() const;
-  CaptionButtonSpec Spec() const;
+  CaptionButtonInput LayoutInput() const;
 
   const TDataSkinSysButton& Data;
 
@@ -130,6 +131,10 @@ class TWinSkinForm : public ui::TComponent {
   // Paints the borders, the caption band and the menu bar; `dc` null takes the window DC.
   void PaintFrame(HDC dc);
   void PaintBorder(HDC dc, int element, const RECT& rect);
+  // The image of a border's strip the window's activation shows (1 active, 2 inactive), and
+  // the border built as pixels at a size with it.
+  int BorderImage(const TDataSkinBorder& border) const;
+  PixelImage BorderPixels(const TDataSkinBorder& border, bool stacked, int width, int height) const;
   // Drops the caption buttons ahead of a skin change; ComputeBorders makes them anew.
   void DropCaptionButtons();
 

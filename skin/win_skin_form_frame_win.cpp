@@ -32,9 +32,8 @@ constexpr UINT kDrawFrameMessage = 0x00AF;
 constexpr WPARAM kRebuildRegion = 1;
 
 bool IsMessageBoxClass(HWND window) {
-  wchar_t name[32] = {};
-  ::GetClassNameW(window, name, 32);
-  return std::wstring(name) == L"#32770" || std::wstring(name) == L"TMessageForm";
+  const std::wstring name = win::ClassNameOf(window);
+  return name == L"#32770" || name == L"TMessageForm";
 }
 
 }  // namespace
@@ -149,25 +148,20 @@ void TWinSkinForm::BuildRegion() {
     auto add = [&](win::Region part) {
       ::CombineRgn(region.get(), region.get(), part.get(), RGN_OR);
     };
-    auto border_pixels = [&](const TDataSkinBorder& border, bool stacked, int width, int height) {
-      const int frame = WindowActive || border.FrameCount <= 1 ? 1 : 2;
-      return BuildSkinElement(width, height, border.Image, MarginsOf(border), stacked,
-                              border.Tile != 1, std::max(border.FrameCount, 1), frame);
-    };
     if (FrameKind != TFrameKind::None) {
       if (left.Trans == 1 && h > 1) {
-        add(BitmapToRegion(border_pixels(left, false, BorderLeft, h), 0, 0));
+        add(BitmapToRegion(BorderPixels(left, false, BorderLeft, h), 0, 0));
       } else {
         add(win::Region(::CreateRectRgn(0, 0, BorderLeft, h)));
       }
       if (right.Trans == 1 && h > 1) {
-        add(BitmapToRegion(border_pixels(right, false, BorderRight, h), w - BorderRight, 0));
+        add(BitmapToRegion(BorderPixels(right, false, BorderRight, h), w - BorderRight, 0));
       } else {
         add(win::Region(::CreateRectRgn(w - BorderRight, 0, w, h)));
       }
       const int middle = w - BorderLeft - BorderRight;
       if (bottom.Trans == 1 && BorderBottom >= 2) {
-        add(BitmapToRegion(border_pixels(bottom, true, middle, BorderBottom), BorderLeft,
+        add(BitmapToRegion(BorderPixels(bottom, true, middle, BorderBottom), BorderLeft,
                            h - BorderBottom));
       } else {
         add(win::Region(::CreateRectRgn(BorderLeft, h - BorderBottom, w - BorderRight, h)));
@@ -176,7 +170,7 @@ void TWinSkinForm::BuildRegion() {
         // The caption as painted, so that its buttons and text shape the region too.
         PixelImage band = CaptionPixels();
         if (band.width != w || band.height != BorderTop) {
-          band = border_pixels(top, true, middle, BorderTop);
+          band = BorderPixels(top, true, middle, BorderTop);
           add(BitmapToRegion(band, BorderLeft, 0));
         } else {
           add(BitmapToRegion(CropImage(band, {BorderLeft, 0, w - BorderRight, BorderTop}),
@@ -201,16 +195,24 @@ void TWinSkinForm::DropRegion() {
   region_set_ = false;
 }
 
+int TWinSkinForm::BorderImage(const TDataSkinBorder& border) const {
+  return WindowActive || border.FrameCount <= 1 ? 1 : 2;
+}
+
+PixelImage TWinSkinForm::BorderPixels(const TDataSkinBorder& border, bool stacked, int width,
+                                      int height) const {
+  return BuildSkinElement(width, height, border.Image, MarginsOf(border), stacked, border.Tile != 1,
+                          std::max(border.FrameCount, 1), BorderImage(border));
+}
+
 void TWinSkinForm::PaintBorder(HDC dc, int element, const RECT& rect) {
   if (IsInverted(rect) || !SkinData) return;
   const TDataSkinBorder& border = element == 1   ? SkinData->Left()
                                   : element == 2 ? SkinData->Right()
                                   : element == 3 ? SkinData->Top()
                                                  : SkinData->Bottom();
-  const bool stacked = element >= 3;
-  const int frame = WindowActive || border.FrameCount <= 1 ? 1 : 2;
-  DrawSkinElement(dc, rect, border.Image, stacked, border.Tile != 1, false,
-                  std::max(border.FrameCount, 1), frame, MarginsOf(border));
+  DrawSkinElement(dc, rect, border.Image, element >= 3, border.Tile != 1, false,
+                  std::max(border.FrameCount, 1), BorderImage(border), MarginsOf(border));
 }
 
 void TWinSkinForm::PaintFrame(HDC dc) {

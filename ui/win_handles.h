@@ -8,9 +8,17 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <string>
 #include <utility>
 
 namespace telvana::win {
+
+// The class name of a window (empty for a window that is gone).
+inline std::wstring ClassNameOf(HWND window) {
+  wchar_t name[256] = {};
+  const int length = ::GetClassNameW(window, name, 256);
+  return std::wstring(name, length > 0 ? length : 0);
+}
 
 template <class H, class Traits, bool Owning>
 class Handle {

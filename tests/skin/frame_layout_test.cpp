@@ -89,12 +89,12 @@ TEST(FrameLayoutTest, ButtonsArePlacedByTheirAlignment) {
                                         Button(5, 1, 36, 7, 0, 0),  Button(5, 2, 3, 2, 0, 0),
                                         Button(5, 9, 3, 2, 0, 0),   Button(5, 100, 30, 0, 100, 100),
                                         Button(5, 42, 30, 9, 0, 0), Button(5, 1, 50, 7, 0, 0)};
-  std::vector<CaptionButtonSpec> specs;
-  for (const auto& b : buttons) specs.push_back({&b, 16, 14});
-  specs.back().width = 0;  // an empty picture
+  std::vector<CaptionButtonInput> inputs;
+  for (const auto& b : buttons) inputs.push_back({&b, 16, 14});
+  inputs.back().width = 0;  // an empty picture
   int right_edge = -1;
-  const auto places = LayoutCaptionButtons(specs, facts, right_edge);
-  ASSERT_EQ(places.size(), specs.size());
+  const auto places = LayoutCaptionButtons(inputs, facts, right_edge);
+  ASSERT_EQ(places.size(), inputs.size());
   EXPECT_EQ(places[0].rect, (RasterRect{7, 5, 23, 19}));
   EXPECT_EQ(places[1].rect, (RasterRect{280, 7, 296, 21}));
   EXPECT_EQ(places[2].rect.left, 264);
@@ -106,7 +106,7 @@ TEST(FrameLayoutTest, ButtonsArePlacedByTheirAlignment) {
   EXPECT_FALSE(places[7].visible);
   facts.right_to_left = true;
   facts.menu_bar_left_width = 5;
-  EXPECT_EQ(LayoutCaptionButtons(specs, facts, right_edge)[5].rect.left, 4 + 30 + 5);
+  EXPECT_EQ(LayoutCaptionButtons(inputs, facts, right_edge)[5].rect.left, 4 + 30 + 5);
 }
 
 TEST(FrameLayoutTest, TheTitleIsShiftedByItsAlignmentAndClipped) {
