@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/command_line.h"
 #include "app/fmain1.h"
 #include "app/fwldz1.h"
 #include "playlists/import_notice.h"
@@ -308,12 +309,12 @@ void UserChannels::ClearClick() {
   }
 }
 
-bool OpenCommandLinePlaylist(TFmain1& window, const wchar_t* command_line) {
-  int count = 0;
-  LPWSTR* arguments = ::CommandLineToArgvW(command_line, &count);
-  if (!arguments) return false;
-  const std::wstring path = count >= 2 ? arguments[1] : L"";
-  ::LocalFree(arguments);
+bool OpenCommandLinePlaylist(TFmain1& window, std::u16string_view command_line) {
+  // Split by our own rules rather than the shell's: loading the shell (and with it COM)
+  // would cost every start-up its time.
+  const std::vector<std::u16string> arguments = SplitCommandLine(command_line);
+  if (arguments.empty()) return false;
+  const std::wstring path(AsWide(arguments.front()));
   const std::wstring ext = ExtensionOf(path);
   if (std::find(std::begin(kListExtensions), std::end(kListExtensions), ext) ==
       std::end(kListExtensions)) {

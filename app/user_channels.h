@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/drop_target.h"
@@ -100,9 +101,10 @@ class UserChannels {
   bool drop_target_ = false;
 };
 
-// Whether the command line names a playlist file (the first argument, a file with a list's
-// extension that exists); if so, it is imported and its first entry played once the window
-// has read the user's list. Returns whether it did.
-bool OpenCommandLinePlaylist(TFmain1& window, const wchar_t* command_line);
+// Whether the command line (as wWinMain receives it, without the program's name) names a
+// playlist file (the first argument, a file with a list's extension that exists); if so, it
+// is imported and its first entry played once the window has read the user's list. Returns
+// whether it did.
+bool OpenCommandLinePlaylist(TFmain1& window, std::u16string_view command_line);
 
 }  // namespace telvana

@@ -265,6 +265,14 @@ bool TSkinManage::SkinWindow(HWND window) {
   return true;
 }
 
+void TSkinManage::SkinBeforeShow(ui::TForm& form) {
+  if (!SkinWindow(form.Handle())) return;
+  // The frame fits now, while the window is hidden, instead of at the WM_SKININIT just posted
+  // (which then finds it done): the window appears once, in its skin, without a second
+  // resize and repaint through the display server.
+  ::SendMessageW(form.Handle(), WM_SKININIT, 0, kSkinInitParam);
+}
+
 void TSkinManage::Adopt(TWinSkinForm& skinner) {
   FormSkinners.push_back(&skinner);
   skinner.OnFree = [this](TWinSkinForm& gone) { std::erase(FormSkinners, &gone); };
@@ -393,9 +401,13 @@ SkinManagerScope::SkinManagerScope() {
     ReplaceSkinManager(TakeOverSkinRequests(*queue));
   }
   SetSkinManagerFactory([] { return std::make_unique<TSkinManage>(); });
+  ui::SetFormShowingHook([](ui::TForm& form) {
+    if (auto* manager = dynamic_cast<TSkinManage*>(SkinManager())) manager->SkinBeforeShow(form);
+  });
 }
 
 SkinManagerScope::~SkinManagerScope() {
+  ui::SetFormShowingHook(nullptr);
   SetSkinManagerFactory(nullptr);
   ReplaceSkinManager(nullptr);
 }

@@ -47,6 +47,8 @@ class TSkinManage : public SkinManagerLink {
   void PerformPendingAction();
   // True when a frame skinner was attached to `window`.
   bool SkinWindow(HWND window);
+  // Skins a form's hidden window right before it is first shown, its frame fitted at once.
+  void SkinBeforeShow(ui::TForm& form);
   bool SkinVisibleForm(ui::TForm& form);
   TSkinData* ChooseSkinData(HWND window) const;
   bool AcceptWindowClass(const std::wstring& class_name) const;
@@ -91,7 +93,8 @@ std::unique_ptr<TSkinManage> TakeOverSkinRequests(SkinRequestQueue& queue);
 
 // The program's skin manager for as long as the scope lasts: the first skin data that asks
 // for a manager gets a TSkinManage (which takes over a queue's requests made before the
-// scope began), and the manager ends with the scope.
+// scope began), and the manager ends with the scope. Meanwhile every form of the program is
+// skinned right before it is first shown, not only when it is activated.
 class SkinManagerScope {
  public:
   SkinManagerScope();

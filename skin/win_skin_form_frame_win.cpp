@@ -469,7 +469,8 @@ LRESULT TWinSkinForm::FrameMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
         }
         State = kFormReady;
         if (HoverTimer) HoverTimer->SetEnabled(WindowActive);
-        PaintFrame(nullptr);
+        // A window not shown yet paints its frame when it is shown.
+        if (::IsWindowVisible(WindowHandle)) PaintFrame(nullptr);
       }
       return 0;
     case ui::CM_MENUCHANGED: {

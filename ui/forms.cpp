@@ -252,10 +252,22 @@ void TForm::PlaceForShow() {
   if (origin.x != Left() || origin.y != Top()) SetBounds(origin.x, origin.y, Width(), Height());
 }
 
+namespace {
+FormShowingHook& ShowingHook() {
+  static FormShowingHook hook;
+  return hook;
+}
+}  // namespace
+
+void SetFormShowingHook(FormShowingHook hook) {
+  ShowingHook() = std::move(hook);
+}
+
 void TForm::Show() {
   if (!Handle()) CreateHandle();
   PlaceForShow();
   visible_ = true;
+  if (ShowingHook() && !::IsWindowVisible(Handle())) ShowingHook()(*this);
   ::ShowWindow(Handle(), SW_SHOW);
   // In front of the program's other windows: they all have the same owner, and activation
   // alone does not raise a window on every system (Wine on a bare X display does not). A

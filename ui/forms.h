@@ -212,4 +212,10 @@ class TApplicationEvents : public TComponent {
 // The application that exists now; a call without one is a fault of the caller.
 TApplication& Application();
 
+// What the program does to a form's hidden window right before it is first shown (the skin
+// manager gives it its frame there, so that the window appears once, already in its skin).
+// An empty hook does nothing.
+using FormShowingHook = std::function<void(TForm&)>;
+void SetFormShowingHook(FormShowingHook hook);
+
 }  // namespace telvana::ui

@@ -236,13 +236,13 @@ TEST_F(UserChannelsTest, AListOnTheCommandLineIsImportedAndItsFirstEntryPlayed) 
   const std::wstring path = WriteList(L"cmd.asx",
                                       "<asx><entry><title>T</title>"
                                       "<ref href=\"http://127.0.0.1/t\"/></entry></asx>");
-  EXPECT_FALSE(OpenCommandLinePlaylist(*window, L"Telvana.exe http://127.0.0.1/t"));
-  EXPECT_FALSE(OpenCommandLinePlaylist(*window, L"Telvana.exe C:\\no\\such.m3u"));
+  EXPECT_FALSE(OpenCommandLinePlaylist(*window, u"http://127.0.0.1/t"));
+  EXPECT_FALSE(OpenCommandLinePlaylist(*window, u"C:\\no\\such.m3u"));
   auto* w = ui::TComponent::New<TFmain1>(*window);
   w->SetUserChannelsFile(store_);
   w->Create();
   w->SetPlayer(player);
-  EXPECT_TRUE(OpenCommandLinePlaylist(*w, (L"Telvana.exe \"" + path + L"\"").c_str()));
+  EXPECT_TRUE(OpenCommandLinePlaylist(*w, u"\"" + std::u16string(AsUtf16(path)) + u"\" -x"));
   ui::Application().ProcessMessages();
   EXPECT_EQ(player.calls(), (std::vector<std::string>{"close", "URL=http://127.0.0.1/t", "play"}));
   EXPECT_EQ(testsupport::StatusPanelText(w->StatusBar().Handle(), 0), L"正在播放：T");
