@@ -71,9 +71,13 @@ void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
   // The text area keeps the control's own drawing.
   ::ExcludeClipRect(dc, places.text.left, places.text.top, places.text.right, places.text.bottom);
   DrawSkinElement(dc, rect, std::max(sunk->FrameCount, 1), state, *sunk);
-  const PixelImage& picture = left && !button->Image2.empty() ? button->Image2 : button->Image;
   const int frames = std::max(button->FrameCount, 1);
-  StampFrame(dc, AsRect(places.button), picture, frames, state);
+  if (left && !button->Image2.empty()) {
+    // The mirror turns the whole strip round, so the mirror of frame k is its frame n + 1 - k.
+    StampFrame(dc, AsRect(places.button), button->Image2, frames, frames + 1 - state);
+  } else {
+    StampFrame(dc, AsRect(places.button), button->Image, frames, state);
+  }
 
   const TDataSkinObject* extra = FSkinData->Slot(SkinSlot::kExtraImages);
   if (extra && !extra->Image.empty()) {

@@ -25,6 +25,7 @@
 #include "skin/win_skin_form.h"
 #include "skin/wrapper_choice.h"
 #include "ui/buttons.h"
+#include "ui/edit.h"
 #include "ui/forms.h"
 #include "ui/group_box.h"
 #include "ui/std_controls.h"
@@ -257,6 +258,8 @@ void TWinSkinForm::SkinComponent(ui::TComponent& component, ui::TComponent& cont
     AttachScrolled(*this, component, true);
   } else if (dynamic_cast<ui::TButton*>(&component) && Has(data, xcButton)) {
     AttachOwned<TSkinButton>(*this, component, false);
+  } else if (dynamic_cast<ui::TEdit*>(&component) && Has(data, xcEdit)) {
+    AttachByHandle<TSkinEdit>(*this, component, HandleOf(component));
   } else if (dynamic_cast<ui::TForm*>(&component)) {
     AttachOwned<TSkinBox>(*this, component, true);
     SkinChildControls(component);
