@@ -18,6 +18,12 @@ bool TSkinTrackBar::BeforeMessage(ui::TMessage& message) {
     case WM_ERASEBKGND:
       message.result = 1;
       return false;
+    case ui::CN_BASE + WM_CTLCOLORSTATIC:
+      // The track bar fills its background with what its parent answers; the framework
+      // passes the question back to the control, so the answer is the skin's.
+      if (!FSkinData) break;
+      message.result = reinterpret_cast<LRESULT>(FaceBrush());
+      return false;
     case WM_NOTIFY:
     case ui::CN_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(message.lParam);
@@ -27,6 +33,15 @@ bool TSkinTrackBar::BeforeMessage(ui::TMessage& message) {
     }
   }
   return TSkinControl::BeforeMessage(message);
+}
+
+HBRUSH TSkinTrackBar::FaceBrush() {
+  const COLORREF colour = ui::ColorToRGB(FSkinData->Colours().ButtonFace);
+  if (!face_brush_ || colour != face_colour_) {
+    face_brush_ = win::Brush(::CreateSolidBrush(colour));
+    face_colour_ = colour;
+  }
+  return face_brush_.get();
 }
 
 LRESULT TSkinTrackBar::CustomDraw(const NMCUSTOMDRAW& draw) {
