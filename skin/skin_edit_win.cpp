@@ -37,7 +37,12 @@ void TSkinEdit::AfterMessage(ui::TMessage& message) {
   TSkinControl::AfterMessage(message);
 }
 
+TSkinUpDown* TSkinEdit::UpDown() const {
+  return StillWrapped(FForm, FUpDown) ? FUpDown : nullptr;
+}
+
 void TSkinEdit::FindUpDown() {
+  FUpDown = UpDown();
   if (FUpDown || !FSkinData) return;
   for (HWND child = ::GetTopWindow(FHandle); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
     const std::wstring name = win::ClassNameOf(child);

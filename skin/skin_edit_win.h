@@ -16,7 +16,8 @@ class TSkinEdit : public TSkinControl {
   void AfterMessage(ui::TMessage& message) override;
   void PaintSkin(HDC dc, const RECT& rect) override;
 
-  TSkinUpDown* UpDown() const { return FUpDown; }
+  // The spin button's wrapper, while there is one.
+  TSkinUpDown* UpDown() const;
 
  private:
   // The spin button among the edit's child windows, skinned once found.

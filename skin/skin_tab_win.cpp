@@ -99,9 +99,14 @@ void TSkinTab::PrepareImages() {
   }
 }
 
+TSkinUpDown* TSkinTab::UpDown() const {
+  return StillWrapped(FForm, FUpDown) ? FUpDown : nullptr;
+}
+
 bool TSkinTab::FindScrollArrows() {
   HWND arrows = ::FindWindowExW(FHandle, nullptr, UPDOWN_CLASSW, nullptr);
   if (!arrows) return false;
+  FUpDown = UpDown();
   if (!FUpDown && FSkinData) {
     ui::TComponent* owner = Owner() ? Owner() : this;
     FUpDown = ui::TComponent::New<TSkinUpDown>(*owner);
@@ -214,6 +219,10 @@ void TSkinTab31::AttachControl(TWinSkinForm* form, TSkinData& skin_data, bool, H
       FUpDown->AttachWindow(scroller->Handle(), skin_data, form, canvas);
     }
   }
+}
+
+TSkinUpDown* TSkinTab31::UpDown() const {
+  return StillWrapped(FForm, FUpDown) ? FUpDown : nullptr;
 }
 
 void TSkinTab31::PrepareImage() {

@@ -22,7 +22,8 @@ class TSkinTab : public TSkinControl {
   void PaintSkin(HDC dc, const RECT& rect) override;
 
   int Position() const { return FPosition; }
-  TSkinUpDown* UpDown() const { return FUpDown; }
+  // The scroll arrows' wrapper, while there is one.
+  TSkinUpDown* UpDown() const;
 
  private:
   // The skin's tab and border pictures as this control's tab position needs them.
@@ -52,7 +53,7 @@ class TSkinTab31 : public TSkinControl {
   void SkinChanged() override;
   void PaintSkin(HDC dc, const RECT& rect) override;
 
-  TSkinUpDown* UpDown() const { return FUpDown; }
+  TSkinUpDown* UpDown() const;
 
  private:
   void PrepareImage();

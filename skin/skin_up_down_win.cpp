@@ -9,6 +9,7 @@
 #include "skin/skin_data.h"
 #include "skin/skin_paint_win.h"
 #include "skin/skin_text_win.h"
+#include "skin/win_skin_form.h"
 #include "ui/win_handles.h"
 
 namespace telvana {
@@ -106,6 +107,12 @@ void TSkinUpDown::PaintSkin(HDC dc, const RECT& rect) {
   PaintArrow(work.get(), AsRect(halves.second), UpDownArrowState(FEnabled, pressed, over_second),
              true, horizontal);
   ::BitBlt(dc, rect.left, rect.top, client.right, client.bottom, work.get(), 0, 0, SRCCOPY);
+}
+
+bool StillWrapped(const TWinSkinForm* form, const TSkinControl* wrapper) {
+  if (!wrapper) return false;
+  if (!form) return true;  // then it lives as long as its owner, who outlives the caller
+  return std::find(form->Wrappers.begin(), form->Wrappers.end(), wrapper) != form->Wrappers.end();
 }
 
 }  // namespace telvana

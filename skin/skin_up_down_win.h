@@ -24,4 +24,8 @@ class TSkinUpDown : public TSkinControl {
   void PaintArrow(HDC dc, const RECT& part, int state, bool second, bool horizontal) const;
 };
 
+// Whether a wrapper made by another wrapper (its owner's, freed apart from it) is still
+// there: the frame skinner frees wrappers of windows that went, and lists only live ones.
+bool StillWrapped(const TWinSkinForm* form, const TSkinControl* wrapper);
+
 }  // namespace telvana

@@ -258,6 +258,17 @@ TEST_F(SkinControlsTest, AnEditGetsAPlainBorderAndItsSpinButtonIsSkinned) {
   EXPECT_TRUE(bare->UpDown()->FInset);
   EXPECT_EQ(PixelOf(controls.spin, 5, 4), Frame(kUpDownV, 1));
 
+  // A spin button that goes, and the frame skinner's sweep of its wrapper, leave the edit
+  // looking for the next one.
+  ::DestroyWindow(controls.spin);
+  skinner->SweepDeadWrappers();
+  EXPECT_EQ(bare->UpDown(), nullptr);
+  HWND next = ::CreateWindowExW(0, UPDOWN_CLASSW, nullptr, WS_CHILD | WS_VISIBLE, 118, 0, 18, 18,
+                                controls.bare_edit, nullptr, nullptr, nullptr);
+  PixelOf(controls.bare_edit, 0, 0);
+  ASSERT_NE(bare->UpDown(), nullptr);
+  EXPECT_EQ(bare->UpDown()->Handle(), next);
+
   // Without a border the edit keeps its own look.
   HWND flat = ::CreateWindowExW(0, WC_EDITW, L"x", WS_CHILD | WS_VISIBLE, 10, 330, 100, 20,
                                 controls.form->Handle(), nullptr, nullptr, nullptr);
