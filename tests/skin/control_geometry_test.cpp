@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 
 #include "skin/bitmap_transforms.h"
@@ -81,8 +82,9 @@ RasterRect TurnedMark(const RasterRect& r, StripSize lying, TabPosition position
   PixelImage strip{
       lying.width, lying.height,
       std::vector<std::uint32_t>(static_cast<std::size_t>(lying.width) * lying.height)};
-  for (int y = r.top; y < r.bottom; ++y) {
-    for (int x = r.left; x < r.right; ++x) strip.at(x, y) = 1;
+  // What lies outside the strip is cut, as the strip's DC cuts it.
+  for (int y = std::max(r.top, 0); y < std::min(r.bottom, lying.height); ++y) {
+    for (int x = std::max(r.left, 0); x < std::min(r.right, lying.width); ++x) strip.at(x, y) = 1;
   }
   const PixelImage turned = position == kTabsLeft ? RotateLeft(strip) : RotateRight(strip);
   RasterRect found{turned.width, turned.height, 0, 0};
