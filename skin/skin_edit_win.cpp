@@ -23,16 +23,25 @@ RECT Shrunk(RECT rect, int by) {
 
 }  // namespace
 
+bool TSkinEdit::BeforeMessage(ui::TMessage& message) {
+  if (message.msg != WM_PRINT || !message.wParam) return TSkinControl::BeforeMessage(message);
+  const auto dc = reinterpret_cast<HDC>(message.wParam);
+  // Wine's edit leaves its client area as the clip of a DC it prints into, which would hide
+  // the border: the caller's clip is put back before the border is drawn.
+  win::Region caller_clip(::CreateRectRgn(0, 0, 0, 0));
+  const bool clipped = caller_clip && ::GetClipRgn(dc, caller_clip.get()) == 1;
+  CallOriginal(message);
+  ::SelectClipRgn(dc, clipped ? caller_clip.get() : nullptr);
+  PaintPrintBorder(dc);
+  return false;
+}
+
 void TSkinEdit::AfterMessage(ui::TMessage& message) {
-  switch (message.msg) {
-    case WM_PAINT:
-      // A paint into a DC that was handed in is someone else's picture (a print); only the
-      // window's own paint gets the border.
-      if (message.wParam == 0) Repaint(nullptr);
-      return;
-    case WM_PRINT:
-      if (message.wParam) PaintPrintBorder(reinterpret_cast<HDC>(message.wParam));
-      return;
+  if (message.msg == WM_PAINT) {
+    // A paint into a DC that was handed in is someone else's picture (a print); only the
+    // window's own paint gets the border.
+    if (message.wParam == 0) Repaint(nullptr);
+    return;
   }
   TSkinControl::AfterMessage(message);
 }

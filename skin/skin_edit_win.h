@@ -13,6 +13,7 @@ class TSkinUpDown;
 class TSkinEdit : public TSkinControl {
  public:
   using TSkinControl::TSkinControl;
+  bool BeforeMessage(ui::TMessage& message) override;
   void AfterMessage(ui::TMessage& message) override;
   void PaintSkin(HDC dc, const RECT& rect) override;
 

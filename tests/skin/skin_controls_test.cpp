@@ -250,6 +250,19 @@ TEST_F(SkinControlsTest, AnEditGetsAPlainBorderAndItsSpinButtonIsSkinned) {
   EXPECT_EQ(PixelOf(edit, 0, 0), shadow);
   EXPECT_EQ(PixelOf(edit, 1, 1), RGB(0xFF, 0xFF, 0xFF));
 
+  {
+    // A print of the edit (as a parent's off-screen copy takes it) gets the border too.
+    RECT r;
+    ::GetWindowRect(edit, &r);
+    win::WindowDc screen(nullptr);
+    win::MemoryDc print(::CreateCompatibleDC(screen.get()));
+    win::Bitmap bitmap(::CreateCompatibleBitmap(screen.get(), r.right - r.left, r.bottom - r.top));
+    win::SelectObjectScope use(print.get(), bitmap.get());
+    ::SendMessageW(edit, WM_PRINT, reinterpret_cast<WPARAM>(print.get()),
+                   PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+    EXPECT_EQ(::GetPixel(print.get(), 0, 0), shadow);
+  }
+
   auto* bare = WrapperOf<TSkinEdit>(controls.bare_edit);
   ASSERT_NE(bare, nullptr);
   PixelOf(controls.bare_edit, 0, 0);
