@@ -238,6 +238,13 @@ TEST_F(SkinControlsTest, AComboBoxShowsItsButtonRightOrMirroredLeftAndOpens) {
   EXPECT_EQ(PixelOf(combo, w - s - 1, 1), Frame(kCombo, 4)) << "focused";
 
   ::SetFocus(controls.form->Handle());
+  // A skin's simple combo look: a plain frame and a slim button at the right.
+  data->Slot(SkinSlot::kComboButton)->Style = 1;
+  EXPECT_EQ(PixelOf(combo, 0, 0), ui::ColorToRGB(data->Colours().ButtonShadow));
+  EXPECT_EQ(PixelOf(combo, w - 4, (r.bottom - r.top) / 2), Frame(kCombo, 1));
+  EXPECT_NE(PixelOf(combo, w - ::GetSystemMetrics(SM_CYVTHUMB) - 4, 1), Frame(kCombo, 1));
+  data->Slot(SkinSlot::kComboButton)->Style = 0;
+
   // The mirrored strip shows each state's own frame, turned round.
   EXPECT_EQ(PixelOf(controls.bare_combo_left, 1, 1), Frame(kCombo, 1));
   ::GetWindowRect(controls.bare_combo_left, &r);
