@@ -13,11 +13,19 @@
 
 #include "skin/ascii.h"
 #include "skin/skin_buttons_win.h"
+#include "skin/skin_combo_box_win.h"
 #include "skin/skin_data.h"
+#include "skin/skin_edit_win.h"
 #include "skin/skin_later_wrappers_win.h"
+#include "skin/skin_progress_win.h"
+#include "skin/skin_status_bar_win.h"
+#include "skin/skin_tab_win.h"
+#include "skin/skin_track_bar_win.h"
+#include "skin/skin_up_down_win.h"
 #include "skin/win_skin_form.h"
 #include "skin/wrapper_choice.h"
 #include "ui/buttons.h"
+#include "ui/edit.h"
 #include "ui/forms.h"
 #include "ui/group_box.h"
 #include "ui/std_controls.h"
@@ -250,6 +258,8 @@ void TWinSkinForm::SkinComponent(ui::TComponent& component, ui::TComponent& cont
     AttachScrolled(*this, component, true);
   } else if (dynamic_cast<ui::TButton*>(&component) && Has(data, xcButton)) {
     AttachOwned<TSkinButton>(*this, component, false);
+  } else if (dynamic_cast<ui::TEdit*>(&component) && Has(data, xcEdit)) {
+    AttachByHandle<TSkinEdit>(*this, component, HandleOf(component));
   } else if (dynamic_cast<ui::TForm*>(&component)) {
     AttachOwned<TSkinBox>(*this, component, true);
     SkinChildControls(component);

@@ -1,5 +1,4 @@
-// The wrappers of scrolling controls, size grips, status bars, tabs, track bars, up-down
-// controls, progress bars, edits and combo boxes. They attach, take part in the frame
+// The wrappers of scrolling controls and size grips. They attach, take part in the frame
 // skinner's list and pass every message on; their painting from the skin comes later, so
 // until then these controls look as the system draws them.
 #pragma once
@@ -32,46 +31,6 @@ class TSkinScrollbar : public TSkinPassingControl {
 };
 
 class TSkinSizer : public TSkinPassingControl {
- public:
-  using TSkinPassingControl::TSkinPassingControl;
-};
-
-class TSkinStatusBar : public TSkinPassingControl {
- public:
-  using TSkinPassingControl::TSkinPassingControl;
-};
-
-class TSkinTab : public TSkinPassingControl {
- public:
-  using TSkinPassingControl::TSkinPassingControl;
-};
-
-class TSkinTab31 : public TSkinPassingControl {
- public:
-  using TSkinPassingControl::TSkinPassingControl;
-};
-
-class TSkinTrackBar : public TSkinPassingControl {
- public:
-  using TSkinPassingControl::TSkinPassingControl;
-};
-
-class TSkinUpDown : public TSkinPassingControl {
- public:
-  using TSkinPassingControl::TSkinPassingControl;
-};
-
-class TSkinProgress : public TSkinPassingControl {
- public:
-  using TSkinPassingControl::TSkinPassingControl;
-};
-
-class TSkinEdit : public TSkinPassingControl {
- public:
-  using TSkinPassingControl::TSkinPassingControl;
-};
-
-class TSkinComBox : public TSkinPassingControl {
  public:
   using TSkinPassingControl::TSkinPassingControl;
 };

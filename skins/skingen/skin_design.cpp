@@ -524,7 +524,8 @@ class Designer {
     Margins(5, 5, 5, 3);
     Key("Trans", 1);
     Key("NormalColour2", Colour(t_.text));
-    Key("MouseOverColour2", Colour(Darker(t_.accent, 30)));
+    // The chosen tab's text: dark enough to read on the light face of the chosen tab.
+    Key("MouseOverColour2", Colour(Darker(t_.accent, 55)));
   }
 
   void Progress() {
@@ -566,14 +567,15 @@ class Designer {
   }
 
   void Combo() {
-    // The drop button: 1 normal, 2 hot, 3 pressed, 4 disabled.
+    // The drop button, in the order the combo box wrapper reads it: 1 normal, 2 pressed,
+    // 3 disabled, 4 hot or focused.
     Canvas button(68, 20);
     for (int k = 0; k < 4; ++k) {
       const Rect r = button.Cell(4, k);
       Rgb base = Mix(t_.face, t_.frame, 20);
-      if (k == 1) base = Lighter(Mix(t_.face, t_.accent, 30), 20);
-      if (k == 2) base = Darker(Mix(t_.face, t_.accent, 40), 10);
-      if (k == 3) base = Grey(t_.face);
+      if (k == 3) base = Lighter(Mix(t_.face, t_.accent, 30), 20);
+      if (k == 1) base = Darker(Mix(t_.face, t_.accent, 40), 10);
+      if (k == 2) base = Grey(t_.face);
       button.Panel(r, 2, Lighter(base, 55), base, Darker(base, 30));
     }
     Add("ComboButton.bmp", button);
@@ -582,14 +584,15 @@ class Designer {
     Margins(3, 3, 3, 3);
     Key("Trans", 1);
 
-    // The edit frame around a combo box: 1 normal, 2 hot, 3 focused, 4 disabled.
+    // The frame around a combo box, in the same order: 1 normal, 2 pressed, 3 disabled,
+    // 4 hot or focused.
     Canvas sunk(80, 20);
     for (int k = 0; k < 4; ++k) {
       const Rect r = sunk.Cell(4, k);
-      sunk.Fill(r, k == 3 ? Grey(t_.face) : kWhite);
-      const Rgb edge = k == 1 || k == 2 ? t_.accent : Darker(Mix(t_.face, t_.frame, 40), 15);
+      sunk.Fill(r, k == 2 ? Grey(t_.face) : kWhite);
+      const Rgb edge = k == 1 || k == 3 ? t_.accent : Darker(Mix(t_.face, t_.frame, 40), 15);
       sunk.Outline(r, edge);
-      sunk.Outline(r.Inset(1), k == 3 ? Grey(t_.face) : Lighter(edge, 85));
+      sunk.Outline(r.Inset(1), k == 2 ? Grey(t_.face) : Lighter(edge, 85));
     }
     Add("SunkEdge.bmp", sunk);
     Section("SunkEdge");
@@ -598,11 +601,11 @@ class Designer {
   }
 
   void Misc() {
-    // 1-4: the combo box arrow (normal, hot, pressed, disabled); 5: the size grip.
+    // 1-4: the combo box arrow (normal, pressed, disabled, hot); 5: the size grip.
     Canvas extra(60, 12);
     for (int k = 0; k < 4; ++k) {
       const Rect r = extra.Cell(5, k);
-      extra.Arrow(r, 1, 4, k == 3 ? Darker(Grey(t_.face), 25) : Darker(t_.frame, 35));
+      extra.Arrow(r, 1, 4, k == 2 ? Darker(Grey(t_.face), 25) : Darker(t_.frame, 35));
     }
     const Rect grip = extra.Cell(5, 4);
     for (int i = 0; i < 3; ++i)
@@ -674,21 +677,22 @@ class Designer {
   }
 
   void UpDown() {
-    // Eight frames: states 1-4 (normal, hot, pressed, disabled) of the first part (up or
-    // left), then of the second (down or right). Glyph strips: eight cells likewise.
+    // Eight frames: states 1-4 (normal, pressed, disabled, hot) of the first part (up or
+    // left), then of the second (down or right), as the up-down wrapper reads them. Glyph
+    // strips: eight cells likewise.
     for (int vertical = 0; vertical < 2; ++vertical) {
       Canvas parts(8 * 16, 16);
       Canvas glyphs(8 * 8, 8);
       for (int k = 0; k < 8; ++k) {
         const int state = k % 4;
         Rgb base = Mix(t_.face, t_.frame, 18);
-        if (state == 1) base = Lighter(Mix(t_.face, t_.accent, 30), 20);
-        if (state == 2) base = Darker(Mix(t_.face, t_.accent, 40), 10);
-        if (state == 3) base = Grey(t_.face);
+        if (state == 3) base = Lighter(Mix(t_.face, t_.accent, 30), 20);
+        if (state == 1) base = Darker(Mix(t_.face, t_.accent, 40), 10);
+        if (state == 2) base = Grey(t_.face);
         parts.Panel(parts.Cell(8, k), 2, Lighter(base, 55), base, Darker(base, 30));
         const int dir = vertical ? (k < 4 ? 0 : 1) : (k < 4 ? 2 : 3);
         glyphs.Arrow(glyphs.Cell(8, k), dir, 3,
-                     state == 3 ? Darker(Grey(t_.face), 25) : Darker(t_.frame, 35));
+                     state == 2 ? Darker(Grey(t_.face), 25) : Darker(t_.frame, 35));
       }
       const std::string n = vertical ? "UpDownVert" : "UpDownHorz";
       Add(n + ".bmp", parts);

@@ -9,10 +9,13 @@
 
 #include "skin/skin_buttons_win.h"
 #include "skin/skin_data.h"
+#include "skin/skin_edit_win.h"
 #include "skin/skin_later_wrappers_win.h"
+#include "skin/skin_status_bar_win.h"
 #include "skin/win_skin_form.h"
 #include "tests/infowin/program_windows.h"
 #include "ui/buttons.h"
+#include "ui/edit.h"
 #include "ui/group_box.h"
 #include "ui/std_controls.h"
 #include "ui/text_controls.h"
@@ -33,6 +36,7 @@ const std::type_info* ExpectedWrapper(const ui::TComponent& component) {
   if (dynamic_cast<const ui::TGroupBox*>(&component)) return &typeid(TSkinGroupBox);
   if (dynamic_cast<const ui::TBitBtn*>(&component)) return &typeid(TSkinBitButton);
   if (dynamic_cast<const ui::TButton*>(&component)) return &typeid(TSkinButton);
+  if (dynamic_cast<const ui::TEdit*>(&component)) return &typeid(TSkinEdit);
   return nullptr;
 }
 
