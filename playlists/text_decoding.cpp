@@ -40,37 +40,6 @@ std::u16string DecodeUtf16(std::string_view bytes, bool little_endian) {
 
 }  // namespace
 
-bool IsUtf8(std::string_view bytes) {
-  std::size_t i = 0;
-  while (i < bytes.size()) {
-    const auto b = static_cast<unsigned char>(bytes[i]);
-    if (b < 0x80) {
-      ++i;
-      continue;
-    }
-    int extra;
-    char32_t c, min;
-    if ((b & 0xE0) == 0xC0) {
-      extra = 1, c = b & 0x1F, min = 0x80;
-    } else if ((b & 0xF0) == 0xE0) {
-      extra = 2, c = b & 0x0F, min = 0x800;
-    } else if ((b & 0xF8) == 0xF0) {
-      extra = 3, c = b & 0x07, min = 0x10000;
-    } else {
-      return false;
-    }
-    if (bytes.size() - i <= static_cast<std::size_t>(extra)) return false;
-    for (int k = 1; k <= extra; ++k) {
-      const auto t = static_cast<unsigned char>(bytes[i + k]);
-      if ((t & 0xC0) != 0x80) return false;
-      c = (c << 6) | (t & 0x3F);
-    }
-    if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
-    i += extra + 1;
-  }
-  return true;
-}
-
 TextEncoding GuessEncoding(std::string_view bytes) {
   if (StartsWith(bytes, "\xEF\xBB\xBF")) return TextEncoding::kUtf8;
   if (StartsWith(bytes, "\xFF\xFE")) return TextEncoding::kUtf16Le;
@@ -84,7 +53,7 @@ TextEncoding GuessEncoding(std::string_view bytes) {
     return (u < 0x20 && u != '\t' && u != '\n' && u != '\r' && u != '\f') || u == 0x7F;
   });
   if (controls * 50 > head.size()) return TextEncoding::kBinary;
-  return IsUtf8(bytes) ? TextEncoding::kUtf8 : TextEncoding::kLegacy;
+  return IsValidUtf8(bytes) ? TextEncoding::kUtf8 : TextEncoding::kLegacy;
 }
 
 DecodedText DecodeText(std::string_view bytes, const LegacyDecoder& legacy) {

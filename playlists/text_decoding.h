@@ -26,7 +26,4 @@ struct DecodedText {
 };
 DecodedText DecodeText(std::string_view bytes, const LegacyDecoder& legacy);
 
-// True when the bytes are well-formed UTF-8 (ASCII is).
-bool IsUtf8(std::string_view bytes);
-
 }  // namespace telvana::playlists

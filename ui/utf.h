@@ -9,6 +9,8 @@ namespace telvana {
 
 // Invalid UTF-8 sequences become U+FFFD; nothing is dropped silently.
 std::u16string Utf8ToUtf16(std::string_view text);
+// Whether every sequence of `text` is valid UTF-8 (shortest forms of scalar values only).
+bool IsValidUtf8(std::string_view text);
 // Unpaired surrogates become U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);
 

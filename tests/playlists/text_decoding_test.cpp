@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "ui/utf.h"
+
 namespace telvana::playlists {
 namespace {
 
@@ -30,8 +32,8 @@ TEST(TextDecoding, WellFormedUtf8IsUtf8AndAnythingElseTheLocalCodePage) {
   // 中文 in GBK is not well-formed UTF-8; neither is a sequence cut short at the end.
   EXPECT_EQ(GuessEncoding("#EXTM3U\n\xD6\xD0\xCE\xC4\n"), TextEncoding::kLegacy);
   EXPECT_EQ(GuessEncoding("abc\xE4\xB8"), TextEncoding::kLegacy);
-  EXPECT_FALSE(IsUtf8("\xED\xA0\x80"));  // an encoded surrogate
-  EXPECT_FALSE(IsUtf8("\xC0\xAF"));      // an overlong slash
+  EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));  // an encoded surrogate
+  EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));      // an overlong slash
 
   std::string seen;
   const DecodedText gbk = DecodeText("\xD6\xD0", [&seen](std::string_view bytes) {
