@@ -15,6 +15,7 @@
 #include "skin/skin_buttons_win.h"
 #include "skin/skin_data.h"
 #include "skin/skin_later_wrappers_win.h"
+#include "skin/skin_scrollbar_win.h"
 #include "skin/win_skin_form.h"
 #include "skin/wrapper_choice.h"
 #include "ui/buttons.h"
