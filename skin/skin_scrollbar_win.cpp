@@ -158,10 +158,13 @@ bool TSkinScrollbar::BeforeMessage(ui::TMessage& message) {
 
 void TSkinScrollbar::AfterMessage(ui::TMessage& message) {
   switch (message.msg) {
-    case WM_SIZE:
     case WM_NCPAINT:
+      // The system drew its bars over the skin's: they are painted again at once, without
+      // the client area, which has its own paint coming when it needs one.
+      Repaint(nullptr);
+      return;
+    case WM_SIZE:
     case WM_PRINT:
-      // The control drew the system's bars; the skin's follow at once.
       InvalidateSkin();
       return;
   }
