@@ -117,12 +117,16 @@ bool TSkinScrollbar::BeforeMessage(ui::TMessage& message) {
     case WM_NCMOUSEMOVE:
       // The system would light its own arrows up over the skin's.
       return message.wParam != HTHSCROLL && message.wParam != HTVSCROLL;
-    case WM_NCLBUTTONDOWN:
-      if (FHandleClicks && !FTracking &&
-          (message.wParam == HTHSCROLL || message.wParam == HTVSCROLL)) {
-        return !ClickBar(message);
-      }
-      return true;
+    case WM_NCLBUTTONDOWN: {
+      if (message.wParam != HTHSCROLL && message.wParam != HTVSCROLL) return true;
+      if (FHandleClicks && !FTracking && ClickBar(message)) return false;
+      // The system follows a press on an arrow or the track in a loop of its own, and draws
+      // its own bar as the button goes up.
+      const std::shared_ptr<bool> alive = alive_;
+      CallOriginal(message);
+      if (*alive) Repaint(nullptr);
+      return false;
+    }
     case WM_HSCROLL:
     case WM_VSCROLL: {
       const bool vert = message.msg == WM_VSCROLL;

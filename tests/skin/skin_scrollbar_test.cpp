@@ -239,6 +239,16 @@ TEST_F(SkinScrollbarTest, ArrowsAndTrackScrollAsTheSystemsDo) {
   Settle();
   const int x = (bars.VertBar().left + bars.VertBar().right) / 2;
   EXPECT_EQ(Pixel(x, bars.VertBar().top + ThumbMiddle()), Ref(kThumb)) << "skinned after it";
+
+  // At the top an arrow scrolls nothing, and the list paints nothing: the skin's bar stays.
+  ::SendMessageW(list->Handle(), LB_SETTOPINDEX, 0, 0);
+  Settle();
+  PostMouse(WM_LBUTTONUP, OnBar(arrow / 2));
+  PressOnBar(OnBar(arrow / 2));
+  Settle();
+  EXPECT_EQ(TopIndex(), 0);
+  EXPECT_EQ(Pixel(x, bars.VertBar().top + 3), Ref(ArrowColour(9)));
+  EXPECT_EQ(Pixel(x, bars.VertBar().top + ThumbMiddle()), Ref(kThumb));
 }
 
 TEST_F(SkinScrollbarTest, TheThumbFollowsTheMouse) {
