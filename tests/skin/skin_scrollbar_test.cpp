@@ -21,6 +21,7 @@
 #include "tests/support/message_pump.h"
 #include "tests/support/test_form.h"
 #include "tests/support/ui_test_environment.h"
+#include "ui/graphics.h"
 #include "ui/std_controls.h"
 #include "ui/win_handles.h"
 #include "ui/window_subclass.h"
@@ -201,6 +202,49 @@ TEST_F(SkinScrollbarTest, TheBarIsPaintedFromTheSkinOnEitherSide) {
   Paint();
   EXPECT_EQ(bars.VertBar().left, 2);
   EXPECT_EQ(Pixel(2 + 8, bar.top + 3), Ref(ArrowColour(9)));
+}
+
+// A window with both bars, on either side: the horizontal arrows, the corner between them.
+TEST_F(SkinScrollbarTest, BothBarsAndTheCornerBetweenThem) {
+  auto* panel = ui::TComponent::New<ui::TPanel>(*form);
+  panel->SetBounds(170, 10, 80, 160);
+  panel->SetParent(form.get());
+  const HWND window = panel->Handle();
+  ::SetWindowLongW(window, GWL_STYLE,
+                   ::GetWindowLongW(window, GWL_STYLE) | WS_VSCROLL | WS_HSCROLL);
+  for (int bar : {SB_HORZ, SB_VERT}) {
+    SCROLLINFO info{sizeof(info), SIF_ALL, 0, 100, 10, 0, 0};
+    ::SetScrollInfo(window, bar, &info, FALSE);
+  }
+  auto* bars = ui::TComponent::New<TSkinScrollbar>(*panel);
+  bars->AttachScrolled(*panel, *data, true, skinner, nullptr);
+  const COLORREF face = ui::ColorToRGB(data->Colours().ButtonFace);
+  auto pixel = [window](int x, int y) {
+    HDC dc = ::GetWindowDC(window);
+    const COLORREF colour = ::GetPixel(dc, x, y);
+    ::ReleaseDC(window, dc);
+    return colour;
+  };
+  for (bool left : {false, true}) {
+    if (left) {
+      ::SetWindowLongW(window, GWL_EXSTYLE,
+                       ::GetWindowLongW(window, GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
+      ::SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    }
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    const RECT horz = bars->HorzBar(), vert = bars->VertBar(), corner = bars->Corner();
+    ASSERT_FALSE(::IsRectEmpty(&horz));
+    ASSERT_FALSE(::IsRectEmpty(&corner));
+    EXPECT_EQ(corner.left, left ? vert.left : horz.right);
+    EXPECT_EQ(horz.left, left ? corner.right : vert.top) << (left ? "left" : "right");
+    const int y = (horz.top + horz.bottom) / 2;
+    EXPECT_EQ(pixel(horz.left + 3, y), Ref(ArrowColour(1)));
+    EXPECT_EQ(pixel(horz.right - 3, y), Ref(ArrowColour(5)));
+    EXPECT_EQ(pixel((horz.left + horz.right) / 2, y), Ref(kBackground)) << "no horizontal track";
+    EXPECT_EQ(pixel(corner.left + 3, corner.top + 3), face);
+    EXPECT_EQ(pixel((vert.left + vert.right) / 2, vert.top + 3), Ref(ArrowColour(9)));
+  }
 }
 
 TEST_F(SkinScrollbarTest, AMissingTrackLeavesTheBackgroundAndNoSkinLeavesTheSystemsBar) {
