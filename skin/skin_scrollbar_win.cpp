@@ -117,7 +117,9 @@ bool TSkinScrollbar::BeforeMessage(ui::TMessage& message) {
     case WM_NCMOUSEMOVE:
       // The system would light its own arrows up over the skin's.
       return message.wParam != HTHSCROLL && message.wParam != HTVSCROLL;
-    case WM_NCLBUTTONDOWN: {
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK: {
+      // A quick second press on a bar is a press too (the system scrolls on both).
       if (message.wParam != HTHSCROLL && message.wParam != HTVSCROLL) return true;
       if (FHandleClicks && !FTracking && ClickBar(message)) return false;
       // The system follows a press on an arrow or the track in a loop of its own, and draws

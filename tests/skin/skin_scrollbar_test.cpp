@@ -296,6 +296,14 @@ TEST_F(SkinScrollbarTest, TheThumbFollowsTheMouse) {
   EXPECT_EQ(Pixel(x, bar.top + ThumbMiddle()), Ref(kThumb));
   EXPECT_EQ(Pixel(x, bar.top + before.arrow + 2), Ref(kTrack)) << "the thumb left the top";
 
+  // A quick second press on the thumb drags it as well.
+  const int offset = bars.VertGeometry().thumb_offset;
+  const POINT from = OnBar(ThumbMiddle());
+  PostMouse(WM_MOUSEMOVE, {from.x, from.y - 20});
+  PostMouse(WM_LBUTTONUP, {from.x, from.y - 20});
+  ::SendMessageW(list->Handle(), WM_NCLBUTTONDBLCLK, HTVSCROLL, MAKELPARAM(from.x, from.y));
+  EXPECT_NEAR(bars.VertGeometry().thumb_offset, offset - 20, 1);
+
   // Lists of the grids' kind leave their bars to the system.
   list->FreeComponent(bars);
   Attach(false);
