@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
+#include "skin/scrollbar_picture.h"
 #include "skin/skin_data.h"
-#include "skin/skin_paint_win.h"
 #include "skin/win_skin_form.h"
 #include "ui/win_handles.h"
 
@@ -13,8 +13,6 @@ namespace telvana {
 
 namespace {
 
-// The skin draws a bar 16 pixels thick; the picture is then stretched to the system's.
-constexpr int kWorkThickness = 16;
 // Bars longer than this are not drawn (nor windows placed beyond it).
 constexpr int kLargestBar = 10000;
 // The frames of the 23-frame Scrollbar strip (1-based).
@@ -241,55 +239,40 @@ void TSkinScrollbar::PaintBar(HDC dc, Axis axis) {
   ComputeThumb(axis);
   const ScrollBarGeometry& geom = vert ? FVertGeom : FHorzGeom;
 
-  const int work_width = vert ? kWorkThickness : length;
-  const int work_height = vert ? length : kWorkThickness;
-  win::MemoryDc work(::CreateCompatibleDC(dc));
-  win::Bitmap picture(::CreateCompatibleBitmap(dc, work_width, work_height));
-  if (!work || !picture) return;
-  win::SelectObjectScope select(work.get(), picture.get());
-  ::SetStretchBltMode(work.get(), COLORONCOLOR);
-  {
-    win::Brush background(::CreateSolidBrush(ui::ColorToRGB(FSkinData->Colours().Scrollbar)));
-    const RECT all{0, 0, work_width, work_height};
-    ::FillRect(work.get(), &all, background.get());
-  }
-  // A piece from `from` to `to` along the bar, across its whole thickness.
-  auto along = [vert](int from, int to) {
-    return vert ? RECT{0, from, kWorkThickness, to} : RECT{from, 0, to, kWorkThickness};
-  };
-
-  const int arrow = ArrowLength(length, ::GetSystemMetrics(SM_CXHSCROLL));
-  // A skin without a track or thumb picture leaves the background showing there.
-  if (const TDataSkinObject* track =
-          Picture(*FSkinData, vert ? SkinSlot::kVertScroll : SkinSlot::kHorzScroll);
-      track && length > 2 * arrow) {
-    DrawSkinElement(work.get(), along(arrow, length - arrow), kTrackFrames, 1, *track);
-  }
-
-  const PixelImage& arrows = FSkinData->Slot(SkinSlot::kScrollbar)->Image;
-  const int first = vert ? kUpArrowFrame : kLeftArrowFrame;
-  const int second = vert ? kDownArrowFrame : kRightArrowFrame;
+  ScrollBarParts parts;
+  parts.vertical = vert;
+  parts.length = length;
+  const COLORREF background = ui::ColorToRGB(FSkinData->Colours().Scrollbar);
+  parts.background = (std::uint32_t{GetRValue(background)} << 16) |
+                     (std::uint32_t{GetGValue(background)} << 8) | GetBValue(background);
+  parts.arrow = ArrowLength(length, ::GetSystemMetrics(SM_CXHSCROLL));
+  parts.arrows = &FSkinData->Slot(SkinSlot::kScrollbar)->Image;
+  parts.arrow_frames = kArrowFrames;
   const bool first_pressed = FPressedPart == (vert ? kPressedUpArrow : kPressedLeftArrow);
   const bool second_pressed = FPressedPart == (vert ? kPressedDownArrow : kPressedRightArrow);
-  StampFrame(work.get(), along(0, arrow), arrows, kArrowFrames, first + (first_pressed ? 1 : 0));
-  StampFrame(work.get(), along(length - arrow, length), arrows, kArrowFrames,
-             second + (second_pressed ? 1 : 0));
-
-  const TDataSkinObject* thumb =
-      Picture(*FSkinData, vert ? SkinSlot::kVertScrollThumb : SkinSlot::kHorzScrollThumb);
-  if (thumb && thumb->FrameCount > 0 && geom.thumb > 0 && geom.track >= geom.thumb) {
+  parts.first_arrow_frame = (vert ? kUpArrowFrame : kLeftArrowFrame) + (first_pressed ? 1 : 0);
+  parts.second_arrow_frame = (vert ? kDownArrowFrame : kRightArrowFrame) + (second_pressed ? 1 : 0);
+  // A skin without a track or thumb picture leaves the background showing there.
+  parts.track = Picture(*FSkinData, vert ? SkinSlot::kVertScroll : SkinSlot::kHorzScroll);
+  parts.track_frames = kTrackFrames;
+  parts.thumb = Picture(*FSkinData, vert ? SkinSlot::kVertScrollThumb : SkinSlot::kHorzScrollThumb);
+  if (parts.thumb && parts.thumb->FrameCount > 0 && geom.thumb > 0 && geom.track >= geom.thumb) {
     const TDataSkinObject* horz_thumb = FSkinData->Slot(SkinSlot::kHorzScrollThumb);
-    const bool transparent = (horz_thumb ? horz_thumb->Trans : thumb->Trans) == 1;
+    parts.thumb_transparent = (horz_thumb ? horz_thumb->Trans : parts.thumb->Trans) == 1;
     const bool dragged = FPressedPart == (vert ? kPressedVertThumb : kPressedHorzThumb);
-    const int frame = dragged ? std::min(kThumbDraggedFrame, thumb->FrameCount) : 1;
-    const int start = geom.arrow + geom.thumb_offset;
-    DrawSkinElement(work.get(), along(start, start + geom.thumb), thumb->Image, false, false,
-                    transparent, thumb->FrameCount, frame, MarginsOf(*thumb));
+    parts.thumb_frame = dragged ? std::min(kThumbDraggedFrame, parts.thumb->FrameCount) : 1;
+    parts.thumb_start = geom.arrow + geom.thumb_offset;
+    parts.thumb_length = geom.thumb;
   }
+  const PixelImage picture = BuildScrollBarPicture(parts);
+  if (picture.empty()) return;
 
+  // One copy to the screen, stretched across the bar's thickness.
+  const BITMAPINFO info = win::TopDownBitmapInfo(picture.width, picture.height);
   const int old_mode = ::SetStretchBltMode(dc, COLORONCOLOR);
-  ::StretchBlt(dc, bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top, work.get(), 0, 0,
-               work_width, work_height, SRCCOPY);
+  ::StretchDIBits(dc, bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top, 0, 0,
+                  picture.width, picture.height, picture.pixels.data(), &info, DIB_RGB_COLORS,
+                  SRCCOPY);
   ::SetStretchBltMode(dc, old_mode);
 }
 
