@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # `make bench`: the native benchmarks, then the Windows figures under Wine: start-up, the
 # number of child windows of the forms, skin element painting, the skin on the program's
-# windows, the user's own channels, and the player on loopback.
+# windows, the skinned scroll bar, the user's own channels, and the player on loopback.
 # Usage: bench.sh NATIVE_BUILD_DIR WINDOWS_BUILD_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -38,6 +38,12 @@ echo "== the skin on the program's windows under Wine"
 "$here/with-display.sh" bash -c '
   . "$1/wine-env.sh" "$2/wine-prefix"
   wine "$2/bench/skinned_windows_probe.exe"
+' _ "$here" "$win"
+
+echo "== the skinned scroll bar of the channel list under Wine"
+"$here/with-display.sh" bash -c '
+  . "$1/wine-env.sh" "$2/wine-prefix"
+  wine "$2/bench/scroll_bar_probe.exe"
 ' _ "$here" "$win"
 
 echo "== the user's own channels under Wine"

@@ -4,18 +4,21 @@
 //   information_windows_gallery.exe FOLDER [SKIN_FILE]
 // SKIN_FILE, when given, is the main window's skin instead of the one chosen at start-up. While
 // each window is up, it writes FOLDER\NAME.ready and waits until that file is gone: a script on the
-// host takes a picture of the screen meanwhile (main, menu-help, menu-about, help, disclaimer,
-// about, contact, commercial, publicservice, friendship, messagebox, and the main window inactive,
-// maximised and with its system menu open; see take-pictures.sh). Then the window (or menu) is
-// closed and the next one opened.
+// host takes a picture of the screen meanwhile (main, main-long, menu-help, menu-about, help,
+// disclaimer, about, contact, commercial, publicservice, friendship, messagebox, and the main
+// window inactive, maximised and with its system menu open; see take-pictures.sh). Then the window
+// (or menu) is closed and the next one opened.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "app/fmain1.h"
 #include "app/start_up.h"
+#include "catalogue/category_table.h"
 #include "skin/skin_data.h"
 #include "skin/skin_manage_win.h"
 #include "skin/win_skin_form.h"
@@ -75,6 +78,29 @@ void CALLBACK TakeActiveAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
   TakeAndClose(nullptr, 0, timer, 0);
 }
 
+// The longest category in the channel list, chosen from its menu item and scrolled to its
+// middle, so that the list's scroll bar shows its thumb mid-way.
+void ShowLongestCategory(telvana::TFmain1& main) {
+  std::u16string_view longest;
+  std::size_t rows = 0;
+  for (const telvana::Category& category : telvana::CategoryTable()) {
+    if (category.rows.size() > rows) rows = category.rows.size(), longest = category.key;
+  }
+  for (const auto& component : main.Components()) {
+    auto* item = dynamic_cast<telvana::ui::TMenuItem*>(component.get());
+    if (item && item->Caption() == std::wstring(longest.begin(), longest.end())) {
+      ::SendMessageW(main.Handle(), WM_COMMAND, MAKEWPARAM(item->Command(), 0), 0);
+      break;
+    }
+  }
+  const HWND list = main.ChannelList().Handle();
+  RECT client{};
+  ::GetClientRect(list, &client);
+  const auto row = static_cast<int>(::SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+  const int shown = row > 0 ? client.bottom / row : 0;
+  ::SendMessageW(list, LB_SETTOPINDEX, std::max(main.ChannelList().Count() - shown, 0) / 2, 0);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -97,6 +123,9 @@ int wmain(int argc, wchar_t** argv) {
   main.Show();
   Settle(1500);
   failures += !AwaitPicture(L"main");
+  ShowLongestCategory(main);
+  Settle(500);
+  failures += !AwaitPicture(L"main-long");
   // The frame inactive, maximised, and with the system menu open.
   ::SendMessageW(main.Handle(), WM_NCACTIVATE, FALSE, 0);
   Settle(300);

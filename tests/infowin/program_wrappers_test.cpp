@@ -10,7 +10,7 @@
 #include "skin/skin_buttons_win.h"
 #include "skin/skin_data.h"
 #include "skin/skin_edit_win.h"
-#include "skin/skin_later_wrappers_win.h"
+#include "skin/skin_scrollbar_win.h"
 #include "skin/skin_status_bar_win.h"
 #include "skin/win_skin_form.h"
 #include "tests/infowin/program_windows.h"

@@ -16,7 +16,7 @@
 #include "skin/skin_buttons_win.h"
 #include "skin/skin_combo_box_win.h"
 #include "skin/skin_data.h"
-#include "skin/skin_later_wrappers_win.h"
+#include "skin/skin_scrollbar_win.h"
 #include "skin/skin_status_bar_win.h"
 #include "skin/skin_stream.h"
 #include "skin/win_skin_form.h"
