@@ -61,7 +61,7 @@ class TlsFront {
     std::string path = "Z:" TELVANA_TLS_FRONT;
     for (char& c : path) c = c == '/' ? '\\' : c;
     std::string command =
-        path + " " + std::to_string(controlPort) + " " + std::to_string(backendPort);
+        "\"" + path + "\" " + std::to_string(controlPort) + " " + std::to_string(backendPort);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
