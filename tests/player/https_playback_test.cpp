@@ -36,18 +36,19 @@ bool Eventually(const std::function<bool()>& done, std::chrono::milliseconds lim
   return done();
 }
 
-// One server and one front for every test: the chain engine reads the trusted roots once.
+// One server and one front for the whole process: the system reads the trusted roots once
+// per process, when it first checks a certificate, so roots trusted later (by another front)
+// would not count.
 class HttpsPlaybackTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    server_ = new HttpServer;
-    front_ = new TlsFront(server_->Port());
+    static HttpServer server;
+    static TlsFront front(server.Port());
+    if (server_) return;
+    server_ = &server;
+    front_ = &front;
     server_->Add("/clip.ts", ReadTestFile("clip.ts"), "video/mp2t");
     testsupport::AddHls(*server_, ReadTestFile("clip.ts"), 4, 4);
-  }
-  static void TearDownTestSuite() {
-    delete front_;
-    delete server_;
   }
 
   bool StateBecomes(PlaybackState state) {
@@ -80,6 +81,7 @@ TEST_F(HttpsPlaybackTest, AnHlsPlaylistPlaysItsSegmentsOverHttps) {
   ASSERT_EQ(engine.Status().attempts.size(), 1u);
   EXPECT_EQ(engine.Status().attempts[0].transport, Transport::Hls);
   EXPECT_TRUE(Eventually([&] { return server_->Requests("/hls/seg1.ts") > before; }));
+  EXPECT_TRUE(Eventually([&] { return listener.pictures > 3; }));
 }
 
 TEST_F(HttpsPlaybackTest, ACertificateNobodyTrustsIsRefusedBeforeAnythingIsAsked) {

@@ -17,6 +17,7 @@
 #include <openssl/ssl.h>
 #include <openssl/x509v3.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -156,6 +157,9 @@ std::string Pem(X509* cert) {
 int main(int argc, char** argv) {
   if (argc != 3) Die("usage: tls_front CONTROL_PORT BACKEND_PORT");
   const int control_port = std::atoi(argv[1]), backend_port = std::atoi(argv[2]);
+  // A client that goes away while its answer is written (the player closed, or moved on)
+  // must not end the front: OpenSSL writes with send(), which raises SIGPIPE then.
+  ::signal(SIGPIPE, SIG_IGN);
   EVP_PKEY* key = EVP_RSA_gen(2048);
   EVP_PKEY* stranger_key = EVP_RSA_gen(2048);
   if (!key || !stranger_key) Die("cannot make keys");
