@@ -1,9 +1,9 @@
 # telvana_delay_load(DLL...): for each system DLL an imported library, telvana_delay_<DLL>,
 # that links to the DLL's functions so that Windows loads it at the first call of one of them
 # instead of when the program starts. For the DLLs that the program's first paint does not
-# need (the shell, COM and drag and drop, sockets, sound output, FFmpeg's random numbers):
-# loading and attaching each costs a few milliseconds of every start (under Wine ole32 brings
-# rpcrt4 and combase along, and bcrypt starts its crypto library).
+# need (the shell, COM and drag and drop, sockets, sound output, FFmpeg's random numbers and
+# TLS): loading and attaching each costs a few milliseconds of every start (under Wine ole32
+# brings rpcrt4 and combase along, and bcrypt starts its crypto library).
 #
 # The functions are those of mingw-w64's own import library; dlltool makes the delay-load
 # library from them, and its calls go through mingw-w64's __delayLoadHelper2.

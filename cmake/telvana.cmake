@@ -18,7 +18,7 @@ if(WIN32)
   set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/tools/wine-run.sh;${CMAKE_BINARY_DIR}/wine-prefix")
   # System DLLs that start-up does not need are loaded when first called.
   include(${CMAKE_CURRENT_LIST_DIR}/delay_load.cmake)
-  telvana_delay_load(shell32 ole32 ws2_32 winmm bcrypt)
+  telvana_delay_load(shell32 ole32 ws2_32 winmm bcrypt secur32 crypt32)
 else()
   set(TELVANA_WINDOWS OFF)
 endif()

@@ -122,7 +122,9 @@ std::vector<TransportCandidate> TransportPlan(std::string_view address) {
     const std::string url = WithScheme(address, "rtsp");
     return {{url, Transport::RtspOverTcp}, {url, Transport::RtspOverUdp}};
   }
-  if (scheme == "http") return {{WithScheme(address, scheme), Transport::Http}};
+  // FFmpeg's https goes through Windows' own TLS, which checks the server's certificate.
+  if (scheme == "http" || scheme == "https")
+    return {{WithScheme(address, scheme), Transport::Http}};
   return {};
 }
 

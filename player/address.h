@@ -27,7 +27,7 @@ std::string SchemeOf(std::string_view address);
 // The addresses to try, in order, for one media address:
 //   mms  -> mmsh (MMS over HTTP), then mmst (MMS over TCP)
 //   pnm  -> rtsp (the RealMedia servers that speak the old protocol also speak RTSP)
-//   mmsh, mmst, rtsp, http -> themselves.
+//   mmsh, mmst, rtsp, http, https -> themselves.
 // Any other scheme (file, ftp, data, ...) yields nothing: the player only plays from the
 // network.
 std::vector<std::string> TransportCandidates(std::string_view address);

@@ -42,6 +42,8 @@ std::u16string StatusText(PlaybackState state, int bufferingPercent, PlaybackFai
       return u"无法识别的节目地址";
     case PlaybackFailure::UnsupportedTransport:
       return u"服务器不支持这种传输方式";
+    case PlaybackFailure::UntrustedCertificate:
+      return u"服务器的安全证书不受信任";
     case PlaybackFailure::None:
       break;
   }
@@ -86,6 +88,8 @@ std::u16string FailureReason(PlaybackFailure failure) {
       return u"不支持的地址";
     case PlaybackFailure::UnsupportedTransport:
       return u"不支持的传输方式";
+    case PlaybackFailure::UntrustedCertificate:
+      return u"证书不受信任";
   }
   return {};
 }

@@ -23,6 +23,9 @@ enum class PlaybackFailure {
   // The server refused every way of carrying the stream we offered (RTSP's "461
   // Unsupported transport").
   UnsupportedTransport,
+  // The server's certificate is not one the system accepts: issued by nobody it trusts, for
+  // another name, expired or revoked.
+  UntrustedCertificate,
 };
 
 // How one attempt reached its stream.

@@ -27,10 +27,12 @@ int Rank(PlaybackFailure f) {
       return 4;
     case PlaybackFailure::UnsupportedTransport:
       return 5;
-    case PlaybackFailure::NotFound:
+    case PlaybackFailure::UntrustedCertificate:
       return 6;
-    case PlaybackFailure::Undecodable:
+    case PlaybackFailure::NotFound:
       return 7;
+    case PlaybackFailure::Undecodable:
+      return 8;
   }
   return 0;
 }
@@ -40,9 +42,15 @@ void Note(PlaybackFailure& kept, PlaybackFailure f) {
   if (Rank(f) > Rank(kept)) kept = f;
 }
 
+// What FFmpeg's SChannel TLS, as tools/build-ffmpeg.sh builds it, returns when the system does
+// not accept the server's certificate.
+constexpr int kCertificateRejected = FFERRTAG(0xF8, 'C', 'R', 'T');
+
 PlaybackFailure FailureOf(int error, bool timedOut) {
   if (timedOut) return PlaybackFailure::NoAnswer;
   switch (error) {
+    case kCertificateRejected:
+      return PlaybackFailure::UntrustedCertificate;
     case AVERROR_HTTP_BAD_REQUEST:
     case AVERROR_HTTP_UNAUTHORIZED:
     case AVERROR_HTTP_FORBIDDEN:
@@ -70,7 +78,8 @@ AVDictionary* OptionsFor(const std::string& url, Transport transport) {
   AVDictionary* options = nullptr;
   if (transport == Transport::RtspOverTcp) av_dict_set(&options, "rtsp_transport", "tcp", 0);
   if (transport == Transport::RtspOverUdp) av_dict_set(&options, "rtsp_transport", "udp", 0);
-  if (SchemeOf(url) == "http") av_dict_set(&options, "icy", "0", 0);
+  if (const std::string scheme = SchemeOf(url); scheme == "http" || scheme == "https")
+    av_dict_set(&options, "icy", "0", 0);
   return options;
 }
 

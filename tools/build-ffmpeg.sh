@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Cross-builds FFmpeg (libavformat, libavcodec, libswscale, libswresample, libavutil) for
-# mingw-w64 from Debian's own source package into a cache keyed by the package version,
-# outside the build tree, so later builds reuse it. Only what the channel catalogue's
-# streams need is configured in: MMS over HTTP and TCP, RTSP (with RealMedia's RDT), HTTP,
-# the ASF, RealMedia and a few common containers, and their audio and video decoders.
-# The configuration is recorded in the prefix; a different one rebuilds.
+# mingw-w64 from Debian's own source package into a cache keyed by the package version and
+# the configuration, outside the build tree, so later builds reuse it. Only what the channel
+# catalogue's streams need is configured in: MMS over HTTP and TCP, RTSP (with RealMedia's
+# RDT), HTTP, HTTPS (through Windows' own TLS, SChannel), the ASF, RealMedia and a few common
+# containers, and their audio and video decoders.
+# Each configuration has a directory of its own (a short hash of it in the name), so build
+# trees of different configurations use their builds side by side instead of rebuilding one
+# directory in turn; the configuration is also recorded in the prefix.
 # Prints the install prefix on its last line; the build's duration goes to stderr.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -15,11 +18,10 @@ cache=${TELVANA_CACHE:-$HOME/.cache/telvana}
 # turns into a failure.
 version=$(apt-cache showsrc ffmpeg | awk '/^Version:/ && !v {v = $2} END {print v}')
 [ -n "$version" ] || { echo "build-ffmpeg: no source package for ffmpeg" >&2; exit 1; }
-prefix="$cache/ffmpeg-${version//:/_}-mingw64"
 
 join() { local IFS=,; echo "$*"; }
 
-protocols=(file http tcp udp rtp mmsh mmst)
+protocols=(file http https tls tcp udp rtp mmsh mmst)
 demuxers=(asf rm rtsp sdp rtp wav mp3 aac mov flv mpegts hls)
 decoders=(
   # Windows Media
@@ -35,9 +37,9 @@ parsers=(aac aac_latm h264 mpeg4video mpegaudio vc1 cook sipr rv30 rv40)
 options=(
   --target-os=mingw32 --arch=x86_64 --enable-cross-compile
   --cross-prefix=x86_64-w64-mingw32- --cc=x86_64-w64-mingw32-gcc-posix
-  --prefix="$prefix"
+  --prefix=PREFIX
   --enable-static --disable-shared --disable-programs --disable-doc --disable-debug
-  --disable-autodetect --enable-w32threads --enable-network
+  --disable-autodetect --enable-w32threads --enable-network --enable-schannel
   --disable-everything --disable-avdevice --disable-avfilter --disable-postproc
   --enable-avformat --enable-avcodec --enable-swscale --enable-swresample
   --enable-protocol="$(join "${protocols[@]}")"
@@ -51,7 +53,15 @@ options=(
 # timeout. Watching it there makes a refusal fail at once.
 poll_patch='s/if (fds\[i\]\.events \& POLLERR)$/if (fds[i].events \& (POLLERR | POLLOUT))/'
 
-signature=$(printf '%s\n' "$version" "${options[@]}" "$poll_patch")
+# FFmpeg's SChannel TLS checks the server's certificate itself, and does so unless told
+# not to (see the patch).
+tls_patch="$here/ffmpeg-schannel-verify.patch"
+
+# The signature names the prefix by a placeholder: the prefix is made from it.
+signature=$(printf '%s\n' "$version" "${options[@]}" "$poll_patch" "$(sha256sum <"$tls_patch")")
+key=$(printf '%s' "$signature" | sha256sum | cut -c1-10)
+prefix="$cache/ffmpeg-${version//:/_}-mingw64-$key"
+options=("${options[@]/#--prefix=PREFIX/--prefix=$prefix}")
 
 # One build at a time: parallel configure runs of several build trees wait for it, then
 # find it done.
@@ -69,6 +79,8 @@ if [ ! -f "$prefix/.done" ] || [ "$(cat "$prefix/.done")" != "$signature" ]; the
   sed -i "$poll_patch" "$src/libavformat/os_support.c"
   grep -q 'events & (POLLERR | POLLOUT)' "$src/libavformat/os_support.c" \
     || { echo "build-ffmpeg: the poll fix no longer applies to this FFmpeg" >&2; exit 1; }
+  patch -s -p1 -d "$src" <"$tls_patch" \
+    || { echo "build-ffmpeg: the TLS patch no longer applies to this FFmpeg" >&2; exit 1; }
   echo "build-ffmpeg: building FFmpeg $version for mingw-w64 (a few minutes, once)" >&2
   (cd "$src" && ./configure "${options[@]}") >"$work/configure.log" 2>&1 \
     || { tail -n 30 "$work/configure.log" >&2; exit 1; }

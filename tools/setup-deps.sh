@@ -5,8 +5,11 @@ set -euo pipefail
 
 packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
-  cmake ninja-build make nasm dpkg-dev
-  wine wine64 fonts-wine xvfb x11-utils imagemagick
+  cmake ninja-build make nasm dpkg-dev patch
+  # Wine's TLS (SChannel) sits on GnuTLS, which Wine's packages only recommend.
+  wine wine64 libgnutls30 fonts-wine xvfb x11-utils imagemagick
+  # The https tests' TLS front (a native program).
+  libssl-dev
   fonts-wqy-microhei fontconfig locales
   googletest libbenchmark-dev clang clang-format libclang-rt-14-dev libjpeg62-turbo-dev
 )

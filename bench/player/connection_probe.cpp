@@ -5,7 +5,10 @@
 //  - the gap in pictures when a live stream breaks and is opened again (the default waits),
 //  - play to the first picture over RTSP (RTP over UDP, RTP interleaved over TCP), a
 //    progressive MP4 with its index at the end (from a server that honours byte ranges and
-//    one that ignores them) and HLS.
+//    one that ignores them) and HLS,
+//  - play to the first picture over https (an MPEG-TS stream and HLS, behind a TLS front
+//    whose certificate this Wine prefix trusts while the probe runs), with the same stream
+//    over http beside it.
 // Usage: connection_probe DATA_FOLDER   (Windows path of tests/player/data)
 #include <windows.h>
 
@@ -20,6 +23,7 @@
 #include "player/windows_media_player.h"
 #include "tests/player/loopback_server.h"
 #include "tests/player/rtsp_server.h"
+#include "tests/player/tls_front.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/test_form.h"
@@ -139,6 +143,7 @@ int wmain(int argc, wchar_t** argv) {
   ranges.ignoresRange = true;
   server.Add("/whole.mp4", ranges);
   telvana::testsupport::AddHls(server, ts, 4, 4);
+  server.Add("/clip.ts", ts, "video/mp2t");
   Probe probe;
   TWindowsMediaPlayer& player = probe.player();
 
@@ -166,6 +171,19 @@ int wmain(int argc, wchar_t** argv) {
              [&] { return probe.FirstPicture(server.Url("/whole.mp4")); });
   probe.Runs("HLS, four segments",
              [&] { return probe.FirstPicture(server.Url("/hls/index.m3u8")); });
+  try {
+    using Certificate = telvana::testsupport::TlsFront::Certificate;
+    telvana::testsupport::TlsFront front(server.Port());
+    probe.Runs("MPEG-TS over http, for comparison",
+               [&] { return probe.FirstPicture(server.Url("/clip.ts")); });
+    probe.Runs("MPEG-TS over https (certificate checked)",
+               [&] { return probe.FirstPicture(front.Url(Certificate::Trusted, "/clip.ts")); });
+    probe.Runs("HLS over https, four segments", [&] {
+      return probe.FirstPicture(front.Url(Certificate::Trusted, "/hls/index.m3u8"));
+    });
+  } catch (const std::exception& e) {
+    std::printf("  https: %s\n", e.what());
+  }
 
   // A live stream cut after about a second, opened again after the first wait (1 s).
   std::vector<double> gaps, after_cut;

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The player's figures under Wine: play to first picture, close in each state, processor
 # time per second of a 640x480 clip at 25 frames a second; then reaching streams: a pair whose
-# first connection refuses, RTSP over UDP and TCP, MP4 with its index at the end, HLS, and
-# the gap when a live stream breaks and is opened again. Clips come from
-# make-bench-clips.sh. Usage: figures.sh WINDOWS_BUILD_DIR
+# first connection refuses, RTSP over UDP and TCP, MP4 with its index at the end, HLS, https
+# (MPEG-TS and HLS), and the gap when a live stream breaks and is opened again. Clips come
+# from make-bench-clips.sh. Usage: figures.sh WINDOWS_BUILD_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(cd "$here/../.." && pwd)

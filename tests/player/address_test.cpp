@@ -42,9 +42,10 @@ TEST(TransportCandidates, MmsTriesHttpThenTcp) {
   EXPECT_EQ(TransportCandidates("mmsh://h/x"), (Strings{"mmsh://h/x"}));
 }
 
-TEST(TransportCandidates, RtspAndHttpAreThemselvesAndPnmBecomesRtsp) {
+TEST(TransportCandidates, RtspHttpAndHttpsAreThemselvesAndPnmBecomesRtsp) {
   EXPECT_EQ(TransportCandidates("rtsp://h:554/a.rm"), (Strings{"rtsp://h:554/a.rm"}));
   EXPECT_EQ(TransportCandidates("http://h/a.asx"), (Strings{"http://h/a.asx"}));
+  EXPECT_EQ(TransportCandidates("HTTPS://h/a.m3u8"), (Strings{"https://h/a.m3u8"}));
   EXPECT_EQ(TransportCandidates("pnm://h/a.rm"), (Strings{"rtsp://h/a.rm"}));
 }
 

@@ -28,7 +28,8 @@ TEST(StatusText, EveryFailureHasItsOwnMessage) {
                                       PlaybackFailure::Undecodable,
                                       PlaybackFailure::NothingToPlay,
                                       PlaybackFailure::UnsupportedAddress,
-                                      PlaybackFailure::UnsupportedTransport};
+                                      PlaybackFailure::UnsupportedTransport,
+                                      PlaybackFailure::UntrustedCertificate};
   std::vector<std::u16string> seen;
   for (PlaybackFailure f : failures) {
     const std::u16string text = StatusText(PlaybackState::Failed, 0, f);
@@ -41,6 +42,9 @@ TEST(StatusText, EveryFailureHasItsOwnMessage) {
             u"无法连接到服务器");
   EXPECT_EQ(StatusText(PlaybackState::Failed, 0, PlaybackFailure::Undecodable),
             u"无法解码这个节目的数据流");
+  EXPECT_EQ(StatusText(PlaybackState::Failed, 0, PlaybackFailure::UntrustedCertificate),
+            u"服务器的安全证书不受信任");
+  EXPECT_EQ(FailureReason(PlaybackFailure::UntrustedCertificate), u"证书不受信任");
 }
 
 TEST(FormatPlayTime, MinutesAndHours) {
