@@ -104,6 +104,41 @@ TEST(ProgramSkinningTest, TheShownMainWindowIsSkinnedThroughTheHook) {
   EXPECT_FALSE(skinner->Wrappers.empty());
 }
 
+// A form appears once, already in its skin: when it is told it is being shown, it has its
+// skinner and its fitted frame, and it keeps that size on the screen.
+struct FirstShow {
+  HWND window = nullptr;
+  bool skinned = false;
+  RECT rect{};
+};
+FirstShow first_show;
+
+LRESULT CALLBACK WatchFirstShow(int code, WPARAM wparam, LPARAM lparam) {
+  const auto& sent = *reinterpret_cast<const CWPSTRUCT*>(lparam);
+  if (code == HC_ACTION && sent.hwnd == first_show.window && sent.message == WM_SHOWWINDOW &&
+      sent.wParam) {
+    first_show.skinned = ::SendMessageW(sent.hwnd, WM_SKINQUERY, 0, 0) == 1;
+    ::GetWindowRect(sent.hwnd, &first_show.rect);
+  }
+  return ::CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+TEST(ProgramSkinningTest, AFormIsSkinnedBeforeItFirstAppears) {
+  ui::TForm& form = *InfoWindows().front().form();
+  ASSERT_FALSE(::IsWindowVisible(form.Handle()));
+  first_show = {form.Handle()};
+  HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROC, WatchFirstShow, nullptr, ::GetCurrentThreadId());
+  form.Show();
+  testsupport::PumpMessagesUntil([] { return false; }, 50ms);
+  ::UnhookWindowsHookEx(hook);
+  EXPECT_TRUE(first_show.skinned);
+  RECT shown{};
+  ::GetWindowRect(form.Handle(), &shown);
+  EXPECT_EQ(shown.right - shown.left, first_show.rect.right - first_show.rect.left);
+  EXPECT_EQ(shown.bottom - shown.top, first_show.rect.bottom - first_show.rect.top);
+  form.Hide();
+}
+
 // A box shown by the program: the hook gives it a skinner whose button wrappers are push
 // buttons. The box is inspected and answered from a timer that runs inside its own loop.
 struct BoxInspection {
