@@ -177,10 +177,10 @@ void PlainItemDraw(HDC dc, const SkinColours& colours, const MenuItemView& item,
   {
     win::SelectObjectScope selected_bitmap(memory.get(), bitmap.get());
     RECT local{0, 0, w, h};
-    win::Brush fill(::CreateSolidBrush(
-        ui::ColorToRGB(selected && !item.IsSeparator() ? colours.Hilight : colours.Menu)));
+    const bool hot = selected && item.enabled && !item.IsSeparator();
+    win::Brush fill(::CreateSolidBrush(ui::ColorToRGB(hot ? colours.Hilight : colours.Menu)));
     ::FillRect(memory.get(), &local, fill.get());
-    DrawItemContent(memory.get(), colours, item, local, selected, 0);
+    DrawItemContent(memory.get(), colours, item, local, hot, 0);
     ::BitBlt(dc, rect.left, rect.top, w, h, memory.get(), 0, 0, SRCCOPY);
   }
 }
@@ -223,9 +223,12 @@ void SkinnedItemDraw(HDC dc, const TSkinData& skin, const MenuItemView& item, co
   if (item.IsSeparator()) {
     DrawSeparator(memory.get(), local, *picture);
   } else {
-    DrawSkinElement(memory.get(), local, kItemImages, selected ? kSelectedImage : kNormalImage,
+    // A disabled item keeps its plain look under the mouse: its shadow-coloured text would not
+    // read on the selected image.
+    const bool hot = selected && item.enabled;
+    DrawSkinElement(memory.get(), local, kItemImages, hot ? kSelectedImage : kNormalImage,
                     *picture);
-    DrawItemContent(memory.get(), skin.Colours(), item, local, selected, picture->LeftWidth);
+    DrawItemContent(memory.get(), skin.Colours(), item, local, hot, picture->LeftWidth);
   }
   ::BitBlt(dc, rect.left, rect.top, w, h, memory.get(), 0, 0, SRCCOPY);
 }

@@ -37,6 +37,23 @@ std::uint32_t PixelOf(COLORREF colour) {
          (std::uint32_t{GetGValue(colour)} << 8) | GetBValue(colour);
 }
 
+// A hot button stands out of the bar, a pressed one sinks into it: a one-pixel edge in the
+// skin's highlight colour alone does not show on the light bars of the skins.
+void DrawButtonEdge(HDC dc, const RECT& r, bool pressed, const SkinColours& colours) {
+  const COLORREF light = ui::ColorToRGB(colours.ButtonHilight);
+  const COLORREF dark = ui::ColorToRGB(colours.ButtonShadow);
+  const COLORREF top_left = pressed ? dark : light, bottom_right = pressed ? light : dark;
+  auto line = [dc](int x0, int y0, int x1, int y1, COLORREF colour) {
+    const RECT piece{x0, y0, x1, y1};
+    win::Brush brush(::CreateSolidBrush(colour));
+    ::FillRect(dc, &piece, brush.get());
+  };
+  line(r.left, r.top, r.right, r.top + 1, top_left);
+  line(r.left, r.top, r.left + 1, r.bottom, top_left);
+  line(r.left, r.bottom - 1, r.right, r.bottom, bottom_right);
+  line(r.right - 1, r.top, r.right, r.bottom, bottom_right);
+}
+
 int CaptionWidth(HDC dc, const std::wstring& caption) {
   if (caption.empty()) return 0;
   RECT extent{};
@@ -64,8 +81,7 @@ void TMenuBtn::Paint(HDC dc) {
   PutPixels(dc, Rect.left, bar.top,
             CropImage(band, {Rect.left - bar.left, 0, Rect.right - bar.left, band.height}));
   if (State == kHot || State == kPressed) {
-    win::Brush edge(::CreateSolidBrush(ui::ColorToRGB(owner_.SkinData->Colours().ButtonHilight)));
-    ::FrameRect(dc, &Rect, edge.get());
+    DrawButtonEdge(dc, Rect, State == kPressed, owner_.SkinData->Colours());
   }
   win::Font font = ui::CreateTextFont(ui::SystemFont::Menu);
   win::SelectObjectScope selected(dc, font.get());
@@ -163,8 +179,7 @@ void TWinSkinMenu::PaintBar(HDC dc, const RECT& bar) {
     const RECT box{slot.left, 0, slot.right, h - 1};
     button.Rect = {bar.left + box.left, bar.top, bar.left + box.right, bar.top + h - 1};
     if (button.State == TNCObject::kHot || button.State == TNCObject::kPressed) {
-      win::Brush edge(::CreateSolidBrush(ui::ColorToRGB(skin->Colours().ButtonHilight)));
-      ::FrameRect(canvas, &box, edge.get());
+      DrawButtonEdge(canvas, box, button.State == TNCObject::kPressed, skin->Colours());
     }
     DrawCaption(canvas, button, box);
   }
