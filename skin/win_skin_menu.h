@@ -81,6 +81,7 @@ class TWinSkinMenu {
   RECT bar_rect_{};
   PixelImage background_;
   bool painting_ = false;
+  std::shared_ptr<int> alive_ = std::make_shared<int>(0);  // expires with the bar
 };
 
 // The state of the one drop-down tracked on this thread, for whoever needs to know.

@@ -3,6 +3,8 @@
 // Right (from the last to the first and back) and to the drop-down of the bar button the
 // mouse moves over, as on the system's menu bar.
 
+#include <memory>
+
 #include "skin/win_skin_menu.h"
 #include "ui/win_handles.h"
 
@@ -15,7 +17,7 @@ class MenuTracking {
     static MenuTracking tracking;
     return tracking;
   }
-  bool HookInstalled() const { return static_cast<bool>(hook_); }
+  bool HookInstalled() const { return hooked_; }
   int OpenIndex() const { return open_index_; }
   // The item selected in the drop-down or in one of its submenus (WM_MENUSELECT).
   void MenuSelect(WPARAM wparam, LPARAM lparam);
@@ -32,7 +34,9 @@ class MenuTracking {
   void Begin(TWinSkinMenu& bar, int index);
   void End();
 
-  win::Hook hook_;
+  // The filter itself is owned by the tracking in progress (Run); the state here holds no
+  // resource, so nothing of it is left to free after the program's end.
+  bool hooked_ = false;
   TWinSkinMenu* bar_ = nullptr;
   int open_index_ = -1;
   bool first_key_sent_ = false;
@@ -92,13 +96,10 @@ void MenuTracking::Begin(TWinSkinMenu& bar, int index) {
   selected_menu_ = nullptr;
   selected_opens_ = false;
   ::GetCursorPos(&last_mouse_);
-  if (!hook_) {
-    hook_.reset(::SetWindowsHookExW(WH_MSGFILTER, FilterHook, nullptr, ::GetCurrentThreadId()));
-  }
 }
 
 void MenuTracking::End() {
-  hook_.reset();
+  hooked_ = false;
   selected_menu_ = nullptr;
   open_index_ = -1;
   first_key_sent_ = false;
@@ -107,11 +108,16 @@ void MenuTracking::End() {
 
 bool MenuTracking::Run(TWinSkinMenu& bar, int index) {
   const HWND window = bar.owner_.WindowHandle;
+  // The window may go while its drop-down is up, and its bar with it; the bar may also be
+  // rebuilt meanwhile. After the tracking the bar is only touched while it lives, and its
+  // button found again by position.
+  const std::weak_ptr<int> alive = bar.alive_;
   bool opened = false;
   bar.in_loop_ = true;
   for (int next = index; next >= 0;) {
-    TMenuBtn& button = *bar.buttons_[static_cast<std::size_t>(next)];
+    const int current = next;
     next = -1;
+    TMenuBtn& button = *bar.buttons_[static_cast<std::size_t>(current)];
     ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(button.Command, 0), 0);
     if (!button.SubMenu) break;
     opened = true;
@@ -122,27 +128,36 @@ bool MenuTracking::Run(TWinSkinMenu& bar, int index) {
     bar.open_menu_ = button.SubMenu;
     button.State = TNCObject::kPressed;
     button.Repaint();
-    Begin(bar, button.Index);
+    Begin(bar, current);
     UINT command = 0;
-    if (button.Enabled) {
-      // The command comes back here rather than as the system's WM_COMMAND, which a filter
-      // that lets the modal loop go on could not tell from a switch to the next drop-down.
-      command = static_cast<UINT>(::TrackPopupMenuEx(
-          button.SubMenu,
-          TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
-          frame.left + button.Rect.left, frame.top + button.Rect.bottom, window, nullptr));
+    {
+      win::Hook filter(
+          ::SetWindowsHookExW(WH_MSGFILTER, FilterHook, nullptr, ::GetCurrentThreadId()));
+      hooked_ = static_cast<bool>(filter);
+      if (button.Enabled) {
+        // The choice comes back here and is posted as the window's WM_COMMAND: with
+        // TPM_NONOTIFY not every system sends it itself.
+        command = static_cast<UINT>(::TrackPopupMenuEx(
+            button.SubMenu,
+            TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
+            frame.left + button.Rect.left, frame.top + button.Rect.bottom, window, nullptr));
+      }
     }
-    if (switching_ && switch_to_ >= 0 && switch_to_ < static_cast<int>(bar.buttons_.size())) {
-      next = switch_to_;
-    }
+    const int count = alive.expired() ? 0 : static_cast<int>(bar.buttons_.size());
+    if (switching_ && switch_to_ >= 0 && switch_to_ < count) next = switch_to_;
     End();
+    if (alive.expired()) return opened;
     bar.tracking_active_ = false;
     bar.open_menu_ = nullptr;
-    if (!::IsWindow(window)) break;
-    button.State = TNCObject::kNormal;
-    if (bar.owner_.TrackedObject == &button) bar.owner_.TrackedObject = nullptr;
-    button.Repaint();
-    if (command) ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    if (current < count) {
+      TMenuBtn& shown = *bar.buttons_[static_cast<std::size_t>(current)];
+      shown.State = TNCObject::kNormal;
+      if (bar.owner_.TrackedObject == &shown) bar.owner_.TrackedObject = nullptr;
+      if (::IsWindow(window)) shown.Repaint();
+    }
+    if (command && ::IsWindow(window)) {
+      ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    }
   }
   bar.in_loop_ = false;
   return opened;
