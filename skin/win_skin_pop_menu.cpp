@@ -68,9 +68,22 @@ POINT TWinSkinPopMenu::ClientOffset() const {
   return {client.x - window.left, client.y - window.top};
 }
 
+bool TWinSkinPopMenu::ShowsSkinnedItems() const {
+  // A menu left to the system's drawing (a context menu tagged to keep the system look, a
+  // window's own system menu) keeps the system's frame too.
+  auto menu = reinterpret_cast<HMENU>(::SendMessageW(window_, MN_GETHMENU, 0, 0));
+  if (!menu) return true;
+  MENUITEMINFOW info{sizeof(info)};
+  info.fMask = MIIM_FTYPE;
+  return ::GetMenuItemInfoW(menu, 0, TRUE, &info) && (info.fType & MFT_OWNERDRAW);
+}
+
 bool TWinSkinPopMenu::BuildBackground() {
   const TDataSkinObject* picture = BackgroundPicture(skin_data_);
-  if (!picture) return false;
+  if (!picture || !ShowsSkinnedItems()) {
+    background_ = {};
+    return false;
+  }
   RECT window{};
   ::GetWindowRect(window_, &window);
   background_ =

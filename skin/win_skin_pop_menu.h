@@ -36,8 +36,10 @@ class TWinSkinPopMenu {
 
  private:
   LRESULT WndProc(UINT msg, WPARAM wparam, LPARAM lparam);
-  // Builds the background from the skin; false when the skin has no MenuBackground picture.
+  // Builds the background from the skin; false when the skin has no MenuBackground picture
+  // or the menu shown is drawn by the system.
   bool BuildBackground();
+  bool ShowsSkinnedItems() const;
   void PaintPopupFrame(HDC dc);
   LRESULT PrintPopup(WPARAM wparam, LPARAM lparam);
 

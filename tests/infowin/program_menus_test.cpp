@@ -15,6 +15,7 @@
 #include "skin/skin_manage_win.h"
 #include "skin/win_skin_form.h"
 #include "skin/win_skin_menu.h"
+#include "skin/win_skin_pop_menu.h"
 #include "tests/infowin/program_windows.h"
 #include "tests/support/gui_objects.h"
 #include "tests/support/message_pump.h"
@@ -146,6 +147,31 @@ TEST(ProgramMenusTest, RightFromTheLastWrapsToTheFirstAndEscapeCloses) {
   EXPECT_FALSE(bar.Tracking());
 }
 
+// Alt pressed while drop-down 3 is open, from inside its loop.
+bool tracked_after_alt = true;
+void CALLBACK PressAlt(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (OpenDropDownIndex() != 3) return;
+  ::KillTimer(nullptr, timer);
+  ::PostMessageW(Program().main->Handle(), WM_SYSKEYDOWN, VK_MENU, 0x20380001);
+  ::SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR late, DWORD) {
+    ::KillTimer(nullptr, late);
+    tracked_after_alt = OpenDropDownIndex() >= 0 &&
+                        Manager().FindSkinner(Program().main->Handle())->MenuTrackingActive();
+    if (OpenDropDownIndex() >= 0) ::EndMenu();  // Alt left the drop-down open
+  });
+}
+
+TEST(ProgramMenusTest, AltDuringTheTrackingEndsItWithoutSwitching) {
+  TWinSkinMenu& bar = Bar();
+  tracked_after_alt = true;
+  ::SetTimer(nullptr, 0, 20, PressAlt);
+  EXPECT_TRUE(bar.OpenDropDown(3));
+  testsupport::PumpMessagesUntil([] { return false; }, 300ms);  // the late look has been
+  EXPECT_FALSE(tracked_after_alt);
+  EXPECT_EQ(OpenDropDownIndex(), -1);
+  EXPECT_FALSE(MenuFilterHookInstalled());
+}
+
 // The mouse moving along the bar while drop-down 2 is open: over the open button first,
 // then over button 5.
 int mouse_phase = 0;
@@ -261,6 +287,18 @@ TEST(ProgramMenusTest, EachDropDownAndTheContextMenu200TimesLeaveNothingBehind) 
               gdi, testsupport::GdiObjectCount(), user, testsupport::UserObjectCount());
 }
 
+// Whether the context menu's popup window, while up, had its frame and background from the
+// skin.
+bool popup_framed = false;
+void CALLBACK LookAtPopup(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND popup = ::FindWindowW(L"#32768", nullptr);
+  if (!popup || !::IsWindowVisible(popup)) return;
+  ::KillTimer(nullptr, timer);
+  const TWinSkinPopMenu* skinner = Manager().PopupOfWindow(popup);
+  popup_framed = skinner && !skinner->Background().empty();
+  ::EndMenu();
+}
+
 TEST(ProgramMenusTest, AContextMenuTaggedWithDisableTagKeepsTheSystemLook) {
   Bar();
   TFmain1& main = *Program().main;
@@ -273,10 +311,20 @@ TEST(ProgramMenusTest, AContextMenuTaggedWithDisableTagKeepsTheSystemLook) {
       Manager().PerformPendingAction();
     }
   };
+  auto framed = [&] {
+    RECT frame{};
+    ::GetWindowRect(main.Handle(), &frame);
+    popup_framed = false;
+    ::SetTimer(nullptr, 0, 20, LookAtPopup);
+    context.Popup(frame.left + 300, frame.top + 260);
+    return popup_framed;
+  };
   EXPECT_TRUE(context.OwnerDraw());
+  EXPECT_TRUE(framed());
   context.Tag = 100 + skin.DisableTag;
   reskin();
   EXPECT_FALSE(context.OwnerDraw());
+  EXPECT_FALSE(framed());
   context.Tag = 0;
   reskin();
   EXPECT_TRUE(context.OwnerDraw());
