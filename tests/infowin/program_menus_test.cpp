@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -290,12 +291,28 @@ TEST(ProgramMenusTest, EachDropDownAndTheContextMenu200TimesLeaveNothingBehind) 
 // Whether the context menu's popup window, while up, had its frame and background from the
 // skin.
 bool popup_framed = false;
+// The top-left pixel of the popup as WM_PRINT draws it, and of the skin's MenuBackground.
+COLORREF printed_corner = CLR_INVALID;
+COLORREF background_corner = CLR_INVALID;
 void CALLBACK LookAtPopup(HWND, UINT, UINT_PTR timer, DWORD) {
   HWND popup = ::FindWindowW(L"#32768", nullptr);
   if (!popup || !::IsWindowVisible(popup)) return;
   ::KillTimer(nullptr, timer);
   const TWinSkinPopMenu* skinner = Manager().PopupOfWindow(popup);
   popup_framed = skinner && !skinner->Background().empty();
+  if (popup_framed) {
+    const std::uint32_t corner = skinner->Background().at(0, 0);
+    background_corner = RGB(corner >> 16 & 0xFF, corner >> 8 & 0xFF, corner & 0xFF);
+    RECT r{};
+    ::GetWindowRect(popup, &r);
+    win::WindowDc screen(nullptr);
+    win::MemoryDc dc(::CreateCompatibleDC(screen.get()));
+    win::Bitmap bitmap(::CreateCompatibleBitmap(screen.get(), r.right - r.left, r.bottom - r.top));
+    win::SelectObjectScope selected(dc.get(), bitmap.get());
+    ::SendMessageW(popup, WM_PRINT, reinterpret_cast<WPARAM>(dc.get()),
+                   PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+    printed_corner = ::GetPixel(dc.get(), 0, 0);
+  }
   ::EndMenu();
 }
 
@@ -321,6 +338,8 @@ TEST(ProgramMenusTest, AContextMenuTaggedWithDisableTagKeepsTheSystemLook) {
   };
   EXPECT_TRUE(context.OwnerDraw());
   EXPECT_TRUE(framed());
+  // WM_PRINT (the system's menu animation) shows the skin's frame too.
+  EXPECT_EQ(printed_corner, background_corner);
   context.Tag = 100 + skin.DisableTag;
   reskin();
   EXPECT_FALSE(context.OwnerDraw());
