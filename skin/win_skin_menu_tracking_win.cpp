@@ -135,11 +135,10 @@ bool MenuTracking::Run(TWinSkinMenu& bar, int index) {
           ::SetWindowsHookExW(WH_MSGFILTER, FilterHook, nullptr, ::GetCurrentThreadId()));
       hooked_ = static_cast<bool>(filter);
       if (button.Enabled) {
-        // The choice comes back here and is posted as the window's WM_COMMAND: with
-        // TPM_NONOTIFY not every system sends it itself.
+        // The choice comes back here and is posted as the window's WM_COMMAND. The window is
+        // notified as by any menu: the filter learns the selection from WM_MENUSELECT.
         command = static_cast<UINT>(::TrackPopupMenuEx(
-            button.SubMenu,
-            TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
+            button.SubMenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
             frame.left + button.Rect.left, frame.top + button.Rect.bottom, window, nullptr));
       }
     }
