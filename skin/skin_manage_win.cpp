@@ -374,6 +374,22 @@ bool TSkinManage::DetachPopupWindow(HWND window) {
   return true;
 }
 
+TWinSkinPopMenu* TSkinManage::PopupOfWindow(HWND window) const {
+  if (!window) return nullptr;
+  for (const auto& popup : PopupSkinners) {
+    if (popup->Window() == window) return popup.get();
+  }
+  return nullptr;
+}
+
+TWinSkinPopMenu* TSkinManage::PopupShowing(HMENU menu) const {
+  if (!menu) return nullptr;
+  for (const auto& popup : PopupSkinners) {
+    if (popup->MenuHandle() == menu) return popup.get();
+  }
+  return nullptr;
+}
+
 std::unique_ptr<TSkinManage> TakeOverSkinRequests(SkinRequestQueue& queue) {
   auto manager = std::make_unique<TSkinManage>();
   for (TSkinData* data : queue.Registered()) manager->RegisterSkinData(*data);

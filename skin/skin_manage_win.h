@@ -56,6 +56,9 @@ class TSkinManage : public SkinManagerLink {
   void PurgeDeadSkinners();
   void AttachPopupWindow(HWND window);
   bool DetachPopupWindow(HWND window);
+  // The popup skinner of a window, or of the window that shows `menu`; null when none.
+  TWinSkinPopMenu* PopupOfWindow(HWND window) const;
+  TWinSkinPopMenu* PopupShowing(HMENU menu) const;
   // Enters or leaves the mode of a maximised MDI child: children then show the system's
   // caption (merged into the frame's menu bar) and lose their skinned region.
   void SetMdiMax(bool on);

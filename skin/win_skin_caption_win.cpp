@@ -20,7 +20,6 @@ namespace {
 
 constexpr int kSystemPopupTag = 33333;
 constexpr int kTagRestore = 0, kTagMaximize = 1, kTagMinimize = 2, kTagClose = 3;
-constexpr int kTagSeparator = 100;
 
 // Runs `command` with the system's minimise and maximise animation off, and puts the user's
 // setting back right after: the skinned frame changes size without the animation of the
@@ -418,73 +417,17 @@ void TWinSkinForm::BuildSystemPopup() {
   system_items_.push_back({L" Restore ", L"", kTagRestore});
   if (BorderIcons & kIconMaximize) system_items_.push_back({L" Maximize ", L"", kTagMaximize});
   if (BorderIcons & kIconMinimize) system_items_.push_back({L" Minimize ", L"", kTagMinimize});
-  system_items_.push_back({L"-", L"", kTagSeparator});
+  system_items_.push_back({L"-", L"", kSystemSeparatorTag});
   system_items_.push_back({L" Close ", L"Shift+F4", kTagClose});
   MENUINFO info{sizeof(info)};
   info.fMask = MIM_MENUDATA;
   info.dwMenuData = kSystemPopupTag;
   ::SetMenuInfo(SystemPopup.get(), &info);
   for (const SystemPopupEntry& entry : system_items_) {
-    const UINT flags = MF_OWNERDRAW | (entry.tag == kTagSeparator ? MF_SEPARATOR : 0);
+    const UINT flags = MF_OWNERDRAW | (entry.tag == kSystemSeparatorTag ? MF_SEPARATOR : 0);
     ::AppendMenuW(SystemPopup.get(), flags, static_cast<UINT_PTR>(entry.tag + 1),
                   reinterpret_cast<LPCWSTR>(&entry));
   }
-}
-
-bool TWinSkinForm::SystemPopupItem(UINT msg, LPARAM lparam) {
-  auto owns = [&](ULONG_PTR data) {
-    return !system_items_.empty() && data >= reinterpret_cast<ULONG_PTR>(&system_items_.front()) &&
-           data <= reinterpret_cast<ULONG_PTR>(&system_items_.back());
-  };
-  if (msg == WM_MEASUREITEM) {
-    auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lparam);
-    if (measure.CtlType != ODT_MENU || !owns(measure.itemData)) return false;
-    const auto& entry = *reinterpret_cast<const SystemPopupEntry*>(measure.itemData);
-    if (entry.tag == kTagSeparator) {
-      measure.itemWidth = 0, measure.itemHeight = 7;
-      return true;
-    }
-    win::WindowDc dc(WindowHandle);
-    const win::Font font = ui::CreateTextFont(ui::SystemFont::Menu);
-    win::SelectObjectScope selected(dc.get(), font.get());
-    const std::wstring text = entry.caption + L"    " + entry.shortcut;
-    SIZE extent{};
-    ::GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
-    measure.itemWidth = static_cast<UINT>(extent.cx + 28);
-    measure.itemHeight = static_cast<UINT>(extent.cy + 6);
-    return true;
-  }
-  auto& draw = *reinterpret_cast<DRAWITEMSTRUCT*>(lparam);
-  if (draw.CtlType != ODT_MENU || !owns(draw.itemData)) return false;
-  const auto& entry = *reinterpret_cast<const SystemPopupEntry*>(draw.itemData);
-  HDC dc = draw.hDC;
-  const win::Font font = ui::CreateTextFont(ui::SystemFont::Menu);  // outlives its selection
-  win::DcStateScope state(dc);
-  const SkinColours& colours = SkinData->Colours();
-  const bool selected = (draw.itemState & ODS_SELECTED) != 0;
-  const bool grayed = (draw.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
-  win::Brush back(
-      ::CreateSolidBrush(ui::ColorToRGB(selected && !grayed ? colours.Hilight : colours.Menu)));
-  ::FillRect(dc, &draw.rcItem, back.get());
-  if (entry.tag == kTagSeparator) {
-    RECT line = draw.rcItem;
-    line.top += (line.bottom - line.top) / 2;
-    line.bottom = line.top + 2;
-    ::DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
-    return true;
-  }
-  ::SelectObject(dc, font.get());
-  ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, grayed     ? ::GetSysColor(COLOR_GRAYTEXT)
-                     : selected ? ui::ColorToRGB(colours.HilightText)
-                                : ui::ColorToRGB(colours.MenuText));
-  RECT text = draw.rcItem;
-  text.left += 20;
-  text.right -= 8;
-  ::DrawTextW(dc, entry.caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-  ::DrawTextW(dc, entry.shortcut.c_str(), -1, &text,
-              DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
-  return true;
 }
 
 void TWinSkinForm::ShowSystemMenu(POINT at) {

@@ -27,6 +27,7 @@ namespace telvana {
 
 namespace ui {
 class TForm;
+class TPopupMenu;
 class TTimer;
 struct TMessage;
 }  // namespace ui
@@ -37,6 +38,7 @@ class TWinSkinForm;
 class TWinSkinMenu;
 struct TDataSkinBorder;
 struct TDataSkinSysButton;
+struct MenuItemView;
 
 // The life-cycle values of State, which the skin manager reads to find dead skinners.
 enum SkinFormState : std::int32_t {
@@ -152,6 +154,9 @@ class TWinSkinForm : public ui::TComponent {
   void RestoreWindow();
   void ShowSystemMenu(POINT at);
   bool MenuTrackingActive() const;
+  // The form's context menus (but those whose Tag modulo 100 is DisableTag) drawn by the
+  // skinned item painter, or given back to the system's drawing.
+  void SetPopupMenusOwnerDraw(bool on);
   // The menu bar inside the frame, or null.
   TWinSkinMenu* MenuBar() const { return menu_bar_.get(); }
 
@@ -223,8 +228,10 @@ class TWinSkinForm : public ui::TComponent {
   void ReadWindowState();
   void ReadIcon();
   void BuildSystemPopup();
-  // Measures or draws an item of SystemPopup; false for any other item.
-  bool SystemPopupItem(UINT msg, LPARAM lparam);
+  // Measures or draws an item of SystemPopup, of a drop-down of the menu bar or of a skinned
+  // context menu of the form; false for any other item.
+  bool MenuItemMessage(UINT msg, LPARAM lparam);
+  bool FindMenuItemView(UINT command, ULONG_PTR data, HMENU menu, MenuItemView& view) const;
   PixelImage CaptionPixels() const;
   void HoverTick();
   void WrapControls();
@@ -259,6 +266,8 @@ class TWinSkinForm : public ui::TComponent {
     int tag;
   };
   std::vector<SystemPopupEntry> system_items_;  // the item data of SystemPopup
+  static constexpr int kSystemSeparatorTag = 100;
+  std::vector<ui::TPopupMenu*> skinned_popups_;  // owned by the form
 };
 
 }  // namespace telvana

@@ -31,6 +31,7 @@ bool TWinSkinForm::AttachForm(TSkinData& skin_data, ui::TForm& form) {
   if (FrameSkinned) {
     previous_form_proc_ = form.WindowProc;
     form.WindowProc = [this](ui::TMessage& message) { FormMessage(message); };
+    SetPopupMenusOwnerDraw(true);
   }
   old_color_ = form.Color();
   form.SetColor(skin_data.Colours().ButtonFace);
@@ -120,6 +121,7 @@ void TWinSkinForm::Detach() {
   subclass_.Release();
   ReleaseWrappers();
   if (form_ && !window_going) form_->SetColor(old_color_);
+  if (!window_going) SetPopupMenusOwnerDraw(false);
   if (FrameSkinned) {
     SetCaptionStyles(true);
     ReleaseFrameParts(window_going);

@@ -454,6 +454,9 @@ LRESULT TWinSkinForm::FrameMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND:
     case WM_SYSCOMMAND:
       return SystemCommand(msg, wparam, lparam);
+    case WM_MENUSELECT:
+      if (menu_bar_) MenuSelected(*menu_bar_, wparam, lparam);
+      break;
     case WM_SKININIT:
       if (State == kFormCreated) {
         if (MdiKind == kMdiChild && MdiMaxMode()) {
@@ -502,7 +505,7 @@ LRESULT TWinSkinForm::FrameMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
   switch (msg) {
     case WM_MEASUREITEM:
     case WM_DRAWITEM:
-      if (wparam == 0 && SystemPopupItem(msg, lparam)) return TRUE;
+      if (wparam == 0 && MenuItemMessage(msg, lparam)) return TRUE;
       break;
     case WM_NCCALCSIZE:
       return NcCalcSize(wparam, lparam);

@@ -316,9 +316,11 @@ class Designer {
     Canvas item(150, 20);
     item.KeyFill({0, 0, 150, 20});
     {
+      // The separator is cut from the bottom rows with fixed ends of 4 pixels and the middle
+      // stretched: the line runs through the middle so that it spans the item.
       const Rect c2 = item.Cell(5, 1);
-      item.HLine(c2.x + 26, c2.right() - 3, 15, Darker(t_.menu, 20));
-      item.HLine(c2.x + 26, c2.right() - 3, 16, kWhite);
+      item.HLine(c2.x + 2, c2.right() - 3, 15, Darker(t_.menu, 20));
+      item.HLine(c2.x + 2, c2.right() - 3, 16, kWhite);
       for (int k : {3, 4}) {
         const Rect c = item.Cell(5, k).Inset(1);
         const Rgb base = k == 3 ? t_.accent : Lighter(t_.accent, 35);

@@ -221,6 +221,48 @@ TEST_F(SkinFrameTest, TheMenuBarInsideTheFrameFollowsTheFormsMenu) {
   EXPECT_EQ(::GetMenu(form->Handle()), menu.Handle());
 }
 
+TEST_F(SkinFrameTest, ABarItemWithoutSubitemsRunsItsCommandAndADisabledOneOpensNothing) {
+  ShowSkinned();
+  auto* now = ui::TComponent::New<ui::TMenuItem>(*form);
+  now->SetCaption(L"Now");
+  int clicks = 0;
+  now->OnClick = [&](ui::TComponent&) { ++clicks; };
+  form->Menu()->Items().Add(*now);
+  TWinSkinMenu& bar = *skinner->MenuBar();
+  ASSERT_EQ(bar.Buttons().size(), 2u);
+  EXPECT_FALSE(bar.OpenDropDown(1));
+  testsupport::PumpMessagesUntil([&] { return clicks > 0; }, 500ms);
+  EXPECT_EQ(clicks, 1);
+  // A disabled menu: its tracking starts and ends at once, with nothing shown.
+  form->Menu()->Items().Items()[0]->SetEnabled(false);
+  ASSERT_FALSE(skinner->MenuBar()->Buttons()[0]->Enabled);
+  const auto opened = std::chrono::steady_clock::now();
+  EXPECT_TRUE(skinner->MenuBar()->OpenDropDown(0));
+  EXPECT_LT(std::chrono::steady_clock::now() - opened, 90ms);
+  EXPECT_FALSE(MenuFilterHookInstalled());
+  EXPECT_FALSE(skinner->MenuBar()->Tracking());
+}
+
+HWND doomed = nullptr;
+void CALLBACK DestroyWhileShown(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND popup = ::FindWindowW(L"#32768", nullptr);
+  if (!popup || !::IsWindowVisible(popup)) return;
+  ::KillTimer(nullptr, timer);
+  ::DestroyWindow(doomed);
+  ::EndMenu();
+}
+
+TEST_F(SkinFrameTest, AWindowDestroyedWhileItsDropDownIsUpEndsTheTracking) {
+  ShowSkinned();
+  doomed = form->Handle();
+  ::SetTimer(nullptr, 0, 20, DestroyWhileShown);
+  EXPECT_TRUE(skinner->MenuBar()->OpenDropDown(0));  // the bar is gone when this returns
+  EXPECT_FALSE(::IsWindow(doomed));
+  EXPECT_FALSE(MenuFilterHookInstalled());
+  EXPECT_EQ(OpenDropDownIndex(), -1);
+  EXPECT_TRUE(manager->PopupSkinners.empty());
+}
+
 TEST_F(SkinFrameTest, AMaximisedWindowFillsTheScreenWithoutARegionAndGetsItBackWhenRestored) {
   ShowSkinned();
   RECT normal{};
