@@ -452,7 +452,8 @@ void TWindowsMediaPlayer::DragTo(int x) {
 
 void TWindowsMediaPlayer::OnMouseDown(int x, int y) {
   if (Handle()) ::SetFocus(Handle());
-  const BarPart part = player::HitTest(layout(), x, y, View().seekable);
+  const player::BarView view = View();
+  const BarPart part = player::HitTest(layout(), x, y, view.seekable, player::ShowsTime(view));
   if (part == BarPart::Status) {
     showConnectionDetails();
     return;
@@ -474,7 +475,8 @@ void TWindowsMediaPlayer::OnMouseMove(int x, int y) {
     ::SetTimer(Handle(), kHideBarTimer, kHideBarDelay, nullptr);
   }
   if (pressed_ == BarPart::Seek || pressed_ == BarPart::Volume) DragTo(x);
-  const BarPart part = player::HitTest(layout(), x, y, View().seekable);
+  const player::BarView view = View();
+  const BarPart part = player::HitTest(layout(), x, y, view.seekable, player::ShowsTime(view));
   if (part != hot_) {
     // Only the buttons and sliders look different under the mouse: moving onto the picture
     // (as the pointer does when the window first appears under it) repaints nothing.
@@ -489,7 +491,8 @@ void TWindowsMediaPlayer::OnMouseUp(int x, int y) {
   if (pressed == BarPart::None) return;
   pressed_ = BarPart::None;
   if (::GetCapture() == Handle()) ::ReleaseCapture();
-  const BarPart part = player::HitTest(layout(), x, y, View().seekable);
+  const player::BarView view = View();
+  const BarPart part = player::HitTest(layout(), x, y, view.seekable, player::ShowsTime(view));
   if (pressed == BarPart::Seek) {
     if (drag_fraction_ >= 0) engine_.Seek(drag_fraction_ * status_.duration);
     drag_fraction_ = -1;
@@ -535,7 +538,7 @@ void TWindowsMediaPlayer::WndProc(TMessage& m) {
       break;
     case WM_LBUTTONDBLCLK: {
       const int x = GET_X_LPARAM(m.lParam), y = GET_Y_LPARAM(m.lParam);
-      if (player::HitTest(layout(), x, y, false) == BarPart::Video) {
+      if (player::HitTest(layout(), x, y, false, false) == BarPart::Video) {
         // As in every player: a double-click on the picture switches full screen.
         if (host_) {
           LeaveFullScreen();
