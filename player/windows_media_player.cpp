@@ -149,10 +149,36 @@ void TWindowsMediaPlayer::Reconnect() {
 }
 
 void TWindowsMediaPlayer::showConnectionDetails() {
-  if (!details_) details_ = std::make_unique<TConnectionDetails>();
+  if (!details_) {
+    details_ = std::make_unique<TConnectionDetails>();
+    PlaceConnectionDetails();
+  }
   status_ = engine_.Status();
   details_->SetLines(player::ConnectionDetailsLines(status_));
   details_->Show();
+}
+
+// Under the control, or over it when there is no room below, so that the window hides
+// neither the picture nor the bar whose text keeps telling what happens; centred on the
+// screen when neither fits (as in full screen).
+void TWindowsMediaPlayer::PlaceConnectionDetails() {
+  RECT control;
+  if (!Handle() || !::GetWindowRect(Handle(), &control)) return;
+  MONITORINFO monitor{sizeof monitor};
+  if (!::GetMonitorInfoW(::MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const RECT& work = monitor.rcWork;
+  const int width = details_->Width(), height = details_->Height();
+  int top;
+  if (control.bottom + height <= work.bottom) {
+    top = control.bottom;
+  } else if (control.top - height >= work.top) {
+    top = control.top - height;
+  } else {
+    return;
+  }
+  const int left = std::max<int>(work.left, std::min<int>(control.left, work.right - width));
+  details_->SetPosition(ui::TPosition::poDesigned);  // its first showing would centre it
+  details_->SetBounds(left, top, width, height);
 }
 
 void TWindowsMediaPlayer::cancelReconnection() {
