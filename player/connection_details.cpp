@@ -1,5 +1,6 @@
 #include "player/connection_details.h"
 
+#include <cctype>
 #include <cstdio>
 
 #include "ui/utf.h"
@@ -18,6 +19,18 @@ std::u16string Format(const char* format, double value) {
   return Ascii(buffer);
 }
 
+// An attempt over TLS says so: "HTTP" beside an https address would tell the user that the
+// connection was not secured.
+std::u16string TransportText(const OpenAttempt& a) {
+  std::string scheme = a.address.substr(0, 6);
+  for (char& c : scheme) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (scheme == "https:") {
+    if (a.transport == Transport::Http) return u"HTTPS";
+    if (a.transport == Transport::Metafile) return u"播放列表（HTTPS）";
+  }
+  return TransportName(a.transport);
+}
+
 }  // namespace
 
 std::vector<std::u16string> ConnectionDetailsLines(const PlaybackStatus& status) {
@@ -28,7 +41,7 @@ std::vector<std::u16string> ConnectionDetailsLines(const PlaybackStatus& status)
   for (const OpenAttempt& a : status.attempts) {
     std::u16string line = u"  " + Ascii(std::to_string(++number)) + u". ";
     line.append(static_cast<std::size_t>(2 * a.depth), u' ');
-    line += Ascii(a.address) + u"  " + TransportName(a.transport) + u"  ";
+    line += Ascii(a.address) + u"  " + TransportText(a) + u"  ";
     line += a.result == PlaybackFailure::None ? u"成功" : u"失败：" + FailureReason(a.result);
     line += u"  " + Format("%.2f", a.seconds) + u" 秒";
     lines.push_back(std::move(line));

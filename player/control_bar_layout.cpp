@@ -69,7 +69,12 @@ ControlLayout LayoutControl(int width, int height, UiMode mode) {
   return l;
 }
 
-BarPart HitTest(const ControlLayout& l, int x, int y, bool seekable) {
+Box StatusTextBox(const ControlLayout& l, bool timeShown) {
+  if (timeShown || l.time.Empty()) return l.status;
+  return {l.status.left, l.status.top, l.time.right, l.status.bottom};
+}
+
+BarPart HitTest(const ControlLayout& l, int x, int y, bool seekable, bool timeShown) {
   if (l.video.Contains(x, y)) return BarPart::Video;
   if (!l.bar.Contains(x, y)) return BarPart::None;
   // The slider's track is thin: the whole row around it answers.
@@ -84,8 +89,8 @@ BarPart HitTest(const ControlLayout& l, int x, int y, bool seekable) {
       y >= l.playPause.top && y < l.playPause.bottom) {
     return BarPart::Volume;
   }
+  if (StatusTextBox(l, timeShown).Contains(x, y)) return BarPart::Status;
   if (l.time.Contains(x, y)) return BarPart::Time;
-  if (l.status.Contains(x, y)) return BarPart::Status;
   return BarPart::None;
 }
 

@@ -37,8 +37,13 @@ int BarHeight(UiMode mode);
 // first, then the volume slider.
 ControlLayout LayoutControl(int width, int height, UiMode mode);
 
-// The part under a point; Seek only when `seekable`.
-BarPart HitTest(const ControlLayout& layout, int x, int y, bool seekable);
+// Where the status text goes: over the time's room too while the bar shows no time, as when
+// it connects, waits to reconnect or failed, whose texts are the longest.
+Box StatusTextBox(const ControlLayout& layout, bool timeShown);
+
+// The part under a point; Seek only when `seekable`; Status over the time's room while no
+// time is shown.
+BarPart HitTest(const ControlLayout& layout, int x, int y, bool seekable, bool timeShown);
 
 // The value (0 to 1) a slider stands for at horizontal position x.
 double SliderFraction(const Box& track, int x);

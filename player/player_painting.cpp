@@ -227,8 +227,8 @@ void PaintControlBar(HDC dc, const ControlLayout& layout, const BarView& view, H
                 view.hot == BarPart::Volume || view.pressed == BarPart::Volume, 4);
   }
   win::SelectObjectScope selectFont(dc, font);
-  Text(dc, layout.status, view.status, kStatusText, DT_LEFT);
-  if (!layout.time.Empty() && (view.seekable || view.live)) {
+  Text(dc, StatusTextBox(layout, ShowsTime(view)), view.status, kStatusText, DT_LEFT);
+  if (!layout.time.Empty() && ShowsTime(view)) {
     std::u16string time = FormatPlayTime(view.position);
     if (view.duration > 0) time += u" / " + FormatPlayTime(view.duration);
     Text(dc, layout.time, time, kTimeText, DT_RIGHT);

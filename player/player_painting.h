@@ -39,6 +39,11 @@ struct BarView {
   BarPart pressed = BarPart::None;
 };
 
+// The time is shown for what can seek and for live streams, not while nothing plays.
+inline bool ShowsTime(const BarView& view) {
+  return view.seekable || view.live;
+}
+
 void PaintControlBar(HDC dc, const ControlLayout& layout, const BarView& view, HFONT font);
 
 }  // namespace telvana::player

@@ -149,10 +149,36 @@ void TWindowsMediaPlayer::Reconnect() {
 }
 
 void TWindowsMediaPlayer::showConnectionDetails() {
-  if (!details_) details_ = std::make_unique<TConnectionDetails>();
+  if (!details_) {
+    details_ = std::make_unique<TConnectionDetails>();
+    PlaceConnectionDetails();
+  }
   status_ = engine_.Status();
   details_->SetLines(player::ConnectionDetailsLines(status_));
   details_->Show();
+}
+
+// Under the control, or over it when there is no room below, so that the window hides
+// neither the picture nor the bar whose text keeps telling what happens; centred on the
+// screen when neither fits (as in full screen).
+void TWindowsMediaPlayer::PlaceConnectionDetails() {
+  RECT control;
+  if (!Handle() || !::GetWindowRect(Handle(), &control)) return;
+  MONITORINFO monitor{sizeof monitor};
+  if (!::GetMonitorInfoW(::MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const RECT& work = monitor.rcWork;
+  const int width = details_->Width(), height = details_->Height();
+  int top;
+  if (control.bottom + height <= work.bottom) {
+    top = control.bottom;
+  } else if (control.top - height >= work.top) {
+    top = control.top - height;
+  } else {
+    return;
+  }
+  const int left = std::max<int>(work.left, std::min<int>(control.left, work.right - width));
+  details_->SetPosition(ui::TPosition::poDesigned);  // its first showing would centre it
+  details_->SetBounds(left, top, width, height);
 }
 
 void TWindowsMediaPlayer::cancelReconnection() {
@@ -452,7 +478,8 @@ void TWindowsMediaPlayer::DragTo(int x) {
 
 void TWindowsMediaPlayer::OnMouseDown(int x, int y) {
   if (Handle()) ::SetFocus(Handle());
-  const BarPart part = player::HitTest(layout(), x, y, View().seekable);
+  const player::BarView view = View();
+  const BarPart part = player::HitTest(layout(), x, y, view.seekable, player::ShowsTime(view));
   if (part == BarPart::Status) {
     showConnectionDetails();
     return;
@@ -474,7 +501,8 @@ void TWindowsMediaPlayer::OnMouseMove(int x, int y) {
     ::SetTimer(Handle(), kHideBarTimer, kHideBarDelay, nullptr);
   }
   if (pressed_ == BarPart::Seek || pressed_ == BarPart::Volume) DragTo(x);
-  const BarPart part = player::HitTest(layout(), x, y, View().seekable);
+  const player::BarView view = View();
+  const BarPart part = player::HitTest(layout(), x, y, view.seekable, player::ShowsTime(view));
   if (part != hot_) {
     // Only the buttons and sliders look different under the mouse: moving onto the picture
     // (as the pointer does when the window first appears under it) repaints nothing.
@@ -489,7 +517,8 @@ void TWindowsMediaPlayer::OnMouseUp(int x, int y) {
   if (pressed == BarPart::None) return;
   pressed_ = BarPart::None;
   if (::GetCapture() == Handle()) ::ReleaseCapture();
-  const BarPart part = player::HitTest(layout(), x, y, View().seekable);
+  const player::BarView view = View();
+  const BarPart part = player::HitTest(layout(), x, y, view.seekable, player::ShowsTime(view));
   if (pressed == BarPart::Seek) {
     if (drag_fraction_ >= 0) engine_.Seek(drag_fraction_ * status_.duration);
     drag_fraction_ = -1;
@@ -535,7 +564,7 @@ void TWindowsMediaPlayer::WndProc(TMessage& m) {
       break;
     case WM_LBUTTONDBLCLK: {
       const int x = GET_X_LPARAM(m.lParam), y = GET_Y_LPARAM(m.lParam);
-      if (player::HitTest(layout(), x, y, false) == BarPart::Video) {
+      if (player::HitTest(layout(), x, y, false, false) == BarPart::Video) {
         // As in every player: a double-click on the picture switches full screen.
         if (host_) {
           LeaveFullScreen();

@@ -124,6 +124,7 @@ class TWindowsMediaPlayer : public ui::TWinControl,
   void ScheduleReconnect();
   void Reconnect();
   void EndReconnecting();
+  void PlaceConnectionDetails();
 
   player::PlaybackEngine engine_{*this};
   std::u16string failover_label_;                    // the connection of url_

@@ -29,6 +29,17 @@ TEST(ConnectionDetailsLines, EveryAttemptAndWhatPlays) {
              u"  码率：未知", u"  已缓冲：1.3 秒", u"  丢弃的画面：3"}));
 }
 
+TEST(ConnectionDetailsLines, AttemptsOverTlsSaySo) {
+  PlaybackStatus s;
+  s.attempts = {{"HTTPS://127.0.0.1/a.asx", Transport::Metafile, PlaybackFailure::None, 0.01, 0},
+                {"https://127.0.0.1/b.wmv", Transport::Http, PlaybackFailure::None, 0.02, 1},
+                {"https://127.0.0.1/c.m3u8", Transport::Hls, PlaybackFailure::None, 0.03, 0}};
+  const Lines lines = ConnectionDetailsLines(s);
+  EXPECT_EQ(lines[1], u"  1. HTTPS://127.0.0.1/a.asx  播放列表（HTTPS）  成功  0.01 秒");
+  EXPECT_EQ(lines[2], u"  2.   https://127.0.0.1/b.wmv  HTTPS  成功  0.02 秒");
+  EXPECT_EQ(lines[3], u"  3. https://127.0.0.1/c.m3u8  HLS  成功  0.03 秒");
+}
+
 TEST(ConnectionDetailsLines, NothingTriedNothingPlays) {
   EXPECT_EQ(ConnectionDetailsLines({}),
             (Lines{u"连接尝试：", u"  （无）", u"", u"正在播放：", u"  （无）"}));

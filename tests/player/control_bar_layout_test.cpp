@@ -83,11 +83,29 @@ TEST(HitTest, FindsEachPart) {
       {l.time, BarPart::Time},     {l.seek, BarPart::Seek}};
   for (const auto& [box, part] : cases) {
     const auto [x, y] = centre(box);
-    EXPECT_EQ(HitTest(l, x, y, true), part);
+    EXPECT_EQ(HitTest(l, x, y, true, true), part);
   }
   const auto [sx, sy] = centre(l.seek);
-  EXPECT_NE(HitTest(l, sx, sy, false), BarPart::Seek);
-  EXPECT_EQ(HitTest(l, 480, 10, true), BarPart::None);
+  EXPECT_NE(HitTest(l, sx, sy, false, true), BarPart::Seek);
+  EXPECT_EQ(HitTest(l, 480, 10, true, true), BarPart::None);
+}
+
+// Without a time to show, the status text (the longest: a countdown to reconnecting, a
+// failure) takes the time's room, and a click there opens the details like one on the text.
+TEST(HitTest, TheStatusTextTakesTheTimesRoomWhileNoTimeIsShown) {
+  const ControlLayout l = LayoutControl(480, 389, UiMode::Full);
+  ASSERT_FALSE(l.time.Empty());
+  EXPECT_EQ(StatusTextBox(l, true), l.status);
+  const Box wide = StatusTextBox(l, false);
+  EXPECT_EQ(wide.left, l.status.left);
+  EXPECT_EQ(wide.right, l.time.right);
+  const int y = (l.time.top + l.time.bottom) / 2;
+  EXPECT_EQ(HitTest(l, l.time.right - 2, y, false, false), BarPart::Status);
+  EXPECT_EQ(HitTest(l, l.time.right - 2, y, false, true), BarPart::Time);
+  EXPECT_EQ(HitTest(l, l.time.right + 2, y, false, false), BarPart::None);
+  const ControlLayout narrow = LayoutControl(200, 100, UiMode::Mini);
+  ASSERT_TRUE(narrow.time.Empty());
+  EXPECT_EQ(StatusTextBox(narrow, false), narrow.status);
 }
 
 TEST(Slider, FractionAndPositionAreInverse) {
