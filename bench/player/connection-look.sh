@@ -10,26 +10,12 @@ top=$(cd "$here/../.." && pwd)
 win=$(realpath "$1")
 folder=$(realpath -m "${2:-$win/gallery/playback}")
 clips=$("$here/make-bench-clips.sh" "$win/bench/clips")
-mkdir -p "$folder"
-rm -f "$folder"/*.ready
-
 exec "$top/tools/with-display.sh" bash -c '
   set -euo pipefail
   top=$1 win=$2 clips=$3 folder=$4
   . "$top/tools/wine-env.sh" "$win/wine-prefix"
   # A crash must end the run, not wait in the debugger.
   export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winedbg.exe=d"
-  wine "$win/bench/connection_look.exe" "$(winepath -w "$clips/large.wmv")" "$(winepath -w "$folder")" &
-  pid=$!
-  while kill -0 "$pid" 2>/dev/null; do
-    for ready in "$folder"/*.ready; do
-      [ -e "$ready" ] || continue
-      name=$(basename "$ready" .ready)
-      import -window root "$folder/$name.png"
-      rm -f "$ready"
-      echo "connection-look: $folder/$name.png"
-    done
-    sleep 0.2
-  done
-  wait "$pid"
+  "$top/tools/take-screenshots.sh" "$folder" "" wine "$win/bench/connection_look.exe" \
+    "$(winepath -w "$clips/large.wmv")" "$(winepath -w "$folder")"
 ' _ "$top" "$win" "$clips" "$folder"

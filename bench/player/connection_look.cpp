@@ -26,10 +26,13 @@
 #include "player/windows_media_player.h"
 #include "tests/player/loopback_server.h"
 #include "tests/support/file_bytes.h"
+#include "tests/support/picture_taking.h"
 #include "ui/utf.h"
 #include "ui/win_handles.h"
 
 namespace {
+
+using telvana::testsupport::Settle;
 
 using telvana::player::PlaybackState;
 using telvana::testsupport::HttpServer;
@@ -38,14 +41,6 @@ std::wstring folder;
 std::string clip;
 telvana::TWindowsMediaPlayer* player = nullptr;
 int failures = 0;
-
-void Settle(DWORD ms) {
-  const DWORD end = ::GetTickCount() + ms;
-  while (::GetTickCount() < end) {
-    telvana::ui::Application().ProcessMessages();
-    ::Sleep(20);
-  }
-}
 
 // Pumps messages until `done`, for at most `ms`.
 bool Until(const std::function<bool()>& done, DWORD ms = 30000) {
@@ -61,9 +56,8 @@ bool Contains(const std::u16string& text, std::u16string_view part) {
   return text.find(part) != std::u16string::npos;
 }
 
-// Tells whoever takes the picture that the screen is ready, and waits until they have taken
-// it (they delete the file), for at most a minute.
-void AwaitPicture(const std::wstring& name, bool sightReached) {
+// The picture NAME, once the sight it shows has been reached.
+void TakePicture(const std::wstring& name, bool sightReached) {
   if (!sightReached) {
     std::fwprintf(stderr, L"connection_look: %ls never came (bar: %ls)\n", name.c_str(),
                   std::wstring(telvana::AsWide(player->statusText())).c_str());
@@ -71,13 +65,7 @@ void AwaitPicture(const std::wstring& name, bool sightReached) {
     return;
   }
   Settle(400);  // the bar and any new window paint
-  const std::wstring ready = folder + L"\\" + name + L".ready";
-  if (FILE* marker = _wfopen(ready.c_str(), L"wb")) std::fclose(marker);
-  if (!Until([&] { return ::GetFileAttributesW(ready.c_str()) == INVALID_FILE_ATTRIBUTES; },
-             60000)) {
-    ::DeleteFileW(ready.c_str());
-    ++failures;
-  }
+  if (!telvana::testsupport::AwaitPicture(folder, name)) ++failures;
 }
 
 void Play(const std::string& url, std::vector<telvana::AlternativeConnection> others = {}) {
@@ -114,7 +102,7 @@ void Failover(HttpServer& server) {
   server.Add("/slow.wmv", slow);
   Play("http://127.0.0.1:" + std::to_string(telvana::testsupport::RefusingPort()) + "/live",
        {{u"连接2", telvana::Utf8ToUtf16(server.Url("/slow.wmv")), {}}});
-  AwaitPicture(L"bar-failover", Until([] { return Contains(player->statusText(), u"正在尝试"); }));
+  TakePicture(L"bar-failover", Until([] { return Contains(player->statusText(), u"正在尝试"); }));
   player->stop();
 }
 
@@ -126,7 +114,7 @@ void Details(HttpServer& server) {
   Play(server.Url("/failed.asx"));
   const bool failed = Until([] { return player->state() == PlaybackState::Failed; });
   ClickStatusText();
-  AwaitPicture(L"details-failed", failed && player->connectionDetails());
+  TakePicture(L"details-failed", failed && player->connectionDetails());
   CloseDetails();
 
   server.Add("/clip.wmv", clip);
@@ -135,7 +123,7 @@ void Details(HttpServer& server) {
   const bool playing = Until([] { return player->picturesShown() > 50; });
   ClickStatusText();
   Settle(1500);  // what plays is brought up to date while the window is open
-  AwaitPicture(L"details-played", playing && player->connectionDetails());
+  TakePicture(L"details-played", playing && player->connectionDetails());
   CloseDetails();
   player->stop();
 }
@@ -151,7 +139,7 @@ void Reconnect() {
   bool broke = Until([] { return player->reconnecting(); });
   gone.reset();  // from now on the port refuses
   broke = broke && Until([] { return Contains(player->statusText(), u"（第 3 次）"); });
-  AwaitPicture(L"bar-reconnect", broke);
+  TakePicture(L"bar-reconnect", broke);
   player->stop();
 }
 
@@ -160,9 +148,9 @@ void Certificate(HttpServer& server) {
   server.Add("/secure.wmv", clip);
   TlsFront front(server.Port());
   Play(front.Url(TlsFront::Certificate::Untrusted, "/secure.wmv"));
-  AwaitPicture(L"bar-certificate", Until([] { return player->state() == PlaybackState::Failed; }));
+  TakePicture(L"bar-certificate", Until([] { return player->state() == PlaybackState::Failed; }));
   ClickStatusText();
-  AwaitPicture(L"details-certificate", player->connectionDetails() != nullptr);
+  TakePicture(L"details-certificate", player->connectionDetails() != nullptr);
   CloseDetails();
 }
 

@@ -23,52 +23,32 @@
 #include "skin/skin_manage_win.h"
 #include "skin/win_skin_form.h"
 #include "skin/win_skin_menu.h"
+#include "tests/support/picture_taking.h"
 #include "ui/menus.h"
 #include "ui/message_box.h"
 #include "ui/win_handles.h"
 
 namespace {
 
+using telvana::testsupport::AwaitPicture;
+using telvana::testsupport::Settle;
+
 std::wstring folder;
 std::wstring picture;    // the name of the picture to take next
 HWND showing = nullptr;  // the window to close once it is taken
 int failures = 0;
 
-// Lets the windows paint for a while.
-void Settle(DWORD ms) {
-  const DWORD end = ::GetTickCount() + ms;
-  while (::GetTickCount() < end) {
-    telvana::ui::Application().ProcessMessages();
-    ::Sleep(20);
-  }
-}
-
-// Tells whoever takes the picture that the screen is ready (FOLDER\NAME.ready), and waits
-// until they have taken it (they delete the file), for at most a minute.
-bool AwaitPicture(const std::wstring& name) {
-  const std::wstring ready = folder + L"\\" + name + L".ready";
-  FILE* marker = _wfopen(ready.c_str(), L"wb");
-  if (!marker) return false;
-  std::fclose(marker);
-  for (int waited = 0; waited < 60000; waited += 100) {
-    if (::GetFileAttributesW(ready.c_str()) == INVALID_FILE_ATTRIBUTES) return true;
-    Settle(100);
-  }
-  ::DeleteFileW(ready.c_str());
-  return false;
-}
-
 // Runs inside a menu's own loop: the picture, then the menu is closed.
 void CALLBACK TakeAndEndMenu(HWND, UINT, UINT_PTR timer, DWORD) {
   ::KillTimer(nullptr, timer);
-  failures += !AwaitPicture(picture);
+  failures += !AwaitPicture(folder, picture);
   ::EndMenu();
 }
 
 // Runs inside the modal showing of a window: the picture, then the window's close box.
 void CALLBACK TakeAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
   ::KillTimer(nullptr, timer);
-  failures += !AwaitPicture(picture);
+  failures += !AwaitPicture(folder, picture);
   ::PostMessageW(showing, WM_CLOSE, 0, 0);
 }
 
@@ -122,18 +102,18 @@ int wmain(int argc, wchar_t** argv) {
   ::SetCursorPos(0, 0);  // no hints in the pictures
   main.Show();
   Settle(1500);
-  failures += !AwaitPicture(L"main");
+  failures += !AwaitPicture(folder, L"main");
   ShowLongestCategory(main);
   Settle(500);
-  failures += !AwaitPicture(L"main-long");
+  failures += !AwaitPicture(folder, L"main-long");
   // The frame inactive, maximised, and with the system menu open.
   ::SendMessageW(main.Handle(), WM_NCACTIVATE, FALSE, 0);
   Settle(300);
-  failures += !AwaitPicture(L"main-inactive");
+  failures += !AwaitPicture(folder, L"main-inactive");
   ::SendMessageW(main.Handle(), WM_NCACTIVATE, TRUE, 0);
   ::SendMessageW(main.Handle(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
   Settle(800);
-  failures += !AwaitPicture(L"main-maximised");
+  failures += !AwaitPicture(folder, L"main-maximised");
   ::SendMessageW(main.Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
   Settle(800);
   auto* manager = dynamic_cast<telvana::TSkinManage*>(telvana::SkinManager());

@@ -17,10 +17,14 @@
 #include "skin/skin_manage_win.h"
 #include "skin/win_skin_form.h"
 #include "skin/win_skin_menu.h"
+#include "tests/support/picture_taking.h"
 #include "ui/menus.h"
 #include "ui/win_handles.h"
 
 namespace {
+
+using telvana::testsupport::AwaitPicture;
+using telvana::testsupport::Settle;
 
 std::wstring folder;
 std::wstring picture;      // the name of the picture to take next
@@ -28,27 +32,6 @@ std::vector<WPARAM> keys;  // the keys to press, one a tick, before the picture
 std::size_t next_key = 0;
 HWND keyboard = nullptr;  // where the keys go: the menu's loop takes them from the queue
 int failures = 0;
-
-void Settle(DWORD ms) {
-  const DWORD end = ::GetTickCount() + ms;
-  while (::GetTickCount() < end) {
-    telvana::ui::Application().ProcessMessages();
-    ::Sleep(20);
-  }
-}
-
-bool AwaitPicture(const std::wstring& name) {
-  const std::wstring ready = folder + L"\\" + name + L".ready";
-  FILE* marker = _wfopen(ready.c_str(), L"wb");
-  if (!marker) return false;
-  std::fclose(marker);
-  for (int waited = 0; waited < 60000; waited += 100) {
-    if (::GetFileAttributesW(ready.c_str()) == INVALID_FILE_ATTRIBUTES) return true;
-    ::Sleep(100);
-  }
-  ::DeleteFileW(ready.c_str());
-  return false;
-}
 
 // Runs inside the menu's own loop: a key a tick, then (after a tick to paint) the picture,
 // then the menu is closed.
@@ -59,7 +42,7 @@ void CALLBACK Step(HWND, UINT, UINT_PTR timer, DWORD) {
   }
   if (next_key++ == keys.size()) return;
   ::KillTimer(nullptr, timer);
-  failures += !AwaitPicture(picture);
+  failures += !AwaitPicture(folder, picture, false);
   ::EndMenu();
 }
 
@@ -92,7 +75,7 @@ int wmain(int argc, wchar_t** argv) {
   main.Show();
   Settle(1500);
   keyboard = main.Handle();
-  failures += !AwaitPicture(L"bar");
+  failures += !AwaitPicture(folder, L"bar", false);
   auto* manager = dynamic_cast<telvana::TSkinManage*>(telvana::SkinManager());
   telvana::TWinSkinForm* frame = manager ? manager->FindSkinner(main.Handle()) : nullptr;
   if (!frame || !frame->MenuBar()) return 1;

@@ -16,33 +16,16 @@
 #include "skin/skin_manage_win.h"
 #include "skin/win_skin_form.h"
 #include "tests/skin/every_control_form.h"
+#include "tests/support/picture_taking.h"
 #include "ui/std_controls.h"
 #include "ui/win_handles.h"
 
 namespace {
 
+using telvana::testsupport::AwaitPicture;
+using telvana::testsupport::Settle;
+
 std::wstring folder;
-
-void Settle(DWORD ms) {
-  const DWORD end = ::GetTickCount() + ms;
-  while (::GetTickCount() < end) {
-    telvana::ui::Application().ProcessMessages();
-    ::Sleep(20);
-  }
-}
-
-bool AwaitPicture(const std::wstring& name) {
-  const std::wstring ready = folder + L"\\" + name + L".ready";
-  FILE* marker = _wfopen(ready.c_str(), L"wb");
-  if (!marker) return false;
-  std::fclose(marker);
-  for (int waited = 0; waited < 60000; waited += 100) {
-    if (::GetFileAttributesW(ready.c_str()) == INVALID_FILE_ATTRIBUTES) return true;
-    Settle(100);
-  }
-  ::DeleteFileW(ready.c_str());
-  return false;
-}
 
 }  // namespace
 
@@ -70,7 +53,7 @@ int wmain(int argc, wchar_t** argv) {
     bar->SetPanelText(0, L"正在播放：中央电视台一套");
   }
   Settle(1500);
-  int failures = !AwaitPicture(L"main");
+  int failures = !AwaitPicture(folder, L"main");
 
   main.Hide();
   testsupport::EveryControlForm controls;
@@ -89,7 +72,7 @@ int wmain(int argc, wchar_t** argv) {
   ::RedrawWindow(controls.form->Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   Settle(800);
-  failures += !AwaitPicture(L"controls");
+  failures += !AwaitPicture(folder, L"controls");
   controls.form->Hide();
   return failures == 0 ? 0 : 1;
 }
