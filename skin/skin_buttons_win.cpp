@@ -47,13 +47,8 @@ bool EqualsTrue(const std::wstring& value) {
 // Push button
 
 bool TSkinButton::BeforeMessage(ui::TMessage& message) {
+  if (PaintWholeWindow(message)) return false;
   switch (message.msg) {
-    case WM_PAINT:
-      PaintOwnWindow(message);
-      return false;
-    case WM_ERASEBKGND:
-      message.result = 1;
-      return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       // The press is ours: the control never sees it, so its own click never fires.

@@ -146,6 +146,18 @@ void TSkinControl::Repaint(HDC dc) {
 
 void TSkinControl::PaintSkin(HDC, const RECT&) {}
 
+bool TSkinControl::PaintWholeWindow(ui::TMessage& message) {
+  switch (message.msg) {
+    case WM_PAINT:
+      PaintOwnWindow(message);
+      return true;
+    case WM_ERASEBKGND:
+      message.result = 1;
+      return true;
+  }
+  return false;
+}
+
 void TSkinControl::PaintOwnWindow(ui::TMessage& message) {
   PAINTSTRUCT paint{};
   HDC dc = reinterpret_cast<HDC>(message.wParam);

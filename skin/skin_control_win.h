@@ -66,6 +66,9 @@ class TSkinControl : public ui::TComponent {
   void FillFace(HDC dc, const RECT& rect) const;
   // For wrappers that take WM_PAINT over entirely.
   void PaintOwnWindow(ui::TMessage& message);
+  // For wrappers that paint the whole window themselves: WM_PAINT is theirs and the
+  // background is never erased. True when `message` was one of the two (then handled).
+  bool PaintWholeWindow(ui::TMessage& message);
 
   // Published properties of the wrapped control, by name; absent ones read as 0, "" or null.
   std::int64_t GetOrdProperty(std::string_view name) const;

@@ -24,15 +24,8 @@ const TDataSkinBorder* TSkinProgress::Skin() const {
 }
 
 bool TSkinProgress::BeforeMessage(ui::TMessage& message) {
-  switch (message.msg) {
-    case WM_PAINT:
-      if (!Skin()) break;
-      PaintOwnWindow(message);
-      return false;
-    case WM_ERASEBKGND:
-      message.result = 1;
-      return false;
-  }
+  // Without the skin's pictures the control paints itself.
+  if ((message.msg != WM_PAINT || Skin()) && PaintWholeWindow(message)) return false;
   return TSkinControl::BeforeMessage(message);
 }
 

@@ -70,14 +70,7 @@ std::wstring PartText(HWND bar, int index, UINT& type) {
 }  // namespace
 
 bool TSkinStatusBar::BeforeMessage(ui::TMessage& message) {
-  switch (message.msg) {
-    case WM_PAINT:
-      PaintOwnWindow(message);
-      return false;
-    case WM_ERASEBKGND:
-      message.result = 1;
-      return false;
-  }
+  if (PaintWholeWindow(message)) return false;
   return TSkinControl::BeforeMessage(message);
 }
 

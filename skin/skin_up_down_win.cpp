@@ -25,13 +25,8 @@ RECT AsRect(const RasterRect& r) {
 }  // namespace
 
 bool TSkinUpDown::BeforeMessage(ui::TMessage& message) {
+  if (PaintWholeWindow(message)) return false;
   switch (message.msg) {
-    case WM_PAINT:
-      PaintOwnWindow(message);
-      return false;
-    case WM_ERASEBKGND:
-      message.result = 1;
-      return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       CallOriginal(message);

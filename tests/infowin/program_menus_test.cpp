@@ -17,6 +17,7 @@
 #include "skin/win_skin_form.h"
 #include "skin/win_skin_menu.h"
 #include "skin/win_skin_pop_menu.h"
+#include "tests/infowin/program_skin_manager.h"
 #include "tests/infowin/program_windows.h"
 #include "tests/support/gui_objects.h"
 #include "tests/support/message_pump.h"
@@ -28,22 +29,7 @@ using namespace std::chrono_literals;
 using testsupport::PartOf;
 using testsupport::Program;
 
-class SkinManagerEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override { scope_ = std::make_unique<SkinManagerScope>(); }
-  void TearDown() override { scope_.reset(); }
-
- private:
-  std::unique_ptr<SkinManagerScope> scope_;
-};
-::testing::Environment* const kSkinManagerEnvironment =
-    ::testing::AddGlobalTestEnvironment(new SkinManagerEnvironment);
-
-TSkinManage& Manager() {
-  auto* manager = dynamic_cast<TSkinManage*>(SkinManager());
-  if (!manager) throw std::runtime_error("the program has no skin manager");
-  return *manager;
-}
+using testsupport::Manager;
 
 // The menu bar of the shown, skinned main window.
 TWinSkinMenu& Bar() {

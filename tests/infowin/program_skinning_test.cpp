@@ -21,6 +21,7 @@
 #include "skin/skin_manage_win.h"
 #include "skin/skin_messages.h"
 #include "skin/win_skin_form.h"
+#include "tests/infowin/program_skin_manager.h"
 #include "tests/infowin/program_windows.h"
 #include "tests/support/gui_objects.h"
 #include "tests/support/message_pump.h"
@@ -33,24 +34,7 @@ using namespace std::chrono_literals;
 using testsupport::InfoWindows;
 using testsupport::Program;
 
-// The manager exists before the program's windows, as in the program, and ends before the
-// application.
-class SkinManagerEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override { scope_ = std::make_unique<SkinManagerScope>(); }
-  void TearDown() override { scope_.reset(); }
-
- private:
-  std::unique_ptr<SkinManagerScope> scope_;
-};
-::testing::Environment* const kSkinManagerEnvironment =
-    ::testing::AddGlobalTestEnvironment(new SkinManagerEnvironment);
-
-TSkinManage& Manager() {
-  auto* manager = dynamic_cast<TSkinManage*>(SkinManager());
-  if (!manager) throw std::runtime_error("the program has no skin manager");
-  return *manager;
-}
+using testsupport::Manager;
 
 std::vector<ui::TForm*> EightWindows() {
   std::vector<ui::TForm*> forms{Program().main};
