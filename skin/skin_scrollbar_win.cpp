@@ -399,14 +399,7 @@ void TSkinScrollbar::DragTo(Axis axis, POINT at, POINT start, int start_offset,
 // Bare scroll-bar windows
 
 bool TSkinSizer::BeforeMessage(ui::TMessage& message) {
-  switch (message.msg) {
-    case WM_ERASEBKGND:
-      message.result = 1;
-      return false;
-    case WM_PAINT:
-      PaintOwnWindow(message);
-      return false;
-  }
+  if (PaintWholeWindow(message)) return false;
   return TSkinControl::BeforeMessage(message);
 }
 
