@@ -9,12 +9,14 @@
 #include "player/playback_engine.h"
 #include "tests/player/loopback_server.h"
 #include "tests/player/tls_front.h"
+#include "tests/support/eventually.h"
 #include "ui/utf.h"
 
 namespace telvana::player {
 namespace {
 
 using namespace std::chrono_literals;
+using testsupport::Eventually;
 using testsupport::HttpServer;
 using testsupport::ReadTestFile;
 using testsupport::TlsFront;
@@ -26,15 +28,6 @@ class PictureCounter : public PlaybackEngine::Listener {
   void PictureReady() override { ++pictures; }
   std::atomic<int> pictures{0};
 };
-
-bool Eventually(const std::function<bool()>& done, std::chrono::milliseconds limit = 20s) {
-  const auto end = std::chrono::steady_clock::now() + limit;
-  while (std::chrono::steady_clock::now() < end) {
-    if (done()) return true;
-    std::this_thread::sleep_for(10ms);
-  }
-  return done();
-}
 
 // One server and one front for the whole process: the system reads the trusted roots once
 // per process, when it first checks a certificate, so roots trusted later (by another front)

@@ -11,12 +11,14 @@
 
 #include "tests/player/loopback_server.h"
 #include "tests/player/rtsp_server.h"
+#include "tests/support/eventually.h"
 #include "ui/utf.h"
 
 namespace telvana::player {
 namespace {
 
 using namespace std::chrono_literals;
+using testsupport::Eventually;
 using testsupport::HttpServer;
 using testsupport::ReadTestFile;
 using testsupport::RefusingPort;
@@ -33,16 +35,6 @@ class CountingListener : public PlaybackEngine::Listener {
 
 std::u16string U(const std::string& s) {
   return Utf8ToUtf16(s);
-}
-
-// Waits (generously: a loaded machine under Wine is slow) until `done` holds.
-bool Eventually(const std::function<bool()>& done, std::chrono::milliseconds limit = 20s) {
-  const auto end = std::chrono::steady_clock::now() + limit;
-  while (std::chrono::steady_clock::now() < end) {
-    if (done()) return true;
-    std::this_thread::sleep_for(10ms);
-  }
-  return done();
 }
 
 class PlaybackEngineTest : public ::testing::Test {
