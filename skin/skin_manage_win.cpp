@@ -266,6 +266,13 @@ bool TSkinManage::SkinWindow(HWND window) {
 }
 
 void TSkinManage::SkinBeforeShow(ui::TForm& form) {
+  // Taking the menu into the skinned bar and fitting the frame each change the client area;
+  // the fitted one is the one the form had, so its controls are placed once, at the end.
+  struct AlignHold {
+    explicit AlignHold(ui::TForm& held) : held_(held) { held_.DisableAlign(); }
+    ~AlignHold() { held_.EnableAlign(); }
+    ui::TForm& held_;
+  } hold(form);
   if (!SkinWindow(form.Handle())) return;
   // The frame fits now, while the window is hidden, instead of at the WM_SKININIT just posted
   // (which then finds it done): the window appears once, in its skin, without a second

@@ -283,11 +283,21 @@ void TWinSkinForm::ReadIcon() {
 }
 
 void TWinSkinForm::SizeChanged(WPARAM wparam) {
+  const std::int32_t previous_state = WindowState;
   WindowState = wparam == SIZE_MINIMIZED   ? kWindowMinimised
                 : wparam == SIZE_MAXIMIZED ? kWindowMaximised
                                            : kWindowNormal;
   if (WindowState == kWindowMinimised) return;
   if (MdiKind == kMdiChild && WindowState != kWindowNormal) return;
+  // The size the region was cut for, in the same state (the first showing of a window sends
+  // its size once more): the frame painted with the window is still right.
+  RECT window{};
+  ::GetWindowRect(WindowHandle, &window);
+  if (WindowState == previous_state && region_set_ && MdiKind != kMdiChild && State == kFormReady &&
+      region_size_.cx == window.right - window.left &&
+      region_size_.cy == window.bottom - window.top) {
+    return;
+  }
   // Not from inside the move: setting a region moves the window again, and under Wine that
   // nested move undoes a maximising in progress.
   if (State == kFormReady || State == kFormRefreshing) {

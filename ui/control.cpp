@@ -327,6 +327,10 @@ void TWinControl::UpdateBoundsFromWindow() {
 }
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
+  // A window already where it is asked to be is not moved: every move costs a round of
+  // messages, and a layout mostly leaves most of its windows where they are.
+  const RECT wanted{left, top, left + std::max(width, 0), top + std::max(height, 0)};
+  if (Handle() && ::EqualRect(&wanted, &bounds_)) return;
   TControl::SetBounds(left, top, width, height);
   if (Handle()) {
     ::SetWindowPos(Handle(), nullptr, bounds_.left, bounds_.top, Width(), Height(),
@@ -376,8 +380,12 @@ RECT TWinControl::AlignArea() const {
   return r;
 }
 
+void TWinControl::EnableAlign() {
+  if (align_held_ > 0 && --align_held_ == 0) AlignControls();
+}
+
 void TWinControl::AlignControls() {
-  if (aligning_) return;
+  if (aligning_ || align_held_ > 0) return;
   aligning_ = true;
   RECT r = AlignArea();
   // The bands first, in creation order; client controls then fill what is left, whenever

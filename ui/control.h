@@ -164,6 +164,11 @@ class TWinControl : public TControl, public WindowBase {
   // Places the aligned children: top, bottom, left and right children in creation order,
   // each taking its band from what the earlier ones left; client children fill the rest.
   void AlignControls();
+  // Holds the children where they are until the matching EnableAlign, which places them once:
+  // for a run of changes to the client area that each would move them (a frame changing
+  // while its window is hidden), of which only the last counts.
+  void DisableAlign() { ++align_held_; }
+  void EnableAlign();
 
   HFONT FontHandle();
   HBRUSH ColorBrush();
@@ -220,6 +225,7 @@ class TWinControl : public TControl, public WindowBase {
   win::Brush color_brush_;
   TColor brush_color_ = 0;
   bool aligning_ = false;
+  int align_held_ = 0;
   bool enabled_ = true;
   bool mouse_inside_ = false;  // between CM_MOUSEENTER and CM_MOUSELEAVE
   int tab_order_ = -1;

@@ -160,6 +160,46 @@ TEST(Alignment, FollowsTheParentsSize) {
   EXPECT_GE(client->Height(), 0);
 }
 
+TEST(Alignment, AHeldLayoutIsPlacedOnceForTheLastSize) {
+  auto form = MakeForm(400, 300);
+  TPanel* bottom = AddPanel(*form, *form, TAlign::alBottom, 10, 30);
+  TPanel* client = AddPanel(*form, *form, TAlign::alClient, 10, 10);
+  form->DisableAlign();
+  form->DisableAlign();  // held twice: both must end
+  form->SetClientSize(500, 200);
+  EXPECT_EQ(BoundsOf(*bottom), (Box{0, 270, 400, 30})) << "held where it was";
+  form->EnableAlign();
+  EXPECT_EQ(BoundsOf(*bottom), (Box{0, 270, 400, 30}));
+  form->EnableAlign();
+  EXPECT_EQ(BoundsOf(*bottom), (Box{0, 170, 500, 30}));
+  EXPECT_EQ(BoundsOf(*client), (Box{0, 0, 500, 170}));
+  for (TPanel* p : {bottom, client}) EXPECT_EQ(WindowOf(*p), BoundsOf(*p));
+  form->EnableAlign();  // one too many is harmless
+  form->SetClientSize(300, 100);
+  EXPECT_EQ(BoundsOf(*client), (Box{0, 0, 300, 70})) << "laid out again as usual";
+
+  // A window asked to stay where it is is not moved: not even asked to.
+  static HWND watched;
+  static int moves;
+  watched = client->Handle();
+  moves = 0;
+  HHOOK hook = ::SetWindowsHookExW(
+      WH_CALLWNDPROC,
+      [](int code, WPARAM wparam, LPARAM lparam) -> LRESULT {
+        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lparam);
+        if (code == HC_ACTION && sent->hwnd == watched && sent->message == WM_WINDOWPOSCHANGING) {
+          ++moves;
+        }
+        return ::CallNextHookEx(nullptr, code, wparam, lparam);
+      },
+      nullptr, ::GetCurrentThreadId());
+  client->SetBounds(0, 0, 300, 70);
+  EXPECT_EQ(moves, 0);
+  client->SetBounds(0, 0, 300, 71);
+  EXPECT_EQ(moves, 1);
+  ::UnhookWindowsHookEx(hook);
+}
+
 TEST(Alignment, PanelBevelsInsetTheirChildren) {
   auto form = MakeForm(300, 200);
   auto* panel = TComponent::New<TPanel>(*form);
