@@ -20,6 +20,9 @@ echo "== start-up under Wine (load average: $(cut -d' ' -f1-3 /proc/loadavg))"
   . "$1/wine-env.sh" "$2/wine-prefix"
   wine "$2/bench/startup_probe.exe" "$(winepath -w "$2/Telvana.exe")" \
     "$(winepath -w "$2/bench/minimal_window.exe")" "$3"
+  echo "-- the same against an empty window that uses version 6 of the common controls"
+  wine "$2/bench/startup_probe.exe" "$(winepath -w "$2/Telvana.exe")" \
+    "$(winepath -w "$2/bench/minimal_window_v6.exe")" "$3"
 ' _ "$here" "$win" "${STARTUP_RUNS:-15}"
 
 echo "== child windows of the forms under Wine"

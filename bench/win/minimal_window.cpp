@@ -1,7 +1,12 @@
 // The floor for start-up figures: a program that opens one empty window and waits. It
 // reports its first complete paint the way Telvana does (ui/startup_report.h), so that the
-// probe measures both alike.
+// probe measures both alike. Built with TELVANA_COMMON_CONTROLS_6 it also initialises the
+// common controls, in the version its manifest asks for.
 #include <windows.h>
+
+#ifdef TELVANA_COMMON_CONTROLS_6
+#include <commctrl.h>
+#endif
 
 #include "ui/startup_report.h"
 
@@ -17,6 +22,10 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lP
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   telvana::BeginStartupReport();
+#ifdef TELVANA_COMMON_CONTROLS_6
+  INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
+  ::InitCommonControlsEx(&icc);
+#endif
   WNDCLASSW wc{};
   wc.lpfnWndProc = WindowProcedure;
   wc.hInstance = instance;
