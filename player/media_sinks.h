@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -48,6 +49,15 @@ class DecodingFeed {
  protected:
   ~DecodingFeed() = default;
 };
+
+// The loop each sink runs on its thread until the session halts: every packet of the current
+// seek generation through the decoder. `restart` runs when a new generation begins (the
+// decoder flushed), `use` with each decoded frame and its generation, `finished` after the
+// stream's last packet, before the feed hears of the end.
+void DecodePackets(DecodingFeed& feed, PacketQueue& queue, AVCodecContext* codec,
+                   const std::function<void()>& restart,
+                   const std::function<void(const AVFrame&, int)>& use,
+                   const std::function<void()>& finished);
 
 class VideoSink {
  public:

@@ -9,8 +9,6 @@ namespace telvana::player {
 
 namespace {
 
-using namespace std::chrono_literals;
-
 // Sound is written this far ahead of the clock; the device's buffers hold about as much.
 constexpr double kSoundLead = 0.3;
 // The clock follows the sound when they drift further apart than this.
@@ -135,34 +133,10 @@ void SoundSink::Finish() {
 }
 
 void SoundSink::Run(PacketQueue& queue, AVCodecContext* codec, AVRational base) {
-  av::Frame frame(av_frame_alloc());
   converter_ = std::make_unique<Converter>();
-  int current = feed_.Serial();
-  while (!feed_.Halted()) {
-    auto item = queue.Pop(100ms);
-    if (!item) {
-      feed_.NoteEmpty(queue);
-      continue;
-    }
-    if (item->serial != feed_.Serial()) continue;
-    if (item->serial != current) {
-      avcodec_flush_buffers(codec);
-      current = item->serial;
-      Restart();
-    }
-    const bool end = item->kind == PacketQueue::Kind::EndOfStream;
-    const int sent = avcodec_send_packet(codec, end ? nullptr : item->value.get());
-    if (sent < 0 && sent != AVERROR(EAGAIN) && sent != AVERROR_EOF) feed_.NoteDecodeError();
-    while (!feed_.Halted() && avcodec_receive_frame(codec, frame.get()) >= 0) {
-      feed_.NoteDecoded();
-      Play(*frame, base, current);
-      av_frame_unref(frame.get());
-    }
-    if (end) {
-      Finish();
-      feed_.NoteEnd(queue);
-    }
-  }
+  DecodePackets(
+      feed_, queue, codec, [this] { Restart(); },
+      [&](const AVFrame& frame, int current) { Play(frame, base, current); }, [this] { Finish(); });
   std::lock_guard lock(output_mutex_);
   output_.reset();
 }

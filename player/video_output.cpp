@@ -8,8 +8,6 @@ namespace telvana::player {
 
 namespace {
 
-using namespace std::chrono_literals;
-
 // A picture later than this is dropped, unless many in a row were.
 constexpr double kLatePicture = 0.15;
 constexpr int kMaxDropsInRow = 8;
@@ -19,30 +17,9 @@ constexpr int kMaxPictureSide = 4096;
 }  // namespace
 
 void VideoSink::Run(PacketQueue& queue, AVCodecContext* codec, AVRational base) {
-  av::Frame frame(av_frame_alloc());
-  int current = feed_.Serial();
-  while (!feed_.Halted()) {
-    auto item = queue.Pop(100ms);
-    if (!item) {
-      feed_.NoteEmpty(queue);
-      continue;
-    }
-    if (item->serial != feed_.Serial()) continue;  // from before a seek
-    if (item->serial != current) {
-      avcodec_flush_buffers(codec);
-      current = item->serial;
-      shown_ = false;
-    }
-    const bool end = item->kind == PacketQueue::Kind::EndOfStream;
-    const int sent = avcodec_send_packet(codec, end ? nullptr : item->value.get());
-    if (sent < 0 && sent != AVERROR(EAGAIN) && sent != AVERROR_EOF) feed_.NoteDecodeError();
-    while (!feed_.Halted() && avcodec_receive_frame(codec, frame.get()) >= 0) {
-      feed_.NoteDecoded();
-      Present(*frame, base, current);
-      av_frame_unref(frame.get());
-    }
-    if (end) feed_.NoteEnd(queue);
-  }
+  DecodePackets(
+      feed_, queue, codec, [this] { shown_ = false; },
+      [&](const AVFrame& frame, int current) { Present(frame, base, current); }, nullptr);
 }
 
 void VideoSink::Present(const AVFrame& frame, AVRational base, int current) {
