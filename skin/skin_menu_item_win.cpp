@@ -171,18 +171,14 @@ void PlainItemDraw(HDC dc, const SkinColours& colours, const MenuItemView& item,
                    bool selected) {
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   if (w <= 0 || h <= 0) return;
-  win::MemoryDc memory(::CreateCompatibleDC(dc));
-  win::Bitmap bitmap(::CreateCompatibleBitmap(dc, w, h));
-  if (!memory || !bitmap) return;
-  {
-    win::SelectObjectScope selected_bitmap(memory.get(), bitmap.get());
-    RECT local{0, 0, w, h};
-    const bool hot = selected && item.enabled && !item.IsSeparator();
-    win::Brush fill(::CreateSolidBrush(ui::ColorToRGB(hot ? colours.Hilight : colours.Menu)));
-    ::FillRect(memory.get(), &local, fill.get());
-    DrawItemContent(memory.get(), colours, item, local, hot, 0);
-    ::BitBlt(dc, rect.left, rect.top, w, h, memory.get(), 0, 0, SRCCOPY);
-  }
+  win::OffScreenDc memory(dc, w, h);
+  if (!memory) return;
+  RECT local{0, 0, w, h};
+  const bool hot = selected && item.enabled && !item.IsSeparator();
+  win::Brush fill(::CreateSolidBrush(ui::ColorToRGB(hot ? colours.Hilight : colours.Menu)));
+  ::FillRect(memory.get(), &local, fill.get());
+  DrawItemContent(memory.get(), colours, item, local, hot, 0);
+  ::BitBlt(dc, rect.left, rect.top, w, h, memory.get(), 0, 0, SRCCOPY);
 }
 
 void DrawSeparator(HDC dc, const RECT& rect, const TDataSkinObject& menu_item) {
@@ -206,19 +202,14 @@ void SkinnedItemDraw(HDC dc, const TSkinData& skin, const MenuItemView& item, co
   }
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   if (w <= 0 || h <= 0) return;
-  win::MemoryDc memory(::CreateCompatibleDC(dc));
-  win::Bitmap bitmap(::CreateCompatibleBitmap(dc, w, h));
-  if (!memory || !bitmap) return;
-  win::SelectObjectScope selected_bitmap(memory.get(), bitmap.get());
+  win::OffScreenDc memory(dc, w, h);
+  if (!memory) return;
   const RECT local{0, 0, w, h};
+  win::Brush fill(::CreateSolidBrush(ui::ColorToRGB(skin.Colours().Menu)));
+  ::FillRect(memory.get(), &local, fill.get());
   if (backdrop.picture && !backdrop.picture->empty()) {
-    win::Brush fill(::CreateSolidBrush(ui::ColorToRGB(skin.Colours().Menu)));
-    ::FillRect(memory.get(), &local, fill.get());
     PutPixels(memory.get(), -(rect.left + backdrop.offset.x), -(rect.top + backdrop.offset.y),
               *backdrop.picture);
-  } else {
-    win::Brush fill(::CreateSolidBrush(ui::ColorToRGB(skin.Colours().Menu)));
-    ::FillRect(memory.get(), &local, fill.get());
   }
   if (item.IsSeparator()) {
     DrawSeparator(memory.get(), local, *picture);

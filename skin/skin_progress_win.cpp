@@ -65,10 +65,8 @@ void TSkinProgress::PaintSkin(HDC dc, const RECT& rect) {
     return;
   }
 
-  win::MemoryDc work(::CreateCompatibleDC(dc));
-  win::Bitmap bitmap(::CreateCompatibleBitmap(dc, width, height));
-  if (!work || !bitmap) return;
-  win::SelectObjectScope use(work.get(), bitmap.get());
+  win::OffScreenDc work(dc, width, height);
+  if (!work) return;
   FillFace(work.get(), area);
   DrawSkinElement(work.get(), area, progress->Image, false, progress->Tile == 1, true, 2, 1,
                   margins);

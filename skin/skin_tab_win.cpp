@@ -271,10 +271,8 @@ void TSkinTab31::PaintSkin(HDC dc, const RECT& rect) {
   if (!tabs || FTabImage.empty()) return;
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0) return;
-  win::MemoryDc work(::CreateCompatibleDC(dc));
-  win::Bitmap bitmap(::CreateCompatibleBitmap(dc, width, height));
-  if (!work || !bitmap) return;
-  win::SelectObjectScope use(work.get(), bitmap.get());
+  win::OffScreenDc work(dc, width, height);
+  if (!work) return;
   const RECT area{0, 0, width, height};
   FillFace(work.get(), area);
   HFONT font = FControl ? FControl->FontHandle() : nullptr;

@@ -80,10 +80,8 @@ void TSkinUpDown::PaintSkin(HDC dc, const RECT& rect) {
   if (!FSkinData) return;
   RECT client;
   if (!::GetClientRect(FHandle, &client) || client.right <= 0 || client.bottom <= 0) return;
-  win::MemoryDc work(::CreateCompatibleDC(dc));
-  win::Bitmap bitmap(::CreateCompatibleBitmap(dc, client.right, client.bottom));
-  if (!work || !bitmap) return;
-  win::SelectObjectScope use(work.get(), bitmap.get());
+  win::OffScreenDc work(dc, client.right, client.bottom);
+  if (!work) return;
   FillFace(work.get(), client);
   RasterRect c{client.left, client.top, client.right, client.bottom};
   if (FInset) c = {c.left + 1, c.top + 1, c.right - 1, c.bottom - 1};

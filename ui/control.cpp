@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "ui/forms.h"
 #include "ui/menus.h"
@@ -467,20 +468,19 @@ void TWinControl::PaintWindow() {
   win::PaintDc paint(Handle());
   RECT client;
   ::GetClientRect(Handle(), &client);
-  if (!double_buffered_ || client.right <= 0 || client.bottom <= 0) {
+  std::optional<win::OffScreenDc> memory;
+  if (double_buffered_ && client.right > 0 && client.bottom > 0) {
+    memory.emplace(paint.get(), client.right, client.bottom);
+  }
+  if (!memory || !*memory) {  // not buffered, or no memory for the buffer: straight on
     Paint(paint.get(), client);
     PaintGraphicControls(paint.get(), paint.area());
     return;
   }
-  win::MemoryDc memory(::CreateCompatibleDC(paint.get()));
-  win::Bitmap bitmap(::CreateCompatibleBitmap(paint.get(), client.right, client.bottom));
-  {
-    win::SelectObjectScope select(memory.get(), bitmap.get());
-    ::FillRect(memory.get(), &client, ColorBrush());
-    Paint(memory.get(), client);
-    PaintGraphicControls(memory.get(), client);
-    ::BitBlt(paint.get(), 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
-  }
+  ::FillRect(memory->get(), &client, ColorBrush());
+  Paint(memory->get(), client);
+  PaintGraphicControls(memory->get(), client);
+  ::BitBlt(paint.get(), 0, 0, client.right, client.bottom, memory->get(), 0, 0, SRCCOPY);
 }
 
 }  // namespace telvana::ui

@@ -8,6 +8,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -157,6 +158,24 @@ class SelectObjectScope {
  private:
   HDC dc_;
   HGDIOBJ previous_;
+};
+
+// A memory DC compatible with `like`, with a width x height bitmap selected into it for its
+// life: where a picture is composed before one copy to the screen. False when GDI refused
+// the DC or the bitmap.
+class OffScreenDc {
+ public:
+  OffScreenDc(HDC like, int width, int height)
+      : dc_(::CreateCompatibleDC(like)), bitmap_(::CreateCompatibleBitmap(like, width, height)) {
+    if (dc_ && bitmap_) selection_.emplace(dc_.get(), bitmap_.get());
+  }
+  explicit operator bool() const { return selection_ && selection_->selected(); }
+  HDC get() const { return dc_.get(); }
+
+ private:
+  MemoryDc dc_;
+  Bitmap bitmap_;
+  std::optional<SelectObjectScope> selection_;  // ends before the bitmap is freed
 };
 
 // SaveDC / RestoreDC for one scope: whatever a painter changes in a DC it was lent
