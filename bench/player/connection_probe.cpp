@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/probe_figures.h"
 #include "player/windows_media_player.h"
 #include "tests/player/loopback_server.h"
 #include "tests/player/rtsp_server.h"
@@ -35,10 +36,11 @@ namespace {
 
 using namespace std::chrono_literals;
 using telvana::TWindowsMediaPlayer;
+using telvana::bench::Clock;
+using telvana::bench::Milliseconds;
 using telvana::testsupport::HttpServer;
 using telvana::testsupport::PumpMessagesUntil;
 using telvana::testsupport::RtspServer;
-using Clock = std::chrono::steady_clock;
 
 constexpr char kDescription[] = R"(object Form1: TTestForm
   Left = 20
@@ -61,18 +63,8 @@ end
 constexpr int kRuns = 5;
 constexpr auto kPatience = 30s;
 
-double Ms(Clock::duration d) {
-  return std::chrono::duration<double, std::milli>(d).count();
-}
-
 void Report(const char* what, std::vector<double> values) {
-  if (values.empty()) {
-    std::printf("  %-50s  (no result)\n", what);
-    return;
-  }
-  std::sort(values.begin(), values.end());
-  std::printf("  %-50s  median %7.1f ms   min %7.1f   max %7.1f   (%zu runs)\n", what,
-              values[values.size() / 2], values.front(), values.back(), values.size());
+  telvana::bench::ReportRuns(what, std::move(values), 50);
 }
 
 class Probe {
@@ -98,7 +90,7 @@ class Probe {
     if (!alternatives.empty()) player_->setFailover(u"连接1", std::move(alternatives));
     player_->controls().play();
     if (!PumpMessagesUntil([&] { return player_->picturesShown() > before; }, kPatience)) return -1;
-    return Ms(Clock::now() - start);
+    return Milliseconds(Clock::now() - start);
   }
   void Runs(const char* what, const std::function<double()>& run, int runs = kRuns) {
     std::vector<double> values;
@@ -212,8 +204,8 @@ int wmain(int argc, wchar_t** argv) {
         },
         kPatience);
     if (back) {
-      gaps.push_back(Ms(Clock::now() - last_picture));
-      after_cut.push_back(Ms(Clock::now() - live.LastCut()));
+      gaps.push_back(Milliseconds(Clock::now() - last_picture));
+      after_cut.push_back(Milliseconds(Clock::now() - live.LastCut()));
     }
     player.close();
   }

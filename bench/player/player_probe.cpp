@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/probe_figures.h"
 #include "player/windows_media_player.h"
 #include "tests/player/loopback_server.h"
 #include "tests/support/file_bytes.h"
@@ -26,13 +27,14 @@ namespace {
 
 using namespace std::chrono_literals;
 using telvana::TWindowsMediaPlayer;
+using telvana::bench::Clock;
+using telvana::bench::Milliseconds;
 using telvana::player::EngineSettings;
 using telvana::player::PlaybackState;
 using telvana::testsupport::HttpServer;
 using telvana::testsupport::PumpMessagesUntil;
 using telvana::testsupport::ReadFileBytes;
 using telvana::testsupport::SilentServer;
-using Clock = std::chrono::steady_clock;
 
 constexpr char kDescription[] = R"(object Form1: TTestForm
   Left = 20
@@ -54,32 +56,11 @@ end
 
 constexpr int kRuns = 7;
 
-double Ms(Clock::duration d) {
-  return std::chrono::duration<double, std::milli>(d).count();
-}
-
 // How long one wait may take before its figure is given up.
 constexpr auto kPatience = 30s;
 
 void Report(const char* what, std::vector<double> values) {
-  if (values.empty()) {
-    std::printf("  %-44s  (no result)\n", what);
-    return;
-  }
-  std::sort(values.begin(), values.end());
-  std::printf("  %-44s  median %7.1f ms   min %7.1f   max %7.1f   (%zu runs)\n", what,
-              values[values.size() / 2], values.front(), values.back(), values.size());
-}
-
-double ProcessCpuSeconds() {
-  FILETIME created, exited, kernel, user;
-  ::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user);
-  const auto seconds = [](const FILETIME& t) {
-    return static_cast<double>((static_cast<std::uint64_t>(t.dwHighDateTime) << 32) |
-                               t.dwLowDateTime) /
-           1e7;
-  };
-  return seconds(kernel) + seconds(user);
+  telvana::bench::ReportRuns(what, std::move(values), 44);
 }
 
 class Probe {
@@ -114,7 +95,7 @@ class Probe {
       if (!prepare()) continue;
       const auto start = Clock::now();
       player_->close();
-      times.push_back(Ms(Clock::now() - start));
+      times.push_back(Milliseconds(Clock::now() - start));
       telvana::ui::Application().ProcessMessages();
     }
     return times;
@@ -163,8 +144,9 @@ int wmain(int argc, wchar_t** argv) {
     const auto start = Clock::now();
     probe.Start(server.Url("/clip.wmv"));
     if (PumpMessagesUntil([&] { return player.picturesShown() > before; }, kPatience))
-      firstPicture.push_back(Ms(Clock::now() - start));
-    if (probe.Reach(PlaybackState::Playing)) toPlaying.push_back(Ms(Clock::now() - start));
+      firstPicture.push_back(Milliseconds(Clock::now() - start));
+    if (probe.Reach(PlaybackState::Playing))
+      toPlaying.push_back(Milliseconds(Clock::now() - start));
   }
   Report("play to first picture on the screen", firstPicture);
   Report("play to playing (buffer full)", toPlaying);
@@ -210,14 +192,14 @@ int wmain(int argc, wchar_t** argv) {
     server.Add("/large.wmv", large);
     probe.Start(server.Url("/large.wmv"));
     if (probe.Reach(PlaybackState::Playing)) {
-      const double cpu = ProcessCpuSeconds();
+      const double cpu = telvana::bench::ProcessorMilliseconds() / 1000;
       const std::uint64_t pictures = player.picturesShown();
       const double from = player.status().position;
       const auto start = Clock::now();
       probe.Reach(PlaybackState::Stopped, 120s);
       const double wall = std::chrono::duration<double>(Clock::now() - start).count();
       const double media = player.status().position - from;
-      const double used = ProcessCpuSeconds() - cpu;
+      const double used = telvana::bench::ProcessorMilliseconds() / 1000 - cpu;
       std::printf("  %-44s  %.3f s of processor per second of media (%.0f%% of one core)\n",
                   "playing the large clip", used / media, 100 * used / wall);
       std::printf("  %-44s  %.1f pictures a second shown (%llu in %.1f s)\n", "",

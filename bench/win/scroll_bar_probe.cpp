@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "app/start_up.h"
+#include "bench/probe_figures.h"
 #include "catalogue/category_table.h"
 #include "skin/skin_data.h"
 #include "skin/skin_manage_win.h"
@@ -22,29 +23,10 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Milliseconds(Clock::duration span) {
-  return std::chrono::duration<double, std::milli>(span).count();
-}
-
-void RunUntilQuiet() {
-  auto& application = telvana::ui::Application();
-  do {
-    application.ProcessMessages();
-  } while (::GetQueueStatus(QS_ALLINPUT) != 0);
-}
-
-// This process's processor time (user and kernel) so far.
-double ProcessorMilliseconds() {
-  FILETIME created, exited, kernel, user;
-  ::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user);
-  auto ms = [](const FILETIME& t) {
-    return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime) /
-           10000.0;
-  };
-  return ms(kernel) + ms(user);
-}
+using telvana::bench::Clock;
+using telvana::bench::Milliseconds;
+using telvana::bench::ProcessorMilliseconds;
+using telvana::bench::RunUntilQuiet;
 
 // Holds the thumb of `list` for `hold`: a mouse move every `step` (none when zero), up and
 // down by up to 60 pixels, then the button goes up. Returns the processor time taken meanwhile

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/start_up.h"
+#include "bench/probe_figures.h"
 #include "skin/skin_data.h"
 #include "skin/skin_manage_win.h"
 #include "skin/win_skin_form.h"
@@ -22,19 +23,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Milliseconds(Clock::duration span) {
-  return std::chrono::duration<double, std::milli>(span).count();
-}
-
-// Handles messages until none waits and no window of the thread needs painting.
-void RunUntilQuiet() {
-  auto& application = telvana::ui::Application();
-  do {
-    application.ProcessMessages();
-  } while (::GetQueueStatus(QS_ALLINPUT) != 0);
-}
+using telvana::bench::Clock;
+using telvana::bench::Milliseconds;
+using telvana::bench::RunUntilQuiet;
 
 }  // namespace
 
