@@ -17,16 +17,14 @@
 #include <vector>
 
 #include "app/fmain1.h"
-#include "app/start_up.h"
 #include "catalogue/category_table.h"
-#include "skin/skin_data.h"
 #include "skin/skin_manage_win.h"
 #include "skin/win_skin_form.h"
 #include "skin/win_skin_menu.h"
+#include "tests/infowin/gallery_program.h"
 #include "tests/support/picture_taking.h"
 #include "ui/menus.h"
 #include "ui/message_box.h"
-#include "ui/win_handles.h"
 
 namespace {
 
@@ -89,19 +87,9 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   folder = argv[1];
-  telvana::win::ComScope com;
-  telvana::SkinManagerScope skin_manager;
-  telvana::ui::TApplication application;
-  auto& main = telvana::CreateProgramWindows(application);
-  if (argc > 2) {
-    auto* skin = dynamic_cast<telvana::TSkinData*>(main.FindComponent(L"SkinData1"));
-    if (!skin) return 1;
-    skin->SetSkinFile(argv[2]);
-    skin->ApplySkinFile();
-  }
-  ::SetCursorPos(0, 0);  // no hints in the pictures
-  main.Show();
-  Settle(1500);
+  telvana::testsupport::GalleryProgram program(argc > 2 ? argv[2] : nullptr);
+  if (!program.SkinApplied()) return 1;
+  auto& main = program.Main();
   failures += !AwaitPicture(folder, L"main");
   ShowLongestCategory(main);
   Settle(500);

@@ -12,14 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "app/start_up.h"
-#include "skin/skin_data.h"
 #include "skin/skin_manage_win.h"
 #include "skin/win_skin_form.h"
 #include "skin/win_skin_menu.h"
+#include "tests/infowin/gallery_program.h"
 #include "tests/support/picture_taking.h"
 #include "ui/menus.h"
-#include "ui/win_handles.h"
 
 namespace {
 
@@ -61,19 +59,9 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   folder = argv[1];
-  telvana::win::ComScope com;
-  telvana::SkinManagerScope skin_manager;
-  telvana::ui::TApplication application;
-  auto& main = telvana::CreateProgramWindows(application);
-  if (argc > 2) {
-    auto* skin = dynamic_cast<telvana::TSkinData*>(main.FindComponent(L"SkinData1"));
-    if (!skin) return 1;
-    skin->SetSkinFile(argv[2]);
-    skin->ApplySkinFile();
-  }
-  ::SetCursorPos(0, 0);  // no hints in the pictures
-  main.Show();
-  Settle(1500);
+  telvana::testsupport::GalleryProgram program(argc > 2 ? argv[2] : nullptr);
+  if (!program.SkinApplied()) return 1;
+  auto& main = program.Main();
   keyboard = main.Handle();
   failures += !AwaitPicture(folder, L"bar", false);
   auto* manager = dynamic_cast<telvana::TSkinManage*>(telvana::SkinManager());
