@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/skin/canvas_letters.h"
 #include "tests/skin/letter_pictures.h"
 #include "tests/support/canvas.h"
 
@@ -16,22 +17,11 @@ namespace telvana {
 namespace {
 
 using testing::Lettered;
-using testing::LetterOf;
+using testing::ReadLetters;
 using testsupport::Canvas;
 using Rows = std::vector<std::string>;
 
 constexpr COLORREF kBackground = RGB(0x12, 0x34, 0x56);
-
-Rows Read(const Canvas& canvas, int left, int top, int width, int height) {
-  Rows rows(static_cast<std::size_t>(height));
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const COLORREF c = canvas.at(left + x, top + y);
-      rows[y] += LetterOf(std::uint32_t{GetRValue(c)} << 16 | GetGValue(c) << 8 | GetBValue(c));
-    }
-  }
-  return rows;
-}
 
 TEST(DrawSeparator, TakesTheBottomRowsOfTheSecondImageWithItsEndsAndKeyColour) {
   TDataSkinObject item;
@@ -43,10 +33,10 @@ TEST(DrawSeparator, TakesTheBottomRowsOfTheSecondImageWithItsEndsAndKeyColour) {
   item.RightWidth = 1;
   Canvas canvas(14, 5, kBackground);
   DrawSeparator(canvas.dc(), {2, 1, 12, 3}, item);
-  EXPECT_EQ(Read(canvas, 2, 1, 10, 2), (Rows{"effffggggh",  //
-                                             "ijjjj????k"}));
-  EXPECT_EQ(Read(canvas, 0, 0, 14, 1), (Rows{"??????????????"}));
-  EXPECT_EQ(Read(canvas, 0, 3, 14, 2), (Rows{"??????????????", "??????????????"}));
+  EXPECT_EQ(ReadLetters(canvas, 2, 1, 10, 2), (Rows{"effffggggh",  //
+                                                    "ijjjj????k"}));
+  EXPECT_EQ(ReadLetters(canvas, 0, 0, 14, 1), (Rows{"??????????????"}));
+  EXPECT_EQ(ReadLetters(canvas, 0, 3, 14, 2), (Rows{"??????????????", "??????????????"}));
 }
 
 TEST(PlainItemDraw, FillsWithHilightOnlyForASelectedEnabledItem) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/skin/canvas_letters.h"
 #include "tests/skin/letter_pictures.h"
 #include "tests/support/canvas.h"
 
@@ -17,23 +18,11 @@ namespace telvana {
 namespace {
 
 using testing::Lettered;
-using testing::LetterOf;
+using testing::ReadLetters;
 using testsupport::Canvas;
 using Rows = std::vector<std::string>;
 
 constexpr COLORREF kBackground = RGB(0x12, 0x34, 0x56);
-
-// The canvas read back as letters ('?' for colours of no letter, such as the background).
-Rows Read(const Canvas& canvas, int left, int top, int width, int height) {
-  Rows rows(static_cast<std::size_t>(height));
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const COLORREF c = canvas.at(left + x, top + y);
-      rows[y] += LetterOf(std::uint32_t{GetRValue(c)} << 16 | GetGValue(c) << 8 | GetBValue(c));
-    }
-  }
-  return rows;
-}
 
 // Pixels of the canvas outside `inside` that are not the background.
 int TouchedOutside(const Canvas& canvas, const RECT& inside) {
@@ -120,13 +109,13 @@ TEST(DrawSkinElement, PutsTheElementAtTheRectanglesOrigin) {
   Canvas canvas(13, 11, kBackground);
   const RECT rect{2, 3, 11, 10};
   DrawSkinElement(canvas.dc(), rect, Square(), false, false, false, 1, 1, {1, 1, 1, 1});
-  EXPECT_EQ(Read(canvas, 2, 3, 9, 7), (Rows{"abbcccdde",  //
-                                            "fgghhhiij",  //
-                                            "fgghhhiij",  //
-                                            "kllmmmnno",  //
-                                            "pqqrrrsst",  //
-                                            "pqqrrrsst",  //
-                                            "uvvwwwxxy"}));
+  EXPECT_EQ(ReadLetters(canvas, 2, 3, 9, 7), (Rows{"abbcccdde",  //
+                                                   "fgghhhiij",  //
+                                                   "fgghhhiij",  //
+                                                   "kllmmmnno",  //
+                                                   "pqqrrrsst",  //
+                                                   "pqqrrrsst",  //
+                                                   "uvvwwwxxy"}));
   EXPECT_EQ(TouchedOutside(canvas, rect), 0);
 }
 
@@ -137,10 +126,10 @@ TEST(DrawSkinElement, RecordWithTransLeavesEveryMagentaPixelShowingTheDestinatio
   object.Trans = 1;
   Canvas canvas(8, 7, kBackground);
   DrawSkinElement(canvas.dc(), RECT{1, 1, 6, 5}, 1, 1, object);
-  EXPECT_EQ(Read(canvas, 1, 1, 5, 4), (Rows{"a???b",  //
-                                            "?ccc?",  //
-                                            "?ccc?",  //
-                                            "d???e"}));
+  EXPECT_EQ(ReadLetters(canvas, 1, 1, 5, 4), (Rows{"a???b",  //
+                                                   "?ccc?",  //
+                                                   "?ccc?",  //
+                                                   "d???e"}));
   EXPECT_EQ(canvas.at(2, 1), kBackground);
   EXPECT_EQ(TouchedOutside(canvas, RECT{1, 1, 6, 5}), 0);
 }
@@ -153,8 +142,8 @@ TEST(DrawSkinElement, RecordWithTileRepeatsTheCentre) {
   Canvas canvas(9, 7, kBackground);
   // Frame 1 of 1 is the whole 6 × 6 picture; its centre is 4 × 4.
   DrawSkinElement(canvas.dc(), RECT{0, 0, 9, 7}, 1, 1, object);
-  EXPECT_EQ(Read(canvas, 0, 0, 9, 7)[1], "fghijghiX");
-  EXPECT_EQ(Read(canvas, 0, 0, 9, 7)[5], "ughijghiX");
+  EXPECT_EQ(ReadLetters(canvas, 0, 0, 9, 7)[1], "fghijghiX");
+  EXPECT_EQ(ReadLetters(canvas, 0, 0, 9, 7)[5], "ughijghiX");
 }
 
 TEST(DrawSkinElement, InvertedRectangleOrEmptyPictureDrawsNothing) {
@@ -171,7 +160,7 @@ TEST(TransparentBlit, KeepsTheDestinationUnderExactlyTheKeyColour) {
   const win::Bitmap bitmap = CreateDibBitmap(image);
   Canvas canvas(5, 4, kBackground);
   TransparentBlit(canvas.dc(), RECT{1, 1, 4, 3}, bitmap.get(), kKeyColorRef);
-  EXPECT_EQ(Read(canvas, 1, 1, 3, 2)[0], "a?b");
+  EXPECT_EQ(ReadLetters(canvas, 1, 1, 3, 2)[0], "a?b");
   EXPECT_EQ(canvas.at(2, 1), kBackground);
   EXPECT_EQ(canvas.at(1, 2), kBackground);
   EXPECT_EQ(canvas.at(2, 2), RGB(0xFE, 0x00, 0xFF));
@@ -197,7 +186,7 @@ TEST(TransparentBlit, ABitmapHeldByAnotherDcThrowsAndDrawsNothing) {
 TEST(DrawSkinBorder, DrawsTheRingAndKeepsTheCentre) {
   Canvas canvas(7, 6, kBackground);
   DrawSkinBorder(canvas.dc(), RECT{1, 1, 6, 5}, Square(), {1, 1, 1, 1}, false, 1, 1);
-  EXPECT_EQ(Read(canvas, 1, 1, 5, 4), (Rows{"abcde", "f???j", "p???t", "uvwxy"}));
+  EXPECT_EQ(ReadLetters(canvas, 1, 1, 5, 4), (Rows{"abcde", "f???j", "p???t", "uvwxy"}));
   EXPECT_EQ(canvas.at(3, 2), kBackground);
   EXPECT_EQ(TouchedOutside(canvas, RECT{1, 1, 6, 5}), 0);
 }
@@ -207,7 +196,7 @@ TEST(DrawSkinStrip, RepeatsTheMiddleAndCanKeepTheKeyColour) {
   Canvas canvas(9, 2, kBackground);
   DrawSkinStrip(canvas.dc(), RECT{0, 0, 9, 1}, strip, false, false, 1, 1, {1, 0, 1, 0});
   DrawSkinStrip(canvas.dc(), RECT{0, 1, 9, 2}, strip, false, true, 1, 1, {1, 0, 1, 0});
-  EXPECT_EQ(Read(canvas, 0, 0, 9, 2), (Rows{"a#cd#cd#e", "a?cd?cd?e"}));
+  EXPECT_EQ(ReadLetters(canvas, 0, 0, 9, 2), (Rows{"a#cd#cd#e", "a?cd?cd?e"}));
 }
 
 TEST(StretchFrame, StretchesOneFrameOpaqueOrThroughTheKey) {
@@ -215,13 +204,13 @@ TEST(StretchFrame, StretchesOneFrameOpaqueOrThroughTheKey) {
   Canvas canvas(6, 2, kBackground);
   StretchFrame(canvas.dc(), RECT{0, 0, 3, 2}, strip, false, 2, 2);
   StampFrame(canvas.dc(), RECT{3, 0, 6, 2}, strip, 2, 2);
-  EXPECT_EQ(Read(canvas, 0, 0, 6, 2), (Rows{"##A??A", "BB#BB?"}));
+  EXPECT_EQ(ReadLetters(canvas, 0, 0, 6, 2), (Rows{"##A??A", "BB#BB?"}));
 }
 
 TEST(TileDraw, RepeatsThePieceAndStopsAtTheRectangle) {
   Canvas canvas(8, 4, kBackground);
   TileDraw(canvas.dc(), RECT{1, 1, 6, 4}, Square(), {1, 1, 3, 3});
-  EXPECT_EQ(Read(canvas, 1, 1, 5, 3), (Rows{"ghghg", "lmlml", "ghghg"}));
+  EXPECT_EQ(ReadLetters(canvas, 1, 1, 5, 3), (Rows{"ghghg", "lmlml", "ghghg"}));
   EXPECT_EQ(TouchedOutside(canvas, RECT{1, 1, 6, 4}), 0);
   TileDraw(canvas.dc(), RECT{0, 0, 8, 4}, Square(), {1, 1, 1, 3});
   EXPECT_EQ(canvas.at(0, 0), kBackground);
