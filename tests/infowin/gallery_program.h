@@ -17,8 +17,7 @@ namespace telvana::testsupport {
 class GalleryProgram {
  public:
   // `skin_file`: a skin for the main window instead of the one chosen at start-up, or null.
-  explicit GalleryProgram(const wchar_t* skin_file)
-      : main_(CreateProgramWindows(application_)) {
+  explicit GalleryProgram(const wchar_t* skin_file) : main_(CreateProgramWindows(application_)) {
     if (skin_file) {
       auto* skin = dynamic_cast<TSkinData*>(main_.FindComponent(L"SkinData1"));
       skin_applied_ = skin != nullptr;
