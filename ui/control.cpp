@@ -473,6 +473,7 @@ void TWinControl::PaintWindow() {
     memory.emplace(paint.get(), client.right, client.bottom);
   }
   if (!memory || !*memory) {  // not buffered, or no memory for the buffer: straight on
+    if (double_buffered_) ::FillRect(paint.get(), &client, ColorBrush());  // nothing erased it
     Paint(paint.get(), client);
     PaintGraphicControls(paint.get(), paint.area());
     return;
