@@ -14,10 +14,6 @@ namespace {
 
 constexpr std::int32_t kSimpleStyle = 1;
 
-RECT AsRect(const RasterRect& r) {
-  return {r.left, r.top, r.right, r.bottom};
-}
-
 }  // namespace
 
 void TSkinComBox::AfterMessage(ui::TMessage& message) {
@@ -65,8 +61,8 @@ void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
   if (!sunk || sunk->Image.empty()) return;
 
   const bool left = (FExStyle & WS_EX_LEFTSCROLLBAR) != 0;
-  const ComboPlaces places = PlaceComboButton({rect.left, rect.top, rect.right, rect.bottom},
-                                              ::GetSystemMetrics(SM_CXHSCROLL), left);
+  const ComboPlaces places =
+      PlaceComboButton(AsRaster(rect), ::GetSystemMetrics(SM_CXHSCROLL), left);
   win::DcStateScope keep(dc);
   // The text area keeps the control's own drawing.
   ::ExcludeClipRect(dc, places.text.left, places.text.top, places.text.right, places.text.bottom);

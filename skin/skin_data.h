@@ -141,6 +141,12 @@ class TSkinData : public ui::TComponent {
   T* SlotAs(SkinSlot s) const {
     return records_.SlotAs<T>(s);
   }
+  // The slot's record when it holds a picture, else null: what a painter draws from.
+  template <class T = TDataSkinObject>
+  T* PictureAs(SkinSlot s) const {
+    T* record = SlotAs<T>(s);
+    return record && !record->Image.empty() ? record : nullptr;
+  }
   // The solid colour of FaceBrush, the brush painters fill faces with; the Windows side
   // keeps one brush per colour.
   ColourValue FaceBrushColour() const { return records_.Colours.ButtonFace; }

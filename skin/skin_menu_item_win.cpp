@@ -16,8 +16,7 @@ constexpr int kMaxItemText = 80;
 constexpr int kSelectedImage = 4, kNormalImage = 1, kItemImages = 5;
 
 const TDataSkinObject* MenuItemPicture(const TSkinData& skin) {
-  const TDataSkinObject* record = skin.Slot(SkinSlot::kMenuItem);
-  return record && !record->Image.empty() ? record : nullptr;
+  return skin.PictureAs(SkinSlot::kMenuItem);
 }
 
 int LeftWidthOf(const TSkinData* skin) {
@@ -41,13 +40,6 @@ int TextWidth(HDC dc, const std::wstring& text) {
   SIZE extent{};
   ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
   return extent.cx;
-}
-
-RasterRect Raster(const RECT& r) {
-  return {r.left, r.top, r.right, r.bottom};
-}
-RECT Win(const RasterRect& r) {
-  return {r.left, r.top, r.right, r.bottom};
 }
 
 MenuItemExtents ExtentsOf(HDC dc, const MenuItemView& item, int left_width) {
@@ -149,7 +141,7 @@ void DrawItemContent(HDC dc, const SkinColours& colours, const MenuItemView& ite
     win::SelectObjectScope font_selected(dc, font.get());
     extents = ExtentsOf(dc, item, left_width);
   }
-  const MenuItemBoxes boxes = LayoutMenuItem(Raster(rect), extents, item.right_to_left);
+  const MenuItemBoxes boxes = LayoutMenuItem(AsRaster(rect), extents, item.right_to_left);
   if (item.IsSeparator()) {
     DrawItemText(dc, colours, item, item.caption, rect, 0, selected);
     return;
@@ -157,12 +149,12 @@ void DrawItemContent(HDC dc, const SkinColours& colours, const MenuItemView& ite
   if (item.checked) {
     const COLORREF mark =
         selected ? ui::ColorToRGB(colours.HilightText) : ::GetSysColor(COLOR_BTNTEXT);
-    DrawCheckMark(dc, Win(boxes.glyph), mark);
+    DrawCheckMark(dc, AsRect(boxes.glyph), mark);
   }
   const UINT align = item.right_to_left ? DT_RIGHT | DT_RTLREADING : DT_LEFT;
-  DrawItemText(dc, colours, item, item.caption, Win(boxes.caption), align, selected);
+  DrawItemText(dc, colours, item, item.caption, AsRect(boxes.caption), align, selected);
   if (!item.shortcut.empty() && boxes.shortcut.Width() > 0) {
-    DrawItemText(dc, colours, item, item.shortcut, Win(boxes.shortcut),
+    DrawItemText(dc, colours, item, item.shortcut, AsRect(boxes.shortcut),
                  item.right_to_left ? DT_LEFT : DT_RIGHT, selected);
   }
 }

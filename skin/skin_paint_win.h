@@ -20,6 +20,14 @@ inline constexpr COLORREF kKeyColorRef = RGB(0xFF, 0x00, 0xFF);
 
 bool IsInverted(const RECT& rect);
 
+// The same rectangle in Windows' terms and in the portable core's.
+inline RECT AsRect(const RasterRect& r) {
+  return {r.left, r.top, r.right, r.bottom};
+}
+inline RasterRect AsRaster(const RECT& r) {
+  return {r.left, r.top, r.right, r.bottom};
+}
+
 // A 32-bit DIB section holding `image`.
 win::Bitmap CreateDibBitmap(const PixelImage& image);
 

@@ -18,9 +18,7 @@ constexpr std::int32_t kChunkStyle = 1;
 }  // namespace
 
 const TDataSkinBorder* TSkinProgress::Skin() const {
-  if (!FSkinData) return nullptr;
-  const auto* progress = FSkinData->SlotAs<TDataSkinBorder>(SkinSlot::kProgress);
-  return progress && !progress->Image.empty() ? progress : nullptr;
+  return FSkinData ? FSkinData->PictureAs<TDataSkinBorder>(SkinSlot::kProgress) : nullptr;
 }
 
 bool TSkinProgress::BeforeMessage(ui::TMessage& message) {

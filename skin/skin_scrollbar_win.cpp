@@ -6,6 +6,7 @@
 
 #include "skin/scrollbar_picture.h"
 #include "skin/skin_data.h"
+#include "skin/skin_paint_win.h"
 #include "skin/win_skin_form.h"
 #include "ui/win_handles.h"
 
@@ -25,15 +26,6 @@ constexpr int kThumbDraggedFrame = 2;
 
 bool Empty(const RECT& r) {
   return r.right <= r.left || r.bottom <= r.top;
-}
-
-RECT ToRect(const RasterRect& r) {
-  return {r.left, r.top, r.right, r.bottom};
-}
-
-const TDataSkinObject* Picture(const TSkinData& data, SkinSlot slot) {
-  const TDataSkinObject* object = data.Slot(slot);
-  return object && !object->Image.empty() ? object : nullptr;
 }
 
 ScrollValues ValuesOf(const SCROLLINFO& info) {
@@ -193,9 +185,9 @@ bool TSkinScrollbar::PlaceBars() {
   frame.vert = (FStyle & WS_VSCROLL) != 0;
   frame.vert_on_left = (FExStyle & WS_EX_LEFTSCROLLBAR) != 0;
   const ScrollBarPlaces places = PlaceScrollBars(frame);
-  FHorzBar = ToRect(places.horz);
-  FVertBar = ToRect(places.vert);
-  FCorner = ToRect(places.corner);
+  FHorzBar = AsRect(places.horz);
+  FVertBar = AsRect(places.vert);
+  FCorner = AsRect(places.corner);
   return frame.horz || frame.vert;
 }
 
@@ -221,7 +213,7 @@ void TSkinScrollbar::ComputeThumb(Axis axis) {
 }
 
 void TSkinScrollbar::PaintSkin(HDC dc, const RECT& rect) {
-  if (released_ || !FSkinData || !Picture(*FSkinData, SkinSlot::kScrollbar)) return;
+  if (released_ || !FSkinData || !FSkinData->PictureAs(SkinSlot::kScrollbar)) return;
   if (!PlaceBars()) return;
   if (rect.top > kLargestBar || rect.left > kLargestBar) return;
   const bool horz = (FStyle & WS_HSCROLL) != 0, vert = (FStyle & WS_VSCROLL) != 0;
@@ -253,9 +245,10 @@ void TSkinScrollbar::PaintBar(HDC dc, Axis axis) {
   parts.first_arrow_frame = (vert ? kUpArrowFrame : kLeftArrowFrame) + (first_pressed ? 1 : 0);
   parts.second_arrow_frame = (vert ? kDownArrowFrame : kRightArrowFrame) + (second_pressed ? 1 : 0);
   // A skin without a track or thumb picture leaves the background showing there.
-  parts.track = Picture(*FSkinData, vert ? SkinSlot::kVertScroll : SkinSlot::kHorzScroll);
+  parts.track = FSkinData->PictureAs(vert ? SkinSlot::kVertScroll : SkinSlot::kHorzScroll);
   parts.track_frames = kTrackFrames;
-  parts.thumb = Picture(*FSkinData, vert ? SkinSlot::kVertScrollThumb : SkinSlot::kHorzScrollThumb);
+  parts.thumb =
+      FSkinData->PictureAs(vert ? SkinSlot::kVertScrollThumb : SkinSlot::kHorzScrollThumb);
   if (parts.thumb && parts.thumb->FrameCount > 0 && geom.thumb > 0 && geom.track >= geom.thumb) {
     const TDataSkinObject* horz_thumb = FSkinData->Slot(SkinSlot::kHorzScrollThumb);
     parts.thumb_transparent = (horz_thumb ? horz_thumb->Trans : parts.thumb->Trans) == 1;

@@ -160,8 +160,7 @@ void TSkinStatusBar::PaintSkin(HDC dc, const RECT& rect) {
     const int frames = std::max(extra->FrameCount, 1);
     const RasterRect grip =
         StatusGripRect({0, 0, width, height}, extra->Image.width / frames, extra->Image.height);
-    StampFrame(paint, {grip.left, grip.top, grip.right, grip.bottom}, extra->Image, frames,
-               kGripFrame);
+    StampFrame(paint, AsRect(grip), extra->Image, frames, kGripFrame);
   }
   ::BitBlt(dc, rect.left, rect.top, width, height, paint, 0, 0, SRCCOPY);
 }

@@ -26,9 +26,7 @@ constexpr int kTabTextLimit = 80;
 constexpr SkinMargins kPageFrameMargins{4, 5, 4, 4};
 
 const TDataSkinBorder* TabsOf(const TSkinData* data) {
-  if (!data) return nullptr;
-  const auto* tabs = data->SlotAs<TDataSkinBorder>(SkinSlot::kTabs);
-  return tabs && !tabs->Image.empty() ? tabs : nullptr;
+  return data ? data->PictureAs<TDataSkinBorder>(SkinSlot::kTabs) : nullptr;
 }
 
 // A copy with every pixel opaque, as a 24-bit bitmap holds it.
@@ -36,13 +34,6 @@ PixelImage Opaque(const PixelImage& image) {
   PixelImage copy = image;
   for (std::uint32_t& p : copy.pixels) p |= kOpaque;
   return copy;
-}
-
-RasterRect FromRect(const RECT& r) {
-  return {r.left, r.top, r.right, r.bottom};
-}
-RECT AsRect(const RasterRect& r) {
-  return {r.left, r.top, r.right, r.bottom};
 }
 
 COLORREF TabTextColour(const TDataSkinBorder& tabs, int state) {
@@ -135,13 +126,13 @@ void TSkinTab::PaintSkin(HDC dc, const RECT& rect) {
   RECT display = rect;
   ::SendMessageW(FHandle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
   const auto position = static_cast<TabPosition>(FPosition);
-  const RasterRect page = TabPageFrame(FromRect(display), position);
+  const RasterRect page = TabPageFrame(AsRaster(display), position);
   const int count = static_cast<int>(::SendMessageW(FHandle, TCM_GETITEMCOUNT, 0, 0));
   const int focused = static_cast<int>(::SendMessageW(FHandle, TCM_GETCURFOCUS, 0, 0));
   const auto images = reinterpret_cast<HIMAGELIST>(::SendMessageW(FHandle, TCM_GETIMAGELIST, 0, 0));
 
   if (tabs && !FTabImage.empty()) {
-    const RasterRect whole = FromRect(rect);
+    const RasterRect whole = AsRaster(rect);
     const RasterRect strip = TabStripRect(whole, page, position);
     const StripSize lying = LyingStripSize(strip, position);
     HDC paint =
@@ -164,7 +155,7 @@ void TSkinTab::PaintSkin(HDC dc, const RECT& rect) {
           continue;
         }
         const RECT place =
-            AsRect(TabInLyingStrip(FromRect(item_rect), position, whole, page, lying.width));
+            AsRect(TabInLyingStrip(AsRaster(item_rect), position, whole, page, lying.width));
         const int state = i == focused ? kFocusedTab : kNormalTab;
         DrawTab(paint, place, FTabImage, *tabs, state);
         win::DcStateScope keep(paint);

@@ -18,10 +18,6 @@ namespace {
 
 constexpr int kUpDownFrames = 8;
 
-RECT AsRect(const RasterRect& r) {
-  return {r.left, r.top, r.right, r.bottom};
-}
-
 }  // namespace
 
 bool TSkinUpDown::BeforeMessage(ui::TMessage& message) {
@@ -51,8 +47,8 @@ void TSkinUpDown::PaintArrow(HDC dc, const RECT& part, int state, bool second,
     StampFrame(dc, part, skin->Image, kUpDownFrames, frame);
     if (!skin->Image2.empty()) {
       const int frames = std::max(skin->FrameCount, 1);
-      const RasterRect cell = CentredCell({part.left, part.top, part.right, part.bottom},
-                                          skin->Image2.width / frames, skin->Image2.height);
+      const RasterRect cell =
+          CentredCell(AsRaster(part), skin->Image2.width / frames, skin->Image2.height);
       StampFrame(dc, AsRect(cell), skin->Image2, frames, frame);
     }
     return;
@@ -83,7 +79,7 @@ void TSkinUpDown::PaintSkin(HDC dc, const RECT& rect) {
   win::OffScreenDc work(dc, client.right, client.bottom);
   if (!work) return;
   FillFace(work.get(), client);
-  RasterRect c{client.left, client.top, client.right, client.bottom};
+  RasterRect c = AsRaster(client);
   if (FInset) c = {c.left + 1, c.top + 1, c.right - 1, c.bottom - 1};
 
   POINT cursor{};

@@ -175,8 +175,7 @@ void TWinSkinForm::LayoutCaptionButtons() {
   for (std::size_t i = 0; i < places.size(); ++i) {
     TWinSysButton& button = *CaptionButtons[i];
     button.Visible = places[i].visible;
-    const RasterRect& r = places[i].rect;
-    button.Rect = {r.left, r.top, r.right, r.bottom};
+    button.Rect = AsRect(places[i].rect);
   }
 }
 
@@ -192,10 +191,9 @@ void TWinSkinForm::PaintTitle(HDC dc, const RECT& title) {
   ::DrawTextW(dc, measured.c_str(), static_cast<int>(measured.size()), &extent,
               DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
   const TDataSkinTitle& record = SkinData->Title();
-  title_text_ =
-      PlaceTitle({title.left, title.top, title.right, title.bottom}, extent.right, extent.bottom,
-                 record, RightToLeft, (saved_style_ & WS_POPUP) != 0, right_buttons_edge_)
-          .text;
+  title_text_ = PlaceTitle(AsRaster(title), extent.right, extent.bottom, record, RightToLeft,
+                           (saved_style_ & WS_POPUP) != 0, right_buttons_edge_)
+                    .text;
   if (!record.Image.empty()) {
     DrawSkinStrip(dc, {title_text_.left, title.top, title_text_.right, title.bottom}, record.Image,
                   true, true, 2, WindowActive ? 1 : 2,

@@ -310,11 +310,11 @@ LRESULT TWinSkinForm::NcCalcSize(WPARAM wparam, LPARAM lparam) {
   if (!wparam) {
     // The client rectangle of a window rectangle: the same rule as for a move.
     auto& rect = *reinterpret_cast<RECT*>(lparam);
-    const RasterRect window{rect.left, rect.top, rect.right, rect.bottom};
+    const RasterRect window = AsRaster(rect);
     subclass_.CallNext(WM_NCCALCSIZE, wparam, lparam);
     if (FrameKind == TFrameKind::None) return 0;
     const RasterRect client = ClientRectOf(window, borders, MenuBarHeight);
-    rect = {client.left, client.top, client.right, client.bottom};
+    rect = AsRect(client);
     return 0;
   }
   auto& params = *reinterpret_cast<NCCALCSIZE_PARAMS*>(lparam);
@@ -324,8 +324,7 @@ LRESULT TWinSkinForm::NcCalcSize(WPARAM wparam, LPARAM lparam) {
     params.rgrc[1] = params.rgrc[0];
     return WVR_VALIDRECTS;
   }
-  const RasterRect client = ClientRectOf(
-      {proposed.left, proposed.top, proposed.right, proposed.bottom}, borders, MenuBarHeight);
+  const RasterRect client = ClientRectOf(AsRaster(proposed), borders, MenuBarHeight);
   params.rgrc[0] = {client.left, client.top, std::max(client.left, client.right),
                     std::max(client.top, client.bottom)};
   params.rgrc[1] = params.rgrc[0];

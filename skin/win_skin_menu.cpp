@@ -28,8 +28,7 @@ wchar_t AcceleratorOf(const std::wstring& caption) {
 }
 
 const TDataSkinObject* BarPicture(const TSkinData* skin) {
-  const TDataSkinObject* record = skin ? skin->Slot(SkinSlot::kMenuBar) : nullptr;
-  return record && !record->Image.empty() ? record : nullptr;
+  return skin ? skin->PictureAs(SkinSlot::kMenuBar) : nullptr;
 }
 
 std::uint32_t PixelOf(COLORREF colour) {

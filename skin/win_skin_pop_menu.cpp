@@ -25,8 +25,7 @@ bool ManagerEnabled() {
 
 const TDataSkinObject* BackgroundPicture(const TSkinData* skin) {
   if (!skin || skin->SkinNotReady()) return nullptr;
-  const TDataSkinObject* record = skin->Slot(SkinSlot::kMenuBackground);
-  return record && !record->Image.empty() ? record : nullptr;
+  return skin->PictureAs(SkinSlot::kMenuBackground);
 }
 }  // namespace
 
