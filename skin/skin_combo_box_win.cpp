@@ -75,8 +75,7 @@ void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
     StampFrame(dc, AsRect(places.button), button->Image, frames, state);
   }
 
-  const TDataSkinObject* extra = FSkinData->Slot(SkinSlot::kExtraImages);
-  if (extra && !extra->Image.empty()) {
+  if (const TDataSkinObject* extra = FSkinData->PictureAs(SkinSlot::kExtraImages)) {
     const int glyph_frames = std::max(extra->FrameCount, 1);
     const RasterRect cell =
         CentredCell(places.glyph, extra->Image.width / glyph_frames, extra->Image.height);

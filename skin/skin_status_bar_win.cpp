@@ -111,8 +111,7 @@ std::vector<TSkinStatusBar::PanelFace> TSkinStatusBar::ReadPanels(const RECT& wh
 }
 
 void TSkinStatusBar::PaintPanel(HDC dc, const PanelFace& panel) const {
-  const auto* edges = FSkinData->Slot(SkinSlot::kStatusBarEdges);
-  if (edges && !edges->Image.empty()) {
+  if (const auto* edges = FSkinData->PictureAs(SkinSlot::kStatusBarEdges)) {
     DrawSkinElement(dc, panel.rect, 3, panel.look, *edges);
   } else if (panel.look != 3) {
     const SkinColours& colours = FSkinData->Colours();
@@ -155,8 +154,8 @@ void TSkinStatusBar::PaintSkin(HDC dc, const RECT& rect) {
                  ui::ColorToRGB(edges ? edges->NormalColour2 : FSkinData->Colours().ButtonText));
   for (const PanelFace& panel : ReadPanels(area)) PaintPanel(paint, panel);
 
-  const auto* extra = FSkinData->Slot(SkinSlot::kExtraImages);
-  if ((::GetWindowLongW(FHandle, GWL_STYLE) & SBARS_SIZEGRIP) && extra && !extra->Image.empty()) {
+  const auto* extra = FSkinData->PictureAs(SkinSlot::kExtraImages);
+  if ((::GetWindowLongW(FHandle, GWL_STYLE) & SBARS_SIZEGRIP) && extra) {
     const int frames = std::max(extra->FrameCount, 1);
     const RasterRect grip =
         StatusGripRect({0, 0, width, height}, extra->Image.width / frames, extra->Image.height);

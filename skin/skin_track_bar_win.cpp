@@ -58,14 +58,8 @@ void TSkinTrackBar::PaintThumb(HDC dc) {
   RECT thumb{};
   ::SendMessageW(FHandle, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
   const bool vertical = (::GetWindowLongW(FHandle, GWL_STYLE) & TBS_VERT) != 0;
-  const TDataSkinObject* skin = nullptr;
-  const TDataSkinObject* vert = FSkinData->Slot(SkinSlot::kThumbVert);
-  const TDataSkinObject* horz = FSkinData->Slot(SkinSlot::kThumbHorz);
-  if (vertical && vert && !vert->Image.empty()) {
-    skin = vert;
-  } else if (horz && !horz->Image.empty()) {
-    skin = horz;
-  }
+  const TDataSkinObject* vert = vertical ? FSkinData->PictureAs(SkinSlot::kThumbVert) : nullptr;
+  const TDataSkinObject* skin = vert ? vert : FSkinData->PictureAs(SkinSlot::kThumbHorz);
   if (skin) {
     StampFrame(dc, thumb, skin->Image, kThumbFrames, kThumbFrame);
     return;

@@ -40,9 +40,9 @@ bool TSkinUpDown::BeforeMessage(ui::TMessage& message) {
 
 void TSkinUpDown::PaintArrow(HDC dc, const RECT& part, int state, bool second,
                              bool horizontal) const {
-  const auto* skin = FSkinData->SlotAs<TDataSkinBorder>(horizontal ? SkinSlot::kUpDownHorz
-                                                                   : SkinSlot::kUpDownVert);
-  if (skin && !skin->Image.empty()) {
+  const auto* skin = FSkinData->PictureAs<TDataSkinBorder>(horizontal ? SkinSlot::kUpDownHorz
+                                                                      : SkinSlot::kUpDownVert);
+  if (skin) {
     const int frame = state + (second ? 4 : 0);
     StampFrame(dc, part, skin->Image, kUpDownFrames, frame);
     if (!skin->Image2.empty()) {

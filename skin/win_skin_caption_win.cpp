@@ -153,8 +153,8 @@ CaptionFacts TWinSkinForm::Facts() const {
   facts.borders = {BorderLeft, BorderTop, BorderRight, BorderBottom};
   facts.menu_bar_height = MenuBarHeight;
   if (SkinData) {
-    const TDataSkinObject* bar = SkinData->Slot(SkinSlot::kMenuBar);
-    if (bar && !bar->Image.empty()) facts.menu_bar_left_width = bar->LeftWidth;
+    const TDataSkinObject* bar = SkinData->PictureAs(SkinSlot::kMenuBar);
+    if (bar) facts.menu_bar_left_width = bar->LeftWidth;
   }
   facts.active = WindowActive;
   facts.maximised = WindowState == kWindowMaximised;
