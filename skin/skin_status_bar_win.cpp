@@ -40,18 +40,6 @@ UINT AlignmentOfText(std::wstring& text) {
   return tabs == 0 ? DT_LEFT : tabs == 1 ? DT_CENTER : DT_RIGHT;
 }
 
-UINT AlignmentOf(ui::TAlignment alignment) {
-  switch (alignment) {
-    case ui::TAlignment::taCenter:
-      return DT_CENTER;
-    case ui::TAlignment::taRightJustify:
-      return DT_RIGHT;
-    case ui::TAlignment::taLeftJustify:
-      break;
-  }
-  return DT_LEFT;
-}
-
 int LookOfType(UINT type) {
   if (type & SBT_NOBORDERS) return 3;
   if (type & SBT_POPOUT) return 2;
@@ -95,7 +83,7 @@ std::vector<TSkinStatusBar::PanelFace> TSkinStatusBar::ReadPanels(const RECT& wh
     if (framework && static_cast<std::size_t>(i) < framework->Panels().size()) {
       const ui::TStatusBar::Panel& own = framework->Panels()[static_cast<std::size_t>(i)];
       panel.text = own.text;
-      panel.align = AlignmentOf(own.alignment);
+      panel.align = ui::DrawTextAlignment(own.alignment);
     }
     if (type & SBT_RTLREADING) {
       if (panel.align == DT_LEFT) {

@@ -116,6 +116,12 @@ class TListBox : public TWinControl {
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 inline constexpr std::wstring_view kAlignmentNames[] = {L"taLeftJustify", L"taRightJustify",
                                                         L"taCenter"};
+// The DrawText flag of an alignment.
+inline UINT DrawTextAlignment(TAlignment alignment) {
+  return alignment == TAlignment::taCenter         ? DT_CENTER
+         : alignment == TAlignment::taRightJustify ? DT_RIGHT
+                                                   : DT_LEFT;
+}
 
 // A status bar of panels of fixed widths; the last one takes what is left.
 class TStatusBar : public TWinControl {

@@ -89,8 +89,7 @@ void TLabel::Paint(HDC dc, const RECT& area) {
   ::SetTextColor(dc, ColorToRGB(Font().Color));
   UINT flags = DT_NOPREFIX | DT_EXPANDTABS;
   if (word_wrap_) flags |= DT_WORDBREAK | DT_EDITCONTROL;  // long runs without blanks break too
-  if (alignment_ == TAlignment::taCenter) flags |= DT_CENTER;
-  if (alignment_ == TAlignment::taRightJustify) flags |= DT_RIGHT;
+  flags |= DrawTextAlignment(alignment_);
   RECT r = area;
   ::DrawTextW(dc, Caption().c_str(), -1, &r, flags);
 }
