@@ -1,8 +1,8 @@
 #include "player/connection_details.h"
 
-#include <cctype>
 #include <cstdio>
 
+#include "player/address.h"
 #include "ui/utf.h"
 
 namespace telvana::player {
@@ -22,9 +22,7 @@ std::u16string Format(const char* format, double value) {
 // An attempt over TLS says so: "HTTP" beside an https address would tell the user that the
 // connection was not secured.
 std::u16string TransportText(const OpenAttempt& a) {
-  std::string scheme = a.address.substr(0, 6);
-  for (char& c : scheme) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (scheme == "https:") {
+  if (SchemeOf(a.address) == "https") {
     if (a.transport == Transport::Http) return u"HTTPS";
     if (a.transport == Transport::Metafile) return u"播放列表（HTTPS）";
   }

@@ -315,6 +315,11 @@ bool TWindowsMediaPlayer::HasVideoToShow() const {
   return engine_.IsOpen() && status_.hasVideo && ShowsPicture(status_.state);
 }
 
+BarPart TWindowsMediaPlayer::PartAt(int x, int y) const {
+  const player::BarView view = View();
+  return player::HitTest(layout(), x, y, view.seekable, player::ShowsTime(view));
+}
+
 player::BarView TWindowsMediaPlayer::View() const {
   player::BarView v;
   const PlaybackState s = state();
@@ -478,8 +483,7 @@ void TWindowsMediaPlayer::DragTo(int x) {
 
 void TWindowsMediaPlayer::OnMouseDown(int x, int y) {
   if (Handle()) ::SetFocus(Handle());
-  const player::BarView view = View();
-  const BarPart part = player::HitTest(layout(), x, y, view.seekable, player::ShowsTime(view));
+  const BarPart part = PartAt(x, y);
   if (part == BarPart::Status) {
     showConnectionDetails();
     return;
@@ -501,8 +505,7 @@ void TWindowsMediaPlayer::OnMouseMove(int x, int y) {
     ::SetTimer(Handle(), kHideBarTimer, kHideBarDelay, nullptr);
   }
   if (pressed_ == BarPart::Seek || pressed_ == BarPart::Volume) DragTo(x);
-  const player::BarView view = View();
-  const BarPart part = player::HitTest(layout(), x, y, view.seekable, player::ShowsTime(view));
+  const BarPart part = PartAt(x, y);
   if (part != hot_) {
     // Only the buttons and sliders look different under the mouse: moving onto the picture
     // (as the pointer does when the window first appears under it) repaints nothing.
@@ -517,8 +520,7 @@ void TWindowsMediaPlayer::OnMouseUp(int x, int y) {
   if (pressed == BarPart::None) return;
   pressed_ = BarPart::None;
   if (::GetCapture() == Handle()) ::ReleaseCapture();
-  const player::BarView view = View();
-  const BarPart part = player::HitTest(layout(), x, y, view.seekable, player::ShowsTime(view));
+  const BarPart part = PartAt(x, y);
   if (pressed == BarPart::Seek) {
     if (drag_fraction_ >= 0) engine_.Seek(drag_fraction_ * status_.duration);
     drag_fraction_ = -1;

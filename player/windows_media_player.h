@@ -112,6 +112,8 @@ class TWindowsMediaPlayer : public ui::TWinControl,
   void ShowFullScreenBar(bool show);
   void UpdateTimer();
   player::BarView View() const;
+  // The part of the bar (or the picture) at (x, y), as the bar now shows.
+  player::BarPart PartAt(int x, int y) const;
 
   std::u16string url_;
   bool stretch_to_fit_ = false;
